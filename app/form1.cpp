@@ -1,0 +1,155 @@
+#include "app/form1.h"
+
+#include "files/defaulttexts.h"
+#include "runtime/host.h"
+#include "runtime/runtimeerror.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QVideoWidget>
+
+namespace {
+constexpr QSize clientArea(789, 486); // 11835 × 7290 twips
+
+QFont chineseFont(const QStringList &families, int pixelSize)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(pixelSize);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+// 10.5 points and 9 points at 96 dots per inch; the host's Chinese faces draw
+// a line exactly one em high.
+QFont letterFont() { return chineseFont({"仿宋_GB2312", "FangSong", "AR PL UKai CN"}, 14); }
+QFont declarationFont() { return chineseFont({"微软雅黑", "Microsoft YaHei", "Noto Sans CJK SC"}, 14); }
+QFont windowFont() { return chineseFont({"Noto Sans CJK SC", "WenQuanYi Micro Hei"}, 12); }
+} // namespace
+
+Form1::Form1(Host &host, QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_host(host)
+{
+    setFixedSize(clientArea);
+    setWindowIcon(QIcon(QStringLiteral(":/cupid-48.png")));
+    setFont(windowFont());
+
+    Label3 = new Label(this, 12120, 3840);
+    Label3->setTextFont(windowFont(), 12);
+    Label3->setCaption(QStringLiteral("Label3"));
+    createPlayers();
+    createStage();
+    createWorkingControls();
+
+    Timer1 = new Timer(this, 388);
+    Timer3 = new Timer(this, 500);
+    Timer4 = new Timer(this, 100);
+    connect(Timer1, &QTimer::timeout, this, [this] { runHandler([this] { Timer1_Timer(); }); });
+    connect(Timer3, &QTimer::timeout, this, [this] { runHandler([this] { Timer3_Timer(); }); });
+    connect(Timer4, &QTimer::timeout, this, [this] { runHandler([this] { Timer4_Timer(); }); });
+}
+
+Form1::~Form1() = default;
+
+void Form1::createPlayers()
+{
+    MediaPlayer::Settings video;
+    video.uiMode = QStringLiteral("none");
+    video.stretchToFit = true;
+    video.enabled = false;
+    video.enableContextMenu = false;
+    video.volume = 100;
+    WindowsMediaPlayer1 = new MediaPlayer(video, m_host.createMediaBackend(), this);
+    WindowsMediaPlayer1View = WindowsMediaPlayer1->createView(this);
+    WindowsMediaPlayer1View->setGeometry(0, 0, twipsToPixels(11820), twipsToPixels(7440));
+    // The video surface is a native window, which no sibling can cover: it
+    // stays hidden for as long as the stage lies above it.
+    WindowsMediaPlayer1View->hide();
+    connect(WindowsMediaPlayer1, &MediaPlayer::playbackEnded, this, [this](qint32 value) {
+        runHandler([this, value] { WindowsMediaPlayer1_PlaybackEnded(value); });
+    });
+
+    // The music player has no surface of its own on the stage.
+    WindowsMediaPlayer2 = new MediaPlayer(MediaPlayer::Settings{}, m_host.createMediaBackend(), this);
+}
+
+void Form1::createStage()
+{
+    Picture1 = new PictureBox(this, -120, -120, 12015, 7575,
+                              QPixmap(QStringLiteral(":/background.jpg")), 2);
+    QWidget *stage = Picture1->content();
+
+    Label1 = new Label(stage, 120, 120);
+    Label1->setTextFont(letterFont(), 14);
+    Label1->setTextColor(QColor(64, 64, 64));
+
+    Label2 = new Label(stage, 120, 5520);
+    Label2->setTextFont(declarationFont(), 14);
+    Label2->setTextColor(QColor(255, 0, 0));
+
+    Label4 = new Label(stage, 9960, 6000);
+    Label4->setTextFont(windowFont(), 12);
+    Label4->setTextColor(QColor(255, 0, 0));
+    Label4->setCentred(true);
+
+    Picture2 = new PictureBox(stage, 120, 5800, 1455, 1575,
+                              QPixmap(QStringLiteral(":/walking-figure.jpg")));
+    Picture2->hide();
+    Picture3 = new PictureBox(stage, 10450, 5800, 1455, 1575,
+                              QPixmap(QStringLiteral(":/waiting-figure.jpg")));
+    Picture3->hide();
+}
+
+void Form1::createWorkingControls()
+{
+    // Below the client area: visible and enabled, out of sight by position alone.
+    Text1 = new TextBox(this, 120, 7800, 12135, 375);
+    Text2 = new TextBox(this, 120, 8160, 12135, 375);
+    Text2->setText(DefaultTexts::letter());
+    Text3 = new TextBox(this, 120, 8520, 12135, 375);
+    Text3->setText(DefaultTexts::declaration());
+}
+
+void Form1::runHandler(const std::function<void()> &handler)
+{
+    if (m_ended)
+        return;
+    try {
+        handler();
+    } catch (const ProgramEnd &) {
+        endProgram(0);
+    } catch (const RuntimeError &error) {
+        m_files.closeAll();
+        m_host.showRuntimeError(error);
+        endProgram(1);
+    }
+}
+
+void Form1::endProgram(int exitCode)
+{
+    m_ended = true;
+    m_files.closeAll();
+    Timer1->stop();
+    Timer3->stop();
+    Timer4->stop();
+    m_host.endProgram(exitCode);
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_started) {
+        m_started = true;
+        Timer1->setEnabled(true);
+    }
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // Closing ends the show at once; whatever files exist stay.
+    event->accept();
+    if (!m_ended)
+        endProgram(0);
+}

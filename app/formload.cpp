@@ -1,0 +1,21 @@
+#include "app/form1.h"
+
+#include "files/programfiles.h"
+#include "files/savefilefromres.h"
+#include "runtime/hostfiles.h"
+
+void Form1::Form_Load()
+{
+    setCaption(QStringLiteral("Velmora") + QStringLiteral("  BY Tarsune"));
+
+    const bool declarationPresent = FileExists(ProgramPath(FileNames::declaration));
+    const bool letterPresent = FileExists(ProgramPath(FileNames::letter));
+    if (!declarationPresent || !letterPresent)
+        WriteDefaultMessages();
+
+    ReadMessageFile(FileNames::letter);
+
+    SaveFileFromRes(QVariant::fromValue<qint16>(Resources::music), Resources::type,
+                    ProgramPath(FileNames::music));
+    WindowsMediaPlayer2->setURL(ProgramPath(FileNames::music));
+}

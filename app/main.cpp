@@ -1,0 +1,68 @@
+#include "app/form1.h"
+#include "runtime/desktophost.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QScreen>
+#include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+// Qt gives up with a fatal message when it cannot reach a display; say so
+// plainly instead of aborting.
+void reportFatal(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "velmora: the show needs a graphical desktop and could not start "
+                             "one (is DISPLAY set?).\n");
+        std::_Exit(EXIT_FAILURE);
+    }
+}
+
+void useChineseDialogs(QApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+
+    QFont uiFont;
+    uiFont.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
+    uiFont.setPointSize(10);
+    QApplication::setFont(uiFont);
+}
+
+void centreOnScreen(QWidget &window)
+{
+    const QRect screen = window.screen()->availableGeometry();
+    window.move(screen.center() - window.rect().center());
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Qt 6.4's FFmpeg backend is not ready for shows without a sound device.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    qInstallMessageHandler(reportFatal);
+
+    QApplication app(argc, argv);
+    qInstallMessageHandler(nullptr);
+    QApplication::setQuitOnLastWindowClosed(false);
+    useChineseDialogs(app);
+
+    DesktopHost host;
+    Form1 form(host);
+    host.setOwner(&form);
+    form.runHandler([&form] { form.Form_Load(); });
+    if (host.hasEnded())
+        return host.exitCode();
+
+    centreOnScreen(form);
+    form.show();
+    return app.exec();
+}

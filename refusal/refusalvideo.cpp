@@ -1,0 +1,53 @@
+#include "refusal/refusal.h"
+
+#include "app/form1.h"
+#include "files/programfiles.h"
+#include "files/savefilefromres.h"
+#include "runtime/host.h"
+#include "runtime/hostfiles.h"
+#include "runtime/runtimeerror.h"
+#include "show/question.h"
+
+#include <QVideoWidget>
+
+namespace {
+constexpr qint32 videoFinished = 1;
+}
+
+// The answer was not Yes: the music stops, the stage gives way to the video.
+void Form1::PlayRefusalVideo()
+{
+    WindowsMediaPlayer2->controls().stop();
+    Picture1->setVisible(false);
+    WindowsMediaPlayer1View->setVisible(true); // uncovered by the stage
+    SaveFileFromRes(QVariant::fromValue<qint16>(Resources::video), Resources::type,
+                    ProgramPath(FileNames::video));
+    WindowsMediaPlayer1->setURL(ProgramPath(FileNames::video));
+    setCaption(Refusal::vow);
+}
+
+// The video is over (or could not be played): the media files go, and the
+// last plea decides how the show ends. It is made once.
+void Form1::WindowsMediaPlayer1_PlaybackEnded(qint32 value)
+{
+    if (value != videoFinished || m_videoEndHandled)
+        return;
+    m_videoEndHandled = true;
+
+    DeleteMediaFile(FileNames::music);
+    DeleteMediaFile(FileNames::video);
+
+    Answer = QVariant::fromValue<qint32>(
+        m_host.ShowMessage(Refusal::pleaPrompt, MessageBox::YesNo, Refusal::pleaTitle));
+    if (Answer.toInt() == MessageBox::Yes) {
+        Answer2 = static_cast<qint16>(
+            m_host.ShowMessage(Refusal::matchmakerPrompt, MessageBox::YesNo, Refusal::matchmakerTitle));
+        if (Answer2 != MessageBox::Yes)
+            EndProgram();
+        QString address = Question::matchmakerAddress;
+        OpenWebPage(address);
+        return;
+    }
+    m_host.ShowMessage(Refusal::vowPrompt, MessageBox::OkInformation, Refusal::vowTitle);
+    EndProgram();
+}

@@ -1,0 +1,43 @@
+#include "runtime/codepage.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+constexpr auto ansiName = "GBK";
+
+QString decode(QStringConverter::Encoding encoding, QByteArrayView bytes)
+{
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+} // namespace
+
+namespace CodePage {
+
+QByteArray toAnsi(const QString &text)
+{
+    QStringEncoder encoder(ansiName, QStringConverter::Flag::Stateless);
+    return encoder.encode(text);
+}
+
+QString fromAnsi(const QByteArray &bytes)
+{
+    // Stateless so that a lead byte cut off at the end still yields a character.
+    QStringDecoder decoder(ansiName, QStringConverter::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+
+QString fromFileBytes(const QByteArray &bytes)
+{
+    const QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        return decode(QStringConverter::Utf8, view.sliced(3));
+    if (view.startsWith("\xFF\xFE"))
+        return decode(QStringConverter::Utf16LE, view.sliced(2));
+    if (view.startsWith("\xFE\xFF"))
+        return decode(QStringConverter::Utf16BE, view.sliced(2));
+    return fromAnsi(bytes);
+}
+
+} // namespace CodePage

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The ANSI code page of the show's texts: code page 936 (GBK).
+namespace CodePage {
+
+QByteArray toAnsi(const QString &text);
+// Never fails: bytes that are no valid GBK become replacement characters.
+QString fromAnsi(const QByteArray &bytes);
+
+// Text read from a message file: a UTF-8 or UTF-16 byte-order mark selects
+// that encoding (the mark itself is dropped); anything else is GBK.
+QString fromFileBytes(const QByteArray &bytes);
+
+} // namespace CodePage

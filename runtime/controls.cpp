@@ -1,0 +1,236 @@
+#include "runtime/controls.h"
+
+#include "runtime/runtimeerror.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+
+#include <cmath>
+
+int twipsToPixels(float twips)
+{
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
+TwipsGeometry::TwipsGeometry(QWidget *widget)
+    : m_widget(widget)
+{
+}
+
+void TwipsGeometry::setLeft(float left)
+{
+    m_left = left;
+    place();
+}
+
+void TwipsGeometry::setTop(float top)
+{
+    m_top = top;
+    place();
+}
+
+void TwipsGeometry::setBounds(float left, float top, float width, float height)
+{
+    m_left = left;
+    m_top = top;
+    m_width = width;
+    m_height = height;
+    place();
+}
+
+void TwipsGeometry::setSizeFromPixels(QSize size)
+{
+    m_width = size.width() * twipsPerPixel;
+    m_height = size.height() * twipsPerPixel;
+    place();
+}
+
+void TwipsGeometry::place()
+{
+    m_widget->setGeometry(twipsToPixels(m_left), twipsToPixels(m_top), twipsToPixels(m_width),
+                          twipsToPixels(m_height));
+}
+
+namespace {
+// CR LF is one break; a lone CR or LF breaks the line too.
+QStringList splitLines(const QString &text)
+{
+    QString normalised = text;
+    normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return normalised.split(QLatin1Char('\n'));
+}
+} // namespace
+
+Label::Label(QWidget *container, float left, float top)
+    : QWidget(container)
+    , TwipsGeometry(this)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setBounds(left, top, 0, 0);
+    autoSize();
+}
+
+void Label::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    m_lines = splitLines(caption);
+    autoSize();
+    update();
+}
+
+void Label::setTextFont(const QFont &font, int linePitch)
+{
+    setFont(font);
+    m_linePitch = linePitch;
+    autoSize();
+}
+
+void Label::setTextColor(const QColor &color)
+{
+    m_color = color;
+    update();
+}
+
+void Label::setCentred(bool centred)
+{
+    m_centred = centred;
+    update();
+}
+
+void Label::autoSize()
+{
+    const QFontMetrics metrics = fontMetrics();
+    m_lineWidths.clear();
+    int widest = 0;
+    for (const QString &line : std::as_const(m_lines)) {
+        m_lineWidths.append(metrics.horizontalAdvance(line));
+        widest = std::max(widest, m_lineWidths.last());
+    }
+    setSizeFromPixels(QSize(widest, m_linePitch * int(m_lines.size())));
+}
+
+void Label::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(m_color);
+    const QFontMetrics metrics = fontMetrics();
+    // Glyphs are centred vertically in their line pitch.
+    const int baseline = (m_linePitch + metrics.ascent() - metrics.descent()) / 2;
+    for (int i = 0; i < m_lines.size(); ++i) {
+        const int x = m_centred ? (width() - m_lineWidths[i]) / 2 : 0;
+        painter.drawText(x, i * m_linePitch + baseline, m_lines[i]);
+    }
+}
+
+TextBox::TextBox(QWidget *container, float left, float top, float width, float height)
+    : QWidget(container)
+    , TwipsGeometry(this)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+    setBounds(left, top, width, height);
+}
+
+void TextBox::setText(const QString &text)
+{
+    m_text = text;
+    m_selStart = std::min<int>(m_selStart, m_text.size());
+    update();
+}
+
+void TextBox::setSelStart(qint64 position)
+{
+    m_selStart = int(std::clamp<qint64>(position, 0, m_text.size()));
+    update();
+}
+
+void TextBox::SetFocus()
+{
+    if (isHidden() || !isEnabled())
+        raiseError(ErrorNumber::InvalidProcedureCall);
+    setFocus(Qt::OtherFocusReason);
+}
+
+void TextBox::insertAtCaret(const QString &text)
+{
+    m_text.insert(m_selStart, text);
+    m_selStart += text.size();
+    update();
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        insertAtCaret(QStringLiteral("\r\n"));
+        return;
+    case Qt::Key_Backspace:
+        if (m_selStart > 0) {
+            m_text.remove(--m_selStart, 1);
+            update();
+        }
+        return;
+    case Qt::Key_Left:
+        setSelStart(m_selStart - 1);
+        return;
+    case Qt::Key_Right:
+        setSelStart(m_selStart + 1);
+        return;
+    default:
+        break;
+    }
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.at(0).isPrint())
+        insertAtCaret(typed);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void TextBox::paintEvent(QPaintEvent *)
+{
+    // Never seen on the stage; drawn so that it is an honest text box anyway.
+    QPainter painter(this);
+    painter.drawText(rect().adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                     m_text.left(m_selStart).section(QLatin1Char('\n'), -1));
+}
+
+PictureBox::PictureBox(QWidget *container, float left, float top, float width, float height,
+                       const QPixmap &picture, int frameWidth)
+    : QFrame(container)
+    , TwipsGeometry(this)
+    , m_content(nullptr)
+{
+    if (frameWidth > 0) {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(frameWidth);
+    }
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+    setBounds(left, top, width, height);
+
+    auto *image = new QLabel(this);
+    image->setPixmap(picture);
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image->setGeometry(contentsRect());
+    m_content = image;
+}
+
+Timer::Timer(QObject *parent, int intervalMs)
+    : QTimer(parent)
+{
+    setTimerType(Qt::PreciseTimer);
+    setInterval(intervalMs);
+}
+
+void Timer::setEnabled(bool on)
+{
+    if (on && !isActive())
+        start();
+    else if (!on)
+        stop();
+}

@@ -1,0 +1,126 @@
+#pragma once
+
+// The window's controls as the show uses them: positions and sizes in twips
+// (single precision, read back as written), labels that draw plain text, a
+// typing buffer that keeps its text exactly, picture boxes and timers.
+
+#include <QColor>
+#include <QFrame>
+#include <QPixmap>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+constexpr float twipsPerPixel = 15.0f;
+int twipsToPixels(float twips);
+
+// Twips geometry of one widget; the widget is placed at the nearest pixel.
+class TwipsGeometry
+{
+public:
+    explicit TwipsGeometry(QWidget *widget);
+
+    float Left() const { return m_left; }
+    float Top() const { return m_top; }
+    float Width() const { return m_width; }
+    float Height() const { return m_height; }
+    void setLeft(float left);
+    void setTop(float top);
+    void setBounds(float left, float top, float width, float height);
+
+protected:
+    void setSizeFromPixels(QSize size);
+
+private:
+    void place();
+
+    QWidget *m_widget;
+    float m_left = 0;
+    float m_top = 0;
+    float m_width = 0;
+    float m_height = 0;
+};
+
+// A windowless label: transparent, auto-sized to its text, lines broken only
+// at line breaks, the text always drawn as plain characters.
+class Label : public QWidget, public TwipsGeometry
+{
+    Q_OBJECT
+public:
+    Label(QWidget *container, float left, float top);
+
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+    void setTextFont(const QFont &font, int linePitch);
+    void setTextColor(const QColor &color);
+    void setCentred(bool centred);
+
+    const QStringList &lines() const { return m_lines; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void autoSize();
+
+    QString m_caption;
+    QStringList m_lines;
+    QList<int> m_lineWidths;
+    QColor m_color = Qt::black;
+    int m_linePitch = 12;
+    bool m_centred = false;
+};
+
+// A multi-line text box that keeps its text exactly as written (CR and LF
+// included) and takes what the user types at its caret.
+class TextBox : public QWidget, public TwipsGeometry
+{
+    Q_OBJECT
+public:
+    TextBox(QWidget *container, float left, float top, float width, float height);
+
+    QString Text() const { return m_text; }
+    void setText(const QString &text);
+    int SelStart() const { return m_selStart; }
+    void setSelStart(qint64 position);
+    // Giving the focus to a hidden or disabled box is a run-time error.
+    void SetFocus();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void insertAtCaret(const QString &text);
+
+    QString m_text;
+    int m_selStart = 0;
+};
+
+// A picture box: one fixed image drawn unscaled from the top-left corner of
+// its content area, which holds the child controls.
+class PictureBox : public QFrame, public TwipsGeometry
+{
+    Q_OBJECT
+public:
+    PictureBox(QWidget *container, float left, float top, float width, float height,
+               const QPixmap &picture, int frameWidth = 0);
+
+    QWidget *content() const { return m_content; }
+
+private:
+    QWidget *m_content;
+};
+
+// A timer with an on/off switch. Switching a running timer on again keeps its
+// schedule, so ticks do not drift.
+class Timer : public QTimer
+{
+    Q_OBJECT
+public:
+    Timer(QObject *parent, int intervalMs);
+
+    bool Enabled() const { return isActive(); }
+    void setEnabled(bool enabled);
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The host's services for the program folder and the program's own resources.
+
+// The folder of the running program, without a trailing "/" except at the root.
+QString ProgramFolder();
+// ProgramFolder() & "/" & name, built afresh at each use (at the root: "//name").
+QString ProgramPath(const QString &fileName);
+
+// True for a file or a folder of that name.
+bool FileExists(const QString &path);
+// A missing file, a folder or a file that cannot be removed raises a run-time error.
+void DeleteFile(const QString &path);
+
+// Raw bytes of an embedded resource of the given type name and number.
+QByteArray LoadResourceBytes(int number, const QString &typeName);

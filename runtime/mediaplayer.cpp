@@ -1,0 +1,56 @@
+#include "runtime/mediaplayer.h"
+
+#include <QVideoWidget>
+
+namespace {
+constexpr qint32 mediaEnded = 1;
+}
+
+MediaPlayer::MediaPlayer(const Settings &settings, std::unique_ptr<MediaBackend> backend,
+                         QObject *parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_backend(std::move(backend))
+{
+    m_backend->setVolume(m_settings.mute ? 0 : m_settings.volume);
+    connect(m_backend.get(), &MediaBackend::finished, this, &MediaPlayer::reportEnd);
+}
+
+MediaPlayer::~MediaPlayer() = default;
+
+void MediaPlayer::setURL(const QString &url)
+{
+    m_url = url;
+    m_endPending = !url.isEmpty();
+    if (m_settings.autoStart && !url.isEmpty())
+        m_backend->play(url);
+}
+
+void MediaPlayer::Controls::stop()
+{
+    m_player->m_endPending = false;
+    m_player->m_backend->stop();
+}
+
+QVideoWidget *MediaPlayer::createView(QWidget *container)
+{
+    auto *view = new QVideoWidget(container);
+    view->setAspectRatioMode(m_settings.stretchToFit ? Qt::IgnoreAspectRatio
+                                                     : Qt::KeepAspectRatio);
+    view->setEnabled(m_settings.enabled);
+    view->setAttribute(Qt::WA_TransparentForMouseEvents, !m_settings.enabled);
+    view->setContextMenuPolicy(m_settings.enableContextMenu ? Qt::DefaultContextMenu
+                                                            : Qt::NoContextMenu);
+    view->setFocusPolicy(m_settings.enabled ? Qt::StrongFocus : Qt::NoFocus);
+    m_backend->setVideoOutput(view);
+    return view;
+}
+
+void MediaPlayer::reportEnd()
+{
+    // The stopped state is no end; an error after the end is not a second one.
+    if (!m_endPending)
+        return;
+    m_endPending = false;
+    emit playbackEnded(mediaEnded);
+}

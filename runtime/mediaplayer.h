@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QVideoWidget;
+class QWidget;
+
+// What actually decodes and plays: Qt Multimedia in the program, a recorder in tests.
+class MediaBackend : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    virtual void play(const QString &path) = 0;
+    virtual void stop() = 0;
+    virtual void setVolume(int percent) = 0;
+    virtual void setVideoOutput(QVideoWidget *view) = 0;
+
+signals:
+    // The media has played to its end, or cannot be played at all.
+    void finished();
+};
+
+// One media player of the window. Writing URL starts playback at once and
+// plays the file once; playbackEnded(1) reports, once per file, that it is over.
+class MediaPlayer : public QObject
+{
+    Q_OBJECT
+public:
+    struct Settings
+    {
+        bool autoStart = true;
+        int playCount = 1;
+        QString uiMode = QStringLiteral("full");
+        bool stretchToFit = false;
+        bool enabled = true;
+        bool enableContextMenu = true;
+        int volume = 50;
+        bool mute = false;
+        bool enableErrorDialogs = false;
+    };
+
+    class Controls
+    {
+    public:
+        explicit Controls(MediaPlayer *player) : m_player(player) {}
+        void stop();
+
+    private:
+        MediaPlayer *m_player;
+    };
+
+    MediaPlayer(const Settings &settings, std::unique_ptr<MediaBackend> backend,
+                QObject *parent = nullptr);
+    ~MediaPlayer() override;
+
+    QString URL() const { return m_url; }
+    void setURL(const QString &url);
+    Controls controls() { return Controls(this); }
+
+    // The surface the video is drawn on, configured from the settings.
+    QVideoWidget *createView(QWidget *container);
+
+    const Settings &settings() const { return m_settings; }
+
+signals:
+    void playbackEnded(qint32 value);
+
+private:
+    void reportEnd();
+
+    Settings m_settings;
+    std::unique_ptr<MediaBackend> m_backend;
+    QString m_url;
+    bool m_endPending = false;
+};

@@ -1,0 +1,49 @@
+#include "show/question.h"
+
+#include "app/form1.h"
+#include "files/programfiles.h"
+#include "runtime/host.h"
+#include "runtime/runtimeerror.h"
+
+#include <cmath>
+
+namespace {
+constexpr double overlap = 20.0;
+}
+
+float Question::meetingLeft(float walkingWidth, float walkingLeft)
+{
+    const float left = static_cast<float>((double(walkingWidth) + double(walkingLeft)) - overlap);
+    if (!std::isfinite(left))
+        raiseError(ErrorNumber::Overflow);
+    return left;
+}
+
+// Asked on the declaration's completion tick, with Timer3 already off.
+void Form1::askQuestion()
+{
+    Answer = QVariant::fromValue<qint32>(
+        m_host.ShowMessage(Question::prompt, MessageBox::YesNo, Question::title));
+    if (Answer.toInt() != MessageBox::Yes) {
+        PlayRefusalVideo();
+        return;
+    }
+
+    Label4->setVisible(false);
+    Picture3->setLeft(Question::meetingLeft(Picture2->Width(), Picture2->Left()));
+    Answer2 = static_cast<qint16>(
+        m_host.ShowMessage(Question::matchmakerPrompt, MessageBox::YesNo, Question::matchmakerTitle));
+    if (Answer2 == MessageBox::Yes) {
+        QString address = Question::matchmakerAddress;
+        OpenWebPage(address);
+    }
+    DeleteMediaFile(FileNames::music);
+    EndProgram();
+}
+
+void Form1::OpenWebPage(QString &address)
+{
+    // What the shell makes of it is not looked at.
+    m_host.OpenWithShell(winId(), QStringLiteral("Open"), address, QStringLiteral("0"),
+                         QStringLiteral("0"), 0);
+}
