@@ -23,9 +23,12 @@ QByteArray toAnsi(const QString &text)
 
 QString fromAnsi(const QByteArray &bytes)
 {
-    // Stateless so that a lead byte cut off at the end still yields a character.
+    // The codec keeps a lead byte at the very end back, waiting for its trail
+    // byte; a final line feed flushes it out as a replacement character.
     QStringDecoder decoder(ansiName, QStringConverter::Flag::Stateless);
-    return decoder.decode(bytes);
+    QString text = decoder.decode(bytes + '\n');
+    text.chop(1);
+    return text;
 }
 
 QString fromFileBytes(const QByteArray &bytes)

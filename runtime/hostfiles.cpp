@@ -9,9 +9,23 @@
 #include <cerrno>
 #include <cstdio>
 
+namespace {
+QString &programFolderOverride()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
 QString ProgramFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    const QString &folder = programFolderOverride();
+    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+}
+
+void setProgramFolderForTesting(const QString &folder)
+{
+    programFolderOverride() = folder;
 }
 
 QString ProgramPath(const QString &fileName)

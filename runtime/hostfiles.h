@@ -7,6 +7,8 @@
 
 // The folder of the running program, without a trailing "/" except at the root.
 QString ProgramFolder();
+// Tests run the show in a folder of their own.
+void setProgramFolderForTesting(const QString &folder);
 // ProgramFolder() & "/" & name, built afresh at each use (at the root: "//name").
 QString ProgramPath(const QString &fileName);
 

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "runtime/hostfiles.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+// A fresh program folder for one test, with helpers for its files.
+class TestFolder
+{
+public:
+    explicit TestFolder(const QString &name = QStringLiteral("show"))
+    {
+        m_path = m_root.path() + QLatin1Char('/') + name;
+        QDir().mkpath(m_path);
+        setProgramFolderForTesting(m_path);
+    }
+    ~TestFolder()
+    {
+        for (const QString &mount : std::as_const(m_mounts))
+            QProcess::execute(QStringLiteral("umount"), {mount});
+        setProgramFolderForTesting({});
+    }
+
+    QString path() const { return m_path; }
+    QString file(const QString &name) const { return m_path + QLatin1Char('/') + name; }
+    bool exists(const QString &name) const { return QFileInfo::exists(file(name)); }
+
+    QByteArray read(const QString &name) const
+    {
+        QFile f(file(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile f(file(name));
+        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            f.write(bytes);
+    }
+    void mkdir(const QString &name) const { QDir(m_path).mkdir(name); }
+
+    // Read-only for real, also for root: a read-only bind mount (file or folder).
+    bool makeReadOnly(const QString &name = {})
+    {
+        const QString target = name.isEmpty() ? m_path : file(name);
+        if (geteuid() != 0)
+            return QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                                     | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        if (QProcess::execute(QStringLiteral("mount"), {"--bind", target, target}) != 0)
+            return false;
+        m_mounts.prepend(target);
+        return QProcess::execute(QStringLiteral("mount"),
+                                 {"-o", "remount,ro,bind", target, target}) == 0;
+    }
+
+private:
+    QTemporaryDir m_root;
+    QString m_path;
+    QStringList m_mounts;
+};

@@ -1,0 +1,158 @@
+// The layer over the host: code page, numbered files, the program folder.
+#include "files/defaulttexts.h"
+#include "runtime/codepage.h"
+#include "runtime/filetable.h"
+#include "runtime/hostfiles.h"
+#include "runtime/runtimeerror.h"
+#include "support/testfolder.h"
+
+#include <QtTest>
+
+class RuntimeTest : public QObject
+{
+    Q_OBJECT
+
+    static int errorNumberOf(const std::function<void()> &operation)
+    {
+        try {
+            operation();
+        } catch (const RuntimeError &error) {
+            return error.number;
+        }
+        return 0;
+    }
+
+private slots:
+    void codePageRoundTrips()
+    {
+        for (const QString &text : {DefaultTexts::letter(), DefaultTexts::declaration(),
+                                    QStringLiteral("abc €"), QString()}) {
+            QCOMPARE(CodePage::fromAnsi(CodePage::toAnsi(text)), text);
+        }
+        QCOMPARE(CodePage::toAnsi(QStringLiteral("我们")), QByteArray("\xCE\xD2\xC3\xC7"));
+        QCOMPARE(CodePage::toAnsi(DefaultTexts::letter()).size(), 402);
+        QCOMPARE(CodePage::toAnsi(DefaultTexts::declaration()).size(), 109);
+    }
+
+    void invalidBytesStillDecode()
+    {
+        // A lead byte with a bad trail, and a lead byte cut off at the end.
+        const QString text = CodePage::fromAnsi(QByteArray("A\x81\x20" "B\xCE", 5));
+        QVERIFY(text.startsWith(QLatin1Char('A')));
+        QVERIFY(text.contains(QLatin1Char('B')));
+        QVERIFY(text.size() >= 3);
+        QVERIFY(text.contains(QChar::ReplacementCharacter) || text.size() > 3);
+        QCOMPARE(CodePage::fromAnsi(QByteArray("\xCE", 1)).size(), 1);
+    }
+
+    void byteOrderMarksChooseTheEncoding()
+    {
+        const QString text = QStringLiteral("我喜欢你\r\n");
+        QCOMPARE(CodePage::fromFileBytes("\xEF\xBB\xBF" + text.toUtf8()), text);
+        QByteArray le("\xFF\xFE", 2), be("\xFE\xFF", 2);
+        for (QChar c : text) {
+            le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+            be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+        }
+        QCOMPARE(CodePage::fromFileBytes(le), text);
+        QCOMPARE(CodePage::fromFileBytes(be), text);
+        // Without a mark, UTF-8 is read as GBK: garbled, but no error.
+        QVERIFY(CodePage::fromFileBytes(text.toUtf8()) != text);
+    }
+
+    void numberedFiles()
+    {
+        TestFolder folder(QStringLiteral("文件 夹"));
+        const QString path = folder.file(QStringLiteral("信 件.ini"));
+        FileTable files;
+        QCOMPARE(files.FreeFileNumber(), 1);
+
+        files.OpenForOutput(path, 1);
+        QCOMPARE(files.FreeFileNumber(), 2);
+        QCOMPARE(errorNumberOf([&] { files.OpenForOutput(path, 1); }), ErrorNumber::FileAlreadyOpen);
+        files.PrintLine(1, QStringLiteral("你好"));
+        files.CloseFile(1);
+        QCOMPARE(folder.read(QStringLiteral("信 件.ini")), QByteArray("\xC4\xE3\xBA\xC3\r\n"));
+
+        // Binary opening never shortens; output opening empties.
+        files.OpenForBinary(path, 1);
+        QCOMPARE(files.FileLength(1), 6);
+        QString text(6, QLatin1Char(' '));
+        files.ReadText(1, text);
+        QCOMPARE(text, QStringLiteral("你好\r\n"));
+        files.CloseFile(1);
+        QCOMPARE(folder.read(QStringLiteral("信 件.ini")).size(), 6);
+        files.OpenForOutput(path, 3);
+        QCOMPARE(files.FileLength(3), 0);
+        files.CloseFile(3);
+
+        // A missing file is created empty.
+        files.OpenForBinary(folder.file(QStringLiteral("new.ini")), 1);
+        QCOMPARE(files.FileLength(1), 0);
+        files.closeAll();
+        QVERIFY(folder.exists(QStringLiteral("new.ini")));
+        QCOMPARE(errorNumberOf([&] { files.PrintLine(1, QStringLiteral("x")); }),
+                 ErrorNumber::BadFileNameOrNumber);
+    }
+
+    void foldersAndMissingFiles()
+    {
+        TestFolder folder;
+        folder.mkdir(QStringLiteral("orlessa.ini"));
+        QVERIFY(FileExists(folder.file(QStringLiteral("orlessa.ini"))));
+        QVERIFY(!FileExists(folder.file(QStringLiteral("xuanyan.ini"))));
+
+        FileTable files;
+        QCOMPARE(errorNumberOf([&] { files.OpenForBinary(folder.file(QStringLiteral("orlessa.ini")), 1); }),
+                 ErrorNumber::PathFileAccessError);
+        QVERIFY(!files.isOpen(1));
+        QCOMPARE(errorNumberOf([&] { files.OpenForOutput(folder.file(QStringLiteral("no/such.ini")), 1); }),
+                 ErrorNumber::PathNotFound);
+        QCOMPARE(errorNumberOf([&] { DeleteFile(folder.file(QStringLiteral("gone.mp3"))); }),
+                 ErrorNumber::FileNotFound);
+        QCOMPARE(errorNumberOf([&] { DeleteFile(folder.file(QStringLiteral("orlessa.ini"))); }),
+                 ErrorNumber::FileNotFound);
+    }
+
+    void readOnlyFiles()
+    {
+        TestFolder folder;
+        folder.write(QStringLiteral("orlessa.ini"), "\xC4\xE3");
+        QVERIFY(folder.makeReadOnly(QStringLiteral("orlessa.ini")));
+        FileTable files;
+        // Still readable in binary mode; not writable for output.
+        files.OpenForBinary(folder.file(QStringLiteral("orlessa.ini")), 1);
+        QString text(2, QLatin1Char(' '));
+        files.ReadText(1, text);
+        QCOMPARE(text, QStringLiteral("你"));
+        files.CloseFile(1);
+        QCOMPARE(errorNumberOf([&] { files.OpenForOutput(folder.file(QStringLiteral("orlessa.ini")), 2); }),
+                 ErrorNumber::PathFileAccessError);
+        QCOMPARE(folder.read(QStringLiteral("orlessa.ini")), QByteArray("\xC4\xE3"));
+    }
+
+    void programFolderAtTheRoot()
+    {
+        setProgramFolderForTesting(QStringLiteral("/"));
+        QCOMPARE(ProgramPath(QStringLiteral("tmp")), QStringLiteral("//tmp"));
+        QVERIFY(FileExists(ProgramPath(QStringLiteral("tmp"))));
+        setProgramFolderForTesting({});
+    }
+
+    void resources()
+    {
+        QVERIFY(LoadResourceBytes(101, QStringLiteral("CUSTOM")).size() > 10000);
+        QVERIFY(LoadResourceBytes(102, QStringLiteral("CUSTOM")).startsWith("RIFF"));
+        QCOMPARE(errorNumberOf([] { LoadResourceBytes(103, QStringLiteral("CUSTOM")); }),
+                 ErrorNumber::ResourceNotFound);
+    }
+
+    void errorMessages()
+    {
+        const RuntimeError error = runtimeError(ErrorNumber::PathFileAccessError, QStringLiteral("/a/b"));
+        QCOMPARE(error.message(), QStringLiteral("运行时错误 '75':\r\n\r\n路径/文件访问错误\r\n/a/b"));
+    }
+};
+
+QTEST_GUILESS_MAIN(RuntimeTest)
+#include "tst_runtime.moc"

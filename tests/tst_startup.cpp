@@ -1,0 +1,219 @@
+// The window as created, start-up, and writing media files out.
+#include "app/form1.h"
+#include "files/savefilefromres.h"
+#include "runtime/hostfiles.h"
+#include "support/fakehost.h"
+#include "support/testfolder.h"
+
+#include <QCryptographicHash>
+#include <QVideoWidget>
+#include <QtTest>
+
+namespace {
+const QByteArray freshLetterSha256 = "31d953afa6c7c683ce58a6ffe77ead6c9b5818aff4a64b9dc5b1f310f44c254a";
+const QByteArray freshDeclarationSha256 = "6eaafbd0360470dbf6fb5b66ce14f0cc22318e0a323858c8c11ea9816dcf61fd";
+
+QByteArray sha256(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+QByteArray music()
+{
+    return LoadResourceBytes(101, QStringLiteral("CUSTOM"));
+}
+} // namespace
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theWindowAsCreated()
+    {
+        FakeHost host;
+        Form1 form(host);
+        QCOMPARE(form.size(), QSize(789, 486));
+        QCOMPARE(form.Picture1->geometry(), QRect(-8, -8, 801, 505));
+        QCOMPARE(form.Picture2->Left(), 120.0f);
+        QCOMPARE(form.Picture2->Width(), 1455.0f);
+        QCOMPARE(form.Picture3->Left(), 10450.0f);
+        QCOMPARE(form.Picture2->size(), QSize(97, 105));
+        QVERIFY(form.Picture2->isHidden() && form.Picture3->isHidden());
+        QCOMPARE(form.Label3->Caption(), QStringLiteral("Label3"));
+        // Out of sight by position alone, yet visible and enabled.
+        for (QWidget *hidden : {static_cast<QWidget *>(form.Text1), static_cast<QWidget *>(form.Text2),
+                                static_cast<QWidget *>(form.Text3)}) {
+            QVERIFY(hidden->y() >= form.height());
+            QVERIFY(!hidden->isHidden() && hidden->isEnabled());
+        }
+        QVERIFY(form.Label3->x() >= form.width());
+        QCOMPARE(form.Text1->Text(), QString());
+        QCOMPARE(form.Timer1->interval(), 388);
+        QCOMPARE(form.Timer3->interval(), 500);
+        QCOMPARE(form.Timer4->interval(), 100);
+        QVERIFY(!form.Timer3->Enabled() && !form.Timer4->Enabled());
+        QCOMPARE(form.WindowsMediaPlayer1View->geometry(), QRect(0, 0, 788, 496));
+        QCOMPARE(form.WindowsMediaPlayer1->settings().volume, 100);
+        QCOMPARE(host.musicBackend()->volume, 50);
+        QVERIFY(host.videoBackend()->hasView);
+        // The figures lie above the labels on the stage.
+        const QObjectList stage = form.Picture1->content()->children();
+        QVERIFY(stage.indexOf(form.Picture3) > stage.indexOf(form.Picture2));
+        QVERIFY(stage.indexOf(form.Picture2) > stage.indexOf(form.Label1));
+        QVERIFY(stage.indexOf(form.Picture2) > stage.indexOf(form.Label4));
+    }
+
+    void aFreshFolder()
+    {
+        TestFolder folder;
+        FakeHost host;
+        Form1 form(host);
+        form.runHandler([&] { form.Form_Load(); });
+
+        QVERIFY(host.errors.isEmpty());
+        QVERIFY(!host.ended);
+        QCOMPARE(form.Caption(), QStringLiteral("Velmora  BY Tarsune"));
+        QCOMPARE(folder.read("orlessa.ini").size(), 404);
+        QCOMPARE(sha256(folder.read("orlessa.ini")), freshLetterSha256);
+        QCOMPARE(folder.read("xuanyan.ini").size(), 111);
+        QCOMPARE(sha256(folder.read("xuanyan.ini")), freshDeclarationSha256);
+        QCOMPARE(form.LoadedText.size(), 225);
+        QVERIFY(form.LoadedText.startsWith(QStringLiteral("我们在最青春的时候相遇")));
+        QVERIFY(form.LoadedText.endsWith(QStringLiteral("\r\n\r\n")));
+        QCOMPARE(form.Label3->Caption(), form.LoadedText);
+        QCOMPARE(folder.read("Orlessa.mp3"), music());
+        QCOMPARE(host.log, QStringList{"play2:" + folder.file("Orlessa.mp3")});
+        QVERIFY(!form.files().isOpen(1));
+    }
+
+    void whatTheUserWroteIsKept_data()
+    {
+        QTest::addColumn<QByteArray>("letter");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("gbk") << QByteArray("\xC4\xE3\xBA\xC3\r\n") << QStringLiteral("你好\r\n");
+        QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF") + QStringLiteral("你好\n").toUtf8()
+                                         << QStringLiteral("你好\n");
+        QTest::newRow("html stays text") << QByteArray("<b>x</b><img src=a.png>")
+                                         << QStringLiteral("<b>x</b><img src=a.png>");
+        QTest::newRow("empty") << QByteArray() << QString();
+    }
+    void whatTheUserWroteIsKept()
+    {
+        QFETCH(QByteArray, letter);
+        QFETCH(QString, expected);
+        TestFolder folder;
+        folder.write("orlessa.ini", letter);
+        folder.write("xuanyan.ini", "mine");
+        FakeHost host;
+        Form1 form(host);
+        form.runHandler([&] { form.Form_Load(); });
+        QCOMPARE(form.LoadedText, expected);
+        QCOMPARE(form.Label3->Caption(), expected);
+        QCOMPARE(folder.read("orlessa.ini"), letter);
+        QCOMPARE(folder.read("xuanyan.ini"), QByteArray("mine"));
+    }
+
+    void onlyTheMissingFileIsWritten()
+    {
+        {
+            TestFolder folder;
+            folder.write("orlessa.ini", "my letter");
+            FakeHost host;
+            Form1 form(host);
+            form.runHandler([&] { form.Form_Load(); });
+            QCOMPARE(folder.read("orlessa.ini"), QByteArray("my letter"));
+            QCOMPARE(sha256(folder.read("xuanyan.ini")), freshDeclarationSha256);
+        }
+        {
+            TestFolder folder;
+            folder.write("xuanyan.ini", "my declaration");
+            FakeHost host;
+            Form1 form(host);
+            form.runHandler([&] { form.Form_Load(); });
+            QCOMPARE(folder.read("xuanyan.ini"), QByteArray("my declaration"));
+            QCOMPARE(sha256(folder.read("orlessa.ini")), freshLetterSha256);
+            QCOMPARE(form.LoadedText.size(), 225);
+        }
+    }
+
+    void aFolderNamedLikeTheLetter()
+    {
+        TestFolder folder;
+        folder.mkdir("orlessa.ini");
+        FakeHost host;
+        Form1 form(host);
+        form.runHandler([&] { form.Form_Load(); });
+        QCOMPARE(host.errors.size(), 1);
+        QCOMPARE(host.errors[0].number, 75);
+        QVERIFY(host.errors[0].message().contains(folder.file("orlessa.ini")));
+        QVERIFY(host.ended);
+        QCOMPARE(host.exitCode, 1);
+        QVERIFY(form.hasEnded());
+        // What was written before the error stays; nothing after it happened.
+        QCOMPARE(sha256(folder.read("xuanyan.ini")), freshDeclarationSha256);
+        QVERIFY(!folder.exists("Orlessa.mp3"));
+        QVERIFY(host.musicBackend()->volume == 50 && !host.log.contains("play2:" + folder.file("Orlessa.mp3")));
+    }
+
+    void aFolderNamedLikeTheDeclarationCountsAsPresent()
+    {
+        TestFolder folder;
+        folder.mkdir("xuanyan.ini");
+        FakeHost host;
+        Form1 form(host);
+        form.runHandler([&] { form.Form_Load(); });
+        QVERIFY(host.errors.isEmpty());
+        QCOMPARE(sha256(folder.read("orlessa.ini")), freshLetterSha256);
+    }
+
+    void aReadOnlyFolderWithoutMessages()
+    {
+        TestFolder folder;
+        QVERIFY(folder.makeReadOnly());
+        FakeHost host;
+        Form1 form(host);
+        form.runHandler([&] { form.Form_Load(); });
+        QCOMPARE(host.errors.size(), 1);
+        QCOMPARE(host.errors[0].number, 75);
+        QVERIFY(host.ended);
+    }
+
+    void anOlderLongerMusicFileIsReplaced()
+    {
+        TestFolder folder;
+        folder.write("Orlessa.mp3", QByteArray(music().size() + 5000, 'x'));
+        FakeHost host;
+        Form1 form(host);
+        form.runHandler([&] { form.Form_Load(); });
+        QCOMPARE(folder.read("Orlessa.mp3"), music());
+        // The player is handed the path whether or not the write succeeded.
+        QCOMPARE(host.log.last(), "play2:" + folder.file("Orlessa.mp3"));
+    }
+
+    void savingResources()
+    {
+        TestFolder folder;
+        const QVariant music101 = QVariant::fromValue<qint16>(101);
+        const QString path = folder.file("Orlessa.mp3");
+
+        QVERIFY(!SaveFileFromRes(QVariant::fromValue<qint16>(999), "CUSTOM", path));
+        QVERIFY(!folder.exists("Orlessa.mp3"));
+
+        QVERIFY(SaveFileFromRes(music101, "CUSTOM", path));
+        QCOMPARE(folder.read("Orlessa.mp3"), music());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Orlessa.mp3"});
+
+        folder.write("Orlessa.mp3", "older");
+        QVERIFY(folder.makeReadOnly("Orlessa.mp3"));
+        QVERIFY(!SaveFileFromRes(music101, "CUSTOM", path));
+        QCOMPARE(folder.read("Orlessa.mp3"), QByteArray("older"));
+
+        folder.mkdir("Orlessa.avi");
+        QVERIFY(!SaveFileFromRes(QVariant::fromValue<qint16>(102), "CUSTOM", folder.file("Orlessa.avi")));
+        QVERIFY(QFileInfo(folder.file("Orlessa.avi")).isDir());
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
