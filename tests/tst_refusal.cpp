@@ -1,0 +1,180 @@
+// The No road: the refusal video, the end of the video and the last plea.
+#include "app/form1.h"
+#include "refusal/refusal.h"
+#include "runtime/hostfiles.h"
+#include "runtime/qtmediabackend.h"
+#include "show/question.h"
+#include "support/fakehost.h"
+#include "support/testfolder.h"
+
+#include <QSignalSpy>
+#include <QVideoWidget>
+#include <QtTest>
+
+namespace {
+// A show brought to the question with empty texts and answered No.
+struct RefusedShow
+{
+    explicit RefusedShow(QList<int> pleaAnswers = {})
+    {
+        folder.write("orlessa.ini", "");
+        folder.write("xuanyan.ini", "");
+        form.runHandler([this] { form.Form_Load(); });
+        host.answers = QList<int>{7} + pleaAnswers;
+        form.runHandler([this] { form.Timer1_Timer(); });
+        form.runHandler([this] { form.Timer3_Timer(); });
+    }
+    void videoEnds() { host.videoBackend()->finish(); }
+    void notify(qint32 value)
+    {
+        form.runHandler([this, value] { form.WindowsMediaPlayer1_PlaybackEnded(value); });
+    }
+
+    TestFolder folder;
+    FakeHost host;
+    Form1 form{host};
+};
+} // namespace
+
+class RefusalTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theVideoTakesTheStage()
+    {
+        TestFolder folder;
+        folder.write("orlessa.ini", "");
+        folder.write("xuanyan.ini", "");
+        FakeHost host;
+        Form1 form(host);
+        form.runHandler([&] { form.Form_Load(); });
+        const QString caption = form.Caption();
+        bool videoAbsentAtStop = false;
+        QString captionAtPlay;
+        host.onStop = [&](int) { videoAbsentAtStop = !folder.exists("Orlessa.avi"); };
+        host.onPlay = [&](int, const QString &) { captionAtPlay = form.Caption(); };
+        host.answers = {7};
+        form.runHandler([&] { form.Timer1_Timer(); });
+        form.runHandler([&] { form.Timer3_Timer(); });
+
+        QCOMPARE(host.log.mid(1), QStringList({"box:询问", "stop2", "play1:" + folder.file("Orlessa.avi")}));
+        QVERIFY(videoAbsentAtStop);
+        QCOMPARE(captionAtPlay, caption);
+        QCOMPARE(form.Caption(), QStringLiteral("我一定要追到你!!!"));
+        QVERIFY(form.Picture1->isHidden());
+        QVERIFY(!form.WindowsMediaPlayer1View->isHidden());
+        QCOMPARE(folder.read("Orlessa.avi"), LoadResourceBytes(102, "CUSTOM"));
+        QVERIFY(folder.exists("Orlessa.mp3"));
+        QVERIFY(!form.Label4->isHidden());
+        QCOMPARE(form.Picture3->Left(), 10450.0f);
+        QVERIFY(!host.ended);
+        QVERIFY(!form.Timer3->Enabled());
+    }
+
+    void otherNotificationsChangeNothing()
+    {
+        RefusedShow show;
+        for (qint32 value : {0, 2, 3, 8, -1})
+            show.notify(value);
+        QVERIFY(show.folder.exists("Orlessa.mp3") && show.folder.exists("Orlessa.avi"));
+        QCOMPARE(show.host.boxes.size(), 1);
+        QVERIFY(!show.host.ended);
+    }
+
+    void bothFilesGoBeforeThePlea()
+    {
+        RefusedShow show({7});
+        bool goneAtPlea = false;
+        show.host.onBox = [&](const FakeHost::Box &) {
+            goneAtPlea = !show.folder.exists("Orlessa.mp3") && !show.folder.exists("Orlessa.avi");
+        };
+        show.videoEnds();
+        QVERIFY(goneAtPlea);
+        QCOMPARE(show.host.boxes[1].prompt, QStringLiteral("能给我一次机会吗?"));
+        QCOMPARE(show.host.boxes[1].title, QStringLiteral("询问"));
+        QCOMPARE(show.host.boxes[1].buttons, 4);
+    }
+
+    void pleaYesThenYesLeavesTheWindowOpen()
+    {
+        RefusedShow show({6, 6});
+        show.videoEnds();
+        QCOMPARE(show.host.boxes[2].prompt, QStringLiteral("我们开始约会吧!\r\n\r\n需要去感谢我们的红娘??"));
+        QCOMPARE(show.host.boxes[2].title, QStringLiteral("兴奋"));
+        QCOMPARE(show.host.shellCalls.size(), 1);
+        QCOMPARE(show.host.shellCalls[0].file, Question::matchmakerAddress);
+        QVERIFY(!show.host.ended);
+        QVERIFY(!show.form.hasEnded());
+        QCOMPARE(show.form.Caption(), Refusal::vow);
+        QCOMPARE(show.form.Answer.toInt(), 6);
+        QCOMPARE(show.form.Answer2, qint16(6));
+    }
+
+    void pleaYesThenNoEnds()
+    {
+        RefusedShow show({6, 7});
+        show.videoEnds();
+        QVERIFY(show.host.shellCalls.isEmpty());
+        QVERIFY(show.host.ended);
+        QCOMPARE(show.host.exitCode, 0);
+    }
+
+    void pleaNoShowsTheVowAndEnds()
+    {
+        RefusedShow show({7});
+        show.videoEnds();
+        QCOMPARE(show.host.boxes.size(), 3);
+        QCOMPARE(show.host.boxes[2].prompt, QStringLiteral("我一定要追到你\r\n\r\n百分之一千万要追到你"));
+        QCOMPARE(show.host.boxes[2].title, QStringLiteral("奋斗"));
+        QCOMPARE(show.host.boxes[2].buttons, 64);
+        QCOMPARE(show.host.log.last(), QStringLiteral("end:0"));
+        QCOMPARE(show.form.Answer.toInt(), 7);
+        QVERIFY(show.host.shellCalls.isEmpty());
+    }
+
+    void theEndComesOnceAndFilesAlreadyGoneDoNotMatter()
+    {
+        RefusedShow show({6, 6});
+        QFile::remove(show.folder.file("Orlessa.mp3"));
+        show.videoEnds();
+        show.videoEnds();
+        show.notify(1);
+        QVERIFY(show.host.errors.isEmpty());
+        QCOMPARE(show.host.boxes.size(), 3);
+        QCOMPARE(show.host.shellCalls.size(), 1);
+    }
+
+    void theMusicStoppingIsNoEnd()
+    {
+        FakeHost host;
+        auto backend = host.createMediaBackend();
+        auto *fake = static_cast<FakeHost::Backend *>(backend.get());
+        MediaPlayer player(MediaPlayer::Settings{}, std::move(backend));
+        QSignalSpy ended(&player, &MediaPlayer::playbackEnded);
+        player.setURL("/x.mp3");
+        player.controls().stop();
+        fake->finish();
+        QCOMPARE(ended.count(), 0);
+        player.setURL("/y.avi");
+        fake->finish();
+        fake->finish();
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(ended.at(0).at(0).toInt(), 1);
+    }
+
+    void anUnplayableVideoStillEnds()
+    {
+        TestFolder folder;
+        folder.write("Orlessa.avi", QByteArray(4096, '\x5a'));
+        MediaPlayer player(MediaPlayer::Settings{}, std::make_unique<QtMediaBackend>());
+        QSignalSpy ended(&player, &MediaPlayer::playbackEnded);
+        player.setURL(folder.file("Orlessa.avi"));
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 10000);
+        player.setURL(folder.file("missing.avi"));
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 2, 10000);
+    }
+};
+
+QTEST_MAIN(RefusalTest)
+#include "tst_refusal.moc"

@@ -1,0 +1,281 @@
+// The typewriters, the walk and the question, driven tick by tick.
+#include "app/form1.h"
+#include "show/approach.h"
+#include "show/question.h"
+#include "support/fakehost.h"
+#include "support/testfolder.h"
+
+#include <QKeyEvent>
+#include <QtTest>
+
+namespace {
+struct Show
+{
+    explicit Show(const QByteArray &letter, const QByteArray &declaration = "decl")
+    {
+        folder.write("orlessa.ini", letter);
+        folder.write("xuanyan.ini", declaration);
+        form.runHandler([this] { form.Form_Load(); });
+    }
+    void letterTicks(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            form.runHandler([this] { form.Timer1_Timer(); });
+    }
+    void declarationTicks(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            form.runHandler([this] { form.Timer3_Timer(); });
+    }
+    int walkTicksUntilStop(int limit = 1000)
+    {
+        for (int i = 1; i <= limit; ++i) {
+            form.runHandler([this] { form.Timer4_Timer(); });
+            if (!form.Timer4->Enabled())
+                return i;
+        }
+        return -1;
+    }
+
+    TestFolder folder;
+    FakeHost host;
+    Form1 form{host};
+};
+} // namespace
+
+class ShowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void anEmptyLetterCompletesOnTheFirstTick()
+    {
+        Show show("", "abc");
+        show.letterTicks(1);
+        QVERIFY(!show.form.Timer1->Enabled());
+        QVERIFY(show.form.Timer3->Enabled() && show.form.Timer4->Enabled());
+        QCOMPARE(show.form.LetterRevealPos, 0);
+        QCOMPARE(show.form.Label1->Caption(), QString());
+        QCOMPARE(show.form.Label3->Caption(), QStringLiteral("abc"));
+        QCOMPARE(show.form.Text1->Text(), QString());
+    }
+
+    void nCharactersCompleteOnTickNPlusOne()
+    {
+        Show show("ab\r\nc");
+        show.letterTicks(3);
+        // Between the two ticks of CR LF the text ends in a lone CR.
+        QCOMPARE(show.form.Label1->Caption(), QStringLiteral("ab\r"));
+        QCOMPARE(show.form.Text1->SelStart(), 3);
+        show.letterTicks(2);
+        QCOMPARE(show.form.Label1->Caption(), QStringLiteral("ab\r\nc"));
+        QCOMPARE(show.form.Label1->lines(), QStringList({"ab", "c"}));
+        QVERIFY(show.form.Timer1->Enabled());
+        QVERIFY(!show.form.Timer3->Enabled());
+        show.letterTicks(1);
+        QVERIFY(!show.form.Timer1->Enabled());
+        QVERIFY(show.form.Timer3->Enabled());
+        // The letter stays on the stage while the declaration is typed.
+        QCOMPARE(show.form.Label1->Caption(), QStringLiteral("ab\r\nc"));
+        QCOMPARE(show.form.Label3->Caption(), QStringLiteral("decl"));
+    }
+
+    void oneCharacter()
+    {
+        Show show("\xCE\xD2");
+        show.letterTicks(1);
+        QCOMPARE(show.form.Label1->Caption(), QStringLiteral("我"));
+        QVERIFY(show.form.Timer1->Enabled());
+        show.letterTicks(1);
+        QVERIFY(!show.form.Timer1->Enabled());
+    }
+
+    void theSourceIsReadAfreshOnEveryTick()
+    {
+        Show show("abcdef");
+        show.letterTicks(2);
+        show.form.Label3->setCaption(QStringLiteral("xyz"));
+        show.letterTicks(1);
+        QCOMPARE(show.form.Label1->Caption(), QStringLiteral("abz"));
+        show.letterTicks(1);
+        QVERIFY(!show.form.Timer1->Enabled());
+    }
+
+    void whatTheUserTypesJoinsTheText()
+    {
+        Show show("abc");
+        show.letterTicks(1);
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+        QCoreApplication::sendEvent(show.form.Text1, &key);
+        show.letterTicks(1);
+        QCOMPARE(show.form.Label1->Caption(), QStringLiteral("axb"));
+        QCOMPARE(show.form.Text1->SelStart(), 2);
+    }
+
+    void theDeclarationIsReadWhenTheLetterIsDone()
+    {
+        Show show("a", "first");
+        show.folder.write("xuanyan.ini", "edited");
+        show.letterTicks(2);
+        QCOMPARE(show.form.Label3->Caption(), QStringLiteral("edited"));
+        QCOMPARE(show.form.LoadedText, QStringLiteral("edited"));
+    }
+
+    void aDeclarationRemovedMeanwhileIsEmpty()
+    {
+        Show show("a");
+        QFile::remove(show.folder.file("xuanyan.ini"));
+        show.letterTicks(2);
+        QVERIFY(show.folder.exists("xuanyan.ini"));
+        QCOMPARE(show.folder.read("xuanyan.ini"), QByteArray());
+        QCOMPARE(show.form.Label3->Caption(), QString());
+        show.declarationTicks(1);
+        QVERIFY(!show.form.Timer3->Enabled());
+        QCOMPARE(show.host.boxes.size(), 1);
+        QCOMPARE(show.form.Label2->Caption(), QString());
+        QVERIFY(!show.form.Picture2->isHidden() && !show.form.Picture3->isHidden());
+    }
+
+    void theDeclarationShowsTheFigures()
+    {
+        Show show("", "hi");
+        show.letterTicks(1);
+        QVERIFY(show.form.Picture2->isHidden());
+        show.declarationTicks(2);
+        QVERIFY(!show.form.Picture2->isHidden() && !show.form.Picture3->isHidden());
+        QCOMPARE(show.form.Label2->Caption(), QStringLiteral("hi"));
+        QVERIFY(show.host.boxes.isEmpty());
+    }
+
+    void aLongLetterIsTypedToItsEnd()
+    {
+        const int length = 40000;
+        Show show(QByteArray(length, 'a'));
+        show.letterTicks(length);
+        QCOMPARE(show.form.Label1->Caption().size(), length);
+        QVERIFY(show.form.Timer1->Enabled());
+        show.letterTicks(1);
+        QVERIFY(show.host.errors.isEmpty());
+        QVERIFY(!show.form.Timer1->Enabled());
+        QVERIFY(show.form.Timer3->Enabled());
+    }
+
+    void theWalkOnTheInitialLayout()
+    {
+        Show show("");
+        show.letterTicks(1);
+        QCOMPARE(show.walkTicksUntilStop(), 258);
+        QCOMPARE(show.form.Picture2->Left(), 8118.0f);
+        QCOMPARE(show.form.Picture3->Left() - (show.form.Picture2->Left() + show.form.Picture2->Width()), 877.0f);
+        QCOMPARE(show.form.Label4->Caption(),
+                 QStringLiteral("你愿意\r\n\r\n向我\r\n\r\n走最后\r\n\r\n一步吗?"));
+        QCOMPARE(show.form.Label4->lines().size(), 7);
+        // Seven lines of 180 twips, from 6000 to 7260 on the stage.
+        QCOMPARE(show.form.Label4->Height(), 7 * 180.0f);
+        QVERIFY(show.form.Label4->y() + show.form.Label4->height() <= 486 + 6);
+    }
+
+    void theWalkStopsOnOrJustPastTheLine()
+    {
+        Show show("");
+        show.form.Picture2->setLeft(9000); // already past the stop line
+        QCOMPARE(show.walkTicksUntilStop(), 1);
+        QCOMPARE(show.form.Picture2->Left(), 9031.0f);
+
+        show.form.Picture2->setLeft(8095 - 31); // the step lands on the line
+        show.form.Timer4->setEnabled(true);
+        QCOMPARE(show.walkTicksUntilStop(), 1);
+        QCOMPARE(show.form.Picture2->Left(), 8095.0f);
+
+        show.form.Picture2->setLeft(8095 - 32);
+        show.form.Timer4->setEnabled(true);
+        QCOMPARE(show.walkTicksUntilStop(), 2);
+    }
+
+    void walkingArithmeticOverflows()
+    {
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, Approach::stopLine(3.4e38f, -3.4e38f));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, Approach::stepForward(qQNaN()));
+        QCOMPARE(Approach::stopLine(10450, 1455), 8095.0f);
+        QCOMPARE(Question::meetingLeft(1455, 8118), 9553.0f);
+        QCOMPARE(Question::meetingLeft(1500, 3000), 4480.0f);
+    }
+
+    void yesThenYes()
+    {
+        Show show("", "d");
+        show.host.answers = {6, 6};
+        show.letterTicks(1);
+        show.walkTicksUntilStop();
+        show.host.onBox = [&](const FakeHost::Box &) {
+            QVERIFY(!show.form.Timer3->Enabled());
+        };
+        show.declarationTicks(2);
+
+        QCOMPARE(show.host.boxes.size(), 2);
+        QCOMPARE(show.host.boxes[0].prompt, QStringLiteral("愿意走这一步吗?"));
+        QCOMPARE(show.host.boxes[0].title, QStringLiteral("询问"));
+        QCOMPARE(show.host.boxes[0].buttons, 4);
+        QCOMPARE(show.host.boxes[1].prompt,
+                 QStringLiteral("我们开始约会吧!\r\n\r\n需要去感谢我们的红娘吗??"));
+        QCOMPARE(show.host.boxes[1].title, QStringLiteral("兴奋"));
+        QCOMPARE(show.host.shellCalls.size(), 1);
+        const FakeHost::ShellCall call = show.host.shellCalls[0];
+        QCOMPARE(call.verb, QStringLiteral("Open"));
+        QCOMPARE(call.file, Question::matchmakerAddress);
+        QVERIFY(call.file.startsWith("http://"));
+        QCOMPARE(call.parameters, QStringLiteral("0"));
+        QCOMPARE(call.directory, QStringLiteral("0"));
+        QCOMPARE(call.showCommand, 0);
+        QCOMPARE(show.host.log.mid(1), QStringList({"box:询问", "box:兴奋",
+                                                    "shell:" + Question::matchmakerAddress, "end:0"}));
+        QVERIFY(!show.folder.exists("Orlessa.mp3"));
+        QVERIFY(show.form.Label4->isHidden());
+        QCOMPARE(show.form.Picture3->Left(), 9553.0f);
+        QCOMPARE(show.form.Answer.toInt(), 6);
+        QCOMPARE(show.form.Answer2, qint16(6));
+        QVERIFY(show.form.hasEnded());
+    }
+
+    void yesThenNo()
+    {
+        Show show("", "");
+        show.host.answers = {6, 7};
+        show.letterTicks(1);
+        show.declarationTicks(1);
+        QVERIFY(show.host.shellCalls.isEmpty());
+        QVERIFY(!show.folder.exists("Orlessa.mp3"));
+        QVERIFY(show.host.ended);
+        QCOMPARE(show.host.exitCode, 0);
+        QVERIFY(show.host.errors.isEmpty());
+    }
+
+    void theQuestionMayComeBeforeTheWalkEnds()
+    {
+        Show show("", "d");
+        show.host.answers = {6, 7};
+        show.letterTicks(1);
+        for (int i = 0; i < 10; ++i)
+            show.form.Timer4_Timer();
+        bool walking = false;
+        show.host.onBox = [&](const FakeHost::Box &) { walking = walking || show.form.Timer4->Enabled(); };
+        show.declarationTicks(2);
+        QVERIFY(walking);
+        QCOMPARE(show.form.Picture3->Left(), 120 + 310 + 1455 - 20.0f);
+    }
+
+    void aMusicFileAlreadyGoneEndsTheShowQuietly()
+    {
+        Show show("", "");
+        show.host.answers = {6, 6};
+        QFile::remove(show.folder.file("Orlessa.mp3"));
+        show.letterTicks(1);
+        show.declarationTicks(1);
+        QVERIFY(show.host.errors.isEmpty());
+        QVERIFY(show.host.ended);
+        QCOMPARE(show.host.exitCode, 0);
+    }
+};
+
+QTEST_MAIN(ShowTest)
+#include "tst_show.moc"
