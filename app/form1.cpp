@@ -3,6 +3,7 @@
 #include "files/defaulttexts.h"
 #include "runtime/host.h"
 #include "runtime/runtimeerror.h"
+#include "show/timeline.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -46,9 +47,9 @@ Form1::Form1(Host &host, QWidget *parent)
     Timer1 = new Timer(this, 388);
     Timer3 = new Timer(this, 500);
     Timer4 = new Timer(this, 100);
-    connect(Timer1, &QTimer::timeout, this, [this] { runHandler([this] { Timer1_Timer(); }); });
-    connect(Timer3, &QTimer::timeout, this, [this] { runHandler([this] { Timer3_Timer(); }); });
-    connect(Timer4, &QTimer::timeout, this, [this] { runHandler([this] { Timer4_Timer(); }); });
+    connect(Timer1, &Timer::timeout, this, [this] { runHandler([this] { Timer1_Timer(); }); });
+    connect(Timer3, &Timer::timeout, this, [this] { runHandler([this] { Timer3_Timer(); }); });
+    connect(Timer4, &Timer::timeout, this, [this] { runHandler([this] { Timer4_Timer(); }); });
 }
 
 Form1::~Form1() = default;
@@ -131,9 +132,9 @@ void Form1::endProgram(int exitCode)
 {
     m_ended = true;
     m_files.closeAll();
-    Timer1->stop();
-    Timer3->stop();
-    Timer4->stop();
+    Timer1->setEnabled(false);
+    Timer3->setEnabled(false);
+    Timer4->setEnabled(false);
     m_host.endProgram(exitCode);
 }
 
@@ -143,6 +144,7 @@ void Form1::showEvent(QShowEvent *event)
     if (!m_started) {
         m_started = true;
         Timer1->setEnabled(true);
+        Timeline::start();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "runtime/runtimeerror.h"
 
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -220,17 +221,60 @@ PictureBox::PictureBox(QWidget *container, float left, float top, float width, f
     m_content = image;
 }
 
-Timer::Timer(QObject *parent, int intervalMs)
-    : QTimer(parent)
+namespace {
+qint64 nowNs()
 {
-    setTimerType(Qt::PreciseTimer);
-    setInterval(intervalMs);
+    static const QElapsedTimer clock = [] {
+        QElapsedTimer started;
+        started.start();
+        return started;
+    }();
+    return clock.nsecsElapsed();
+}
+
+// The due time of the tick being handled, if any.
+qint64 currentTickDueNs = -1;
+} // namespace
+
+Timer::Timer(QObject *parent, int intervalMs)
+    : QObject(parent)
+    , m_intervalMs(intervalMs)
+{
+    m_trigger.setSingleShot(true);
+    m_trigger.setTimerType(Qt::PreciseTimer);
+    connect(&m_trigger, &QTimer::timeout, this, &Timer::fire);
 }
 
 void Timer::setEnabled(bool on)
 {
-    if (on && !isActive())
-        start();
-    else if (!on)
-        stop();
+    if (on == m_enabled)
+        return; // switching a running timer on again keeps its schedule
+    m_enabled = on;
+    if (!on) {
+        m_trigger.stop();
+        return;
+    }
+    const qint64 base = currentTickDueNs >= 0 ? currentTickDueNs : nowNs();
+    m_dueNs = base + m_intervalMs * 1'000'000LL;
+    arm();
+}
+
+void Timer::arm()
+{
+    const qint64 waitNs = std::max<qint64>(0, m_dueNs - nowNs());
+    m_trigger.start(int((waitNs + 999'999) / 1'000'000));
+}
+
+void Timer::fire()
+{
+    const qint64 intervalNs = m_intervalMs * 1'000'000LL;
+    const qint64 due = m_dueNs;
+    // After a stall of more than a whole interval, start afresh from now
+    // rather than firing a burst of ticks to catch up.
+    m_dueNs = std::max(due + intervalNs, nowNs() + intervalNs / 2);
+    currentTickDueNs = due;
+    emit timeout();
+    currentTickDueNs = -1;
+    if (m_enabled && !m_trigger.isActive())
+        arm();
 }

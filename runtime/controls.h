@@ -113,14 +113,29 @@ private:
     QWidget *m_content;
 };
 
-// A timer with an on/off switch. Switching a running timer on again keeps its
-// schedule, so ticks do not drift.
-class Timer : public QTimer
+// A timer with an on/off switch whose ticks keep to a fixed schedule: tick k
+// is due k intervals after the timer was switched on, however long the
+// handlers take. A timer switched on inside another timer's tick counts from
+// that tick's due time, so a chain of timers keeps the show's nominal pace.
+class Timer : public QObject
 {
     Q_OBJECT
 public:
     Timer(QObject *parent, int intervalMs);
 
-    bool Enabled() const { return isActive(); }
+    bool Enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
+    int interval() const { return m_intervalMs; }
+
+signals:
+    void timeout();
+
+private:
+    void fire();
+    void arm();
+
+    QTimer m_trigger;
+    int m_intervalMs;
+    bool m_enabled = false;
+    qint64 m_dueNs = 0;
 };

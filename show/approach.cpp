@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "runtime/runtimeerror.h"
+#include "show/timeline.h"
 
 #include <cmath>
 
@@ -42,6 +43,7 @@ void Form1::Timer4_Timer()
     const float line = Approach::stopLine(Picture3->Left(), Picture2->Width());
     if (line > Picture2->Left())
         return;
+    Timeline::mark("walk stopped");
     Timer4->setEnabled(false);
     Label4->setCaption(Approach::question());
 }

@@ -4,6 +4,7 @@
 #include "files/programfiles.h"
 #include "runtime/host.h"
 #include "runtime/runtimeerror.h"
+#include "show/timeline.h"
 
 #include <cmath>
 
@@ -22,6 +23,7 @@ float Question::meetingLeft(float walkingWidth, float walkingLeft)
 // Asked on the declaration's completion tick, with Timer3 already off.
 void Form1::askQuestion()
 {
+    Timeline::mark("question asked");
     Answer = QVariant::fromValue<qint32>(
         m_host.ShowMessage(Question::prompt, MessageBox::YesNo, Question::title));
     if (Answer.toInt() != MessageBox::Yes) {

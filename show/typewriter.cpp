@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "files/programfiles.h"
+#include "show/timeline.h"
 
 QString characterAt(const QString &source, qint64 revealPos)
 {
@@ -36,6 +37,7 @@ void Form1::Timer1_Timer()
 
 void Form1::completeLetter()
 {
+    Timeline::mark("letter complete");
     LetterRevealPos = 0;
     Timer1->setEnabled(false);
     Text1->setText(QString());

@@ -1,0 +1,9 @@
+#pragma once
+
+// Moments of the show, written to the "velmora.timeline" logging category
+// (off unless QT_LOGGING_RULES turns it on), in milliseconds since the
+// letter began. The benchmarks read them.
+namespace Timeline {
+void start();
+void mark(const char *moment);
+}
