@@ -7,6 +7,7 @@
 #include "runtime/hostfiles.h"
 #include "runtime/runtimeerror.h"
 #include "show/question.h"
+#include "show/timeline.h"
 
 #include <QVideoWidget>
 
@@ -24,6 +25,7 @@ void Form1::PlayRefusalVideo()
                     ProgramPath(FileNames::video));
     WindowsMediaPlayer1->setURL(ProgramPath(FileNames::video));
     setCaption(Refusal::vow);
+    Timeline::mark("video started");
 }
 
 // The video is over (or could not be played): the media files go, and the
@@ -32,6 +34,7 @@ void Form1::WindowsMediaPlayer1_PlaybackEnded(qint32 value)
 {
     if (value != videoFinished || m_videoEndHandled)
         return;
+    Timeline::mark("video ended");
     m_videoEndHandled = true;
 
     DeleteMediaFile(FileNames::music);
