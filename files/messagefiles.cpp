@@ -3,6 +3,8 @@
 #include "files/programfiles.h"
 #include "runtime/hostfiles.h"
 
+#include <QFileInfo>
+
 namespace {
 constexpr int letterFileNumber = 1;
 constexpr int declarationFileNumber = 2;
@@ -38,7 +40,8 @@ void Form1::ReadMessageFile(const QString &fileName)
 
 void DeleteMediaFile(const QString &fileName)
 {
+    // A folder of that name is not ours to remove.
     const QString path = ProgramPath(fileName);
-    if (FileExists(path))
+    if (QFileInfo(path).isFile())
         DeleteFile(path);
 }

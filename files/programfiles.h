@@ -17,5 +17,6 @@ constexpr qint16 video = 102;
 } // namespace Resources
 
 // Deletes a media file at one of the show's ends. One that is already gone
-// needs no deleting; any other failure is a run-time error.
+// (or was never written, a folder standing in its place) needs no deleting;
+// a file that cannot be deleted is a run-time error.
 void DeleteMediaFile(const QString &fileName);

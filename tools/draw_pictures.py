@@ -128,7 +128,11 @@ def background_svg():
     body.append('<path d="%s" fill="#fff3f4" stroke="#e0404c" stroke-width="6" stroke-linejoin="round"/>'
                 % heart_d(cx - 26, 140, 44, -14))
     body.append(glossy_heart(cx + 28, 166, 54, 12, ink="#141214", sw=6, gid="bgheart"))
-    return svg_doc(BG_W, BG_H, "\n".join(body), defs=defs)
+    # The letter is typed over the top of the picture (about y 14 to 120 for
+    # the default one), so the artwork sits below it, in y 132 to 342.
+    art = '<g transform="translate(%d 132) scale(0.82) translate(%d -24)">%s</g>' % (
+        cx, -cx, "\n".join(body))
+    return svg_doc(BG_W, BG_H, art, defs=defs)
 
 
 def figure_svg(which):
