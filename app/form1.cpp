@@ -3,7 +3,7 @@
 #include "files/defaulttexts.h"
 #include "runtime/host.h"
 #include "runtime/runtimeerror.h"
-#include "show/timeline.h"
+#include "runtime/timeline.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -144,7 +144,7 @@ void Form1::showEvent(QShowEvent *event)
     if (!m_started) {
         m_started = true;
         Timer1->setEnabled(true);
-        Timeline::start();
+        Timeline::mark("letter began");
     }
 }
 

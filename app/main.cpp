@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "runtime/desktophost.h"
+#include "runtime/timeline.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -45,6 +46,7 @@ void centreOnScreen(QWidget &window)
 
 int main(int argc, char *argv[])
 {
+    Timeline::start();
     // Qt 6.4's FFmpeg backend is not ready for shows without a sound device.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");

@@ -7,7 +7,7 @@
 #include "runtime/hostfiles.h"
 #include "runtime/runtimeerror.h"
 #include "show/question.h"
-#include "show/timeline.h"
+#include "runtime/timeline.h"
 
 #include <QVideoWidget>
 

@@ -2,10 +2,14 @@
 
 #include "runtime/mediaplayer.h"
 
+#include <QPointer>
+
 class QAudioOutput;
 class QMediaPlayer;
 
-// Plays through Qt Multimedia (the GStreamer backend).
+// Plays through Qt Multimedia (the GStreamer backend). The decoder is set up
+// on first use and playback starts from the event loop, so neither holds up
+// the window: a player that is never used costs nothing.
 class QtMediaBackend : public MediaBackend
 {
     Q_OBJECT
@@ -19,6 +23,12 @@ public:
     void setVideoOutput(QVideoWidget *view) override;
 
 private:
-    QMediaPlayer *m_player;
-    QAudioOutput *m_audio;
+    QMediaPlayer *player();
+    void startPending();
+
+    QMediaPlayer *m_player = nullptr;
+    QAudioOutput *m_audio = nullptr;
+    QPointer<QVideoWidget> m_view;
+    float m_volume = 1.0f;
+    QString m_pendingPath;
 };

@@ -2,7 +2,7 @@
 
 #include "app/form1.h"
 #include "runtime/runtimeerror.h"
-#include "show/timeline.h"
+#include "runtime/timeline.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 #include "files/programfiles.h"
 #include "runtime/host.h"
 #include "runtime/runtimeerror.h"
-#include "show/timeline.h"
+#include "runtime/timeline.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 
 #include "app/form1.h"
 #include "files/programfiles.h"
-#include "show/timeline.h"
+#include "runtime/timeline.h"
 
 QString characterAt(const QString &source, qint64 revealPos)
 {

@@ -1,4 +1,4 @@
-#include "show/timeline.h"
+#include "runtime/timeline.h"
 
 #include <QElapsedTimer>
 #include <QLoggingCategory>
@@ -24,6 +24,11 @@ void mark(const char *moment)
 {
     if (lcTimeline().isInfoEnabled() && showClock().isValid())
         qCInfo(lcTimeline, "%s at %.1f ms", moment, showClock().nsecsElapsed() / 1e6);
+}
+
+void mark(const QString &moment)
+{
+    mark(qPrintable(moment));
 }
 
 } // namespace Timeline

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QString>
+
 // Moments of the show, written to the "velmora.timeline" logging category
 // (off unless QT_LOGGING_RULES turns it on), in milliseconds since the
-// letter began. The benchmarks read them.
+// program started. The benchmarks read them.
 namespace Timeline {
 void start();
 void mark(const char *moment);
+void mark(const QString &moment);
 }

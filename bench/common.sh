@@ -1,0 +1,22 @@
+# Shared by the benchmarks: the e2e helpers plus the paths of the build.
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+export VELMORA_SOURCE=$(dirname "$here")
+build=$(realpath "${BUILD_DIR:-$VELMORA_SOURCE/build}")
+export VELMORA_BIN=$build/velmora
+source "$VELMORA_SOURCE/tests/e2e/lib.sh"
+
+median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+ratio() { echo "scale=2; $1 / $2" | bc -l; }
+
+# CPU time (user + system) of a process in clock ticks.
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+peak_rss_mb() { awk '/VmHWM/ {printf "%.1f", $2 / 1024}' "/proc/$1/status"; }
+
+# cpu_share PID SECONDS: share of one core used over that many seconds, in %.
+cpu_share() {
+  local before after
+  before=$(cpu_ticks "$1")
+  sleep "$2"
+  after=$(cpu_ticks "$1")
+  echo "scale=2; 100 * ($after - $before) / ($(getconf CLK_TCK) * $2)" | bc -l
+}
