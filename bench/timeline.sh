@@ -2,12 +2,9 @@
 # The show's pace with the default texts: when the letter completes, the walk
 # stops and the question box opens, against their nominal moments; then the
 # No road, to time the end of the video against its real length.
-# Usage: bench/timeline.sh [BUILD_DIR] [SCREENSHOT_DIR]
-here=$(cd "$(dirname "$0")" && pwd)
-export VELMORA_SOURCE=$(dirname "$here")
-export VELMORA_BIN=$(realpath "${1:-$VELMORA_SOURCE/build}")/velmora
-shots=${2:-}
-source "$VELMORA_SOURCE/tests/e2e/lib.sh"
+# Usage: bench/timeline.sh [SCREENSHOT_DIR]
+shots=${1:-}
+source "$(dirname "$0")/common.sh"
 
 start_display
 start_sound
@@ -32,15 +29,19 @@ answer "询问" Escape
 answer "奋斗" Return
 wait_exit "$show_pid" 10
 
-at() { sed -n "s/.*$1 at \([0-9.]*\) ms.*/\1/p" "$work/velmora.log" | head -n1; }
+mark() { sed -n "s/.*$1 at \([0-9.]*\) ms.*/\1/p" "$work/velmora.log" | head -n1; }
+began=$(mark 'letter began')
+at() { echo "$(mark "$1") - $began" | bc -l; }
 video_length=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$VELMORA_SOURCE/resources/refusal.avi")
 report() { # name measured_ms nominal_ms
   printf '%-34s %10.1f ms  nominal %10.1f ms  off by %+7.1f ms\n' "$1" "$2" "$3" "$(echo "$2 - $3" | bc -l)"
 }
-echo "Timeline with the default texts (times since the letter began):"
+echo "timeline: with the default texts (times since the letter began):"
 report "letter complete (tick 226)" "$(at 'letter complete')" 87688
 report "walk stopped (tick 258 after)" "$(at 'walk stopped')" "$(echo "87688 + 25800" | bc)"
 report "question asked (tick 65 after)" "$(at 'question asked')" 120188
 report "question box seen (from mapped)" "$(echo "($asked - $mapped) * 1000" | bc -l)" 120188
-report "video end after start" "$(echo "$(at 'video ended') - $(at 'video started')" | bc -l)" "$(echo "$video_length * 1000" | bc -l)"
+length_ms=$(echo "$video_length * 1000" | bc -l)
+report "video: its end after the file was given" "$(echo "$(mark 'video ended') - $(mark 'video started')" | bc -l)" "$length_ms"
+report "video: its end after it began playing" "$(echo "$(mark 'video ended') - $(mark 'playing Orlessa.avi')" | bc -l)" "$length_ms"
 printf 'window mapped %.0f ms after launch\n' "$(echo "($mapped - $launched) * 1000" | bc -l)"
