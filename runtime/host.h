@@ -11,6 +11,12 @@ struct RuntimeError;
 namespace MessageBox {
 enum Buttons : int { YesNo = 4, OkInformation = 64 };
 enum Result : int { Ok = 1, Yes = 6, No = 7 };
+
+// Two lines of text with an empty line between them.
+inline QString twoLinePrompt(const QString &first, const QString &last)
+{
+    return first + QStringLiteral("\r\n") + QString() + QStringLiteral("\r\n") + last;
+}
 }
 
 // The parts of the host the show talks to and tests replace: message boxes,
