@@ -75,9 +75,26 @@ Label::Label(QWidget *container, float left, float top)
 
 void Label::setCaption(const QString &caption)
 {
+    // A typewriter adds one character a tick: measure only what was added,
+    // so that a long text costs no more per tick than a short one.
+    const QStringList lines = splitLines(caption);
+    const qsizetype kept = caption.startsWith(m_caption) ? m_lines.size() - 1 : 0;
+    const bool lastLineGrew = kept >= 0 && kept < lines.size() && !m_lineWidths.isEmpty()
+                              && lines[kept].startsWith(m_lines[kept]);
+    const int grownWidth = lastLineGrew ? m_lineWidths[kept]
+                                              + fontMetrics().horizontalAdvance(
+                                                  lines[kept].mid(m_lines[kept].size()))
+                                        : 0;
     m_caption = caption;
-    m_lines = splitLines(caption);
-    autoSize();
+    m_lines = lines;
+    if (lastLineGrew) {
+        m_lineWidths.resize(kept + 1);
+        m_lineWidths[kept] = grownWidth;
+        measureFrom(kept + 1);
+    } else {
+        m_lineWidths.clear();
+        measureFrom(0);
+    }
     update();
 }
 
@@ -102,14 +119,20 @@ void Label::setCentred(bool centred)
 
 void Label::autoSize()
 {
-    const QFontMetrics metrics = fontMetrics();
     m_lineWidths.clear();
-    int widest = 0;
-    for (const QString &line : std::as_const(m_lines)) {
-        m_lineWidths.append(metrics.horizontalAdvance(line));
-        widest = std::max(widest, m_lineWidths.last());
-    }
-    setSizeFromPixels(QSize(widest, m_linePitch * int(m_lines.size())));
+    measureFrom(0);
+}
+
+// Measures the lines from `first` on, then takes the size of the whole text.
+void Label::measureFrom(qsizetype first)
+{
+    const QFontMetrics metrics = fontMetrics();
+    for (qsizetype i = first; i < m_lines.size(); ++i)
+        m_lineWidths.append(metrics.horizontalAdvance(m_lines[i]));
+    m_widest = first == 0 ? 0 : m_widest;
+    for (qsizetype i = std::max<qsizetype>(0, first - 1); i < m_lineWidths.size(); ++i)
+        m_widest = std::max(m_widest, m_lineWidths[i]);
+    setSizeFromPixels(QSize(m_widest, m_linePitch * int(m_lines.size())));
 }
 
 void Label::paintEvent(QPaintEvent *)

@@ -63,10 +63,12 @@ protected:
 
 private:
     void autoSize();
+    void measureFrom(qsizetype first);
 
     QString m_caption;
     QStringList m_lines;
     QList<int> m_lineWidths;
+    int m_widest = 0;
     QColor m_color = Qt::black;
     int m_linePitch = 12;
     bool m_centred = false;

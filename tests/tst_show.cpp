@@ -112,6 +112,23 @@ private slots:
         QCOMPARE(show.form.Text1->SelStart(), 2);
     }
 
+    void labelsSizeToTheirTextHoweverItGrows()
+    {
+        QWidget stage;
+        Label typed(&stage, 0, 0), whole(&stage, 0, 0);
+        const QString text = QStringLiteral("我们\r\n\r\n在最青春的时候相遇  ab\r\nc");
+        for (int n = 1; n <= text.size(); ++n)
+            typed.setCaption(text.left(n));
+        whole.setCaption(text);
+        QCOMPARE(typed.size(), whole.size());
+        QCOMPARE(typed.lines(), QStringList({"我们", "", "在最青春的时候相遇  ab", "c"}));
+        // Replaced by something shorter, it shrinks again.
+        typed.setCaption(QStringLiteral("x"));
+        whole.setCaption(QStringLiteral("x"));
+        QCOMPARE(typed.size(), whole.size());
+        QVERIFY(typed.width() < 20);
+    }
+
     void theDeclarationIsReadWhenTheLetterIsDone()
     {
         Show show("a", "first");
