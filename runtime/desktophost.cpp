@@ -40,7 +40,8 @@ int DesktopHost::ShowMessage(const QString &prompt, int buttons, const QString &
 int DesktopHost::OpenWithShell(WId, const QString &verb, const QString &file, const QString &,
                                const QString &, int)
 {
-    // "Open" on a web address: the desktop's handler for web addresses.
+    // "Open" on a web address: the desktop's handler for web addresses. As
+    // with the shell call this stands in for, a result above 32 means started.
     if (verb.compare(QLatin1String("Open"), Qt::CaseInsensitive) != 0)
         return 0;
     return QDesktopServices::openUrl(QUrl(file)) ? 42 : 0;
