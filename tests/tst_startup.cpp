@@ -114,27 +114,29 @@ private slots:
         QCOMPARE(folder.read("xuanyan.ini"), QByteArray("mine"));
     }
 
+    void onlyTheMissingFileIsWritten_data()
+    {
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("writtenSha256");
+        QTest::addColumn<int>("letterLength");
+        QTest::newRow("declaration missing") << "orlessa.ini" << "xuanyan.ini" << freshDeclarationSha256 << 9;
+        QTest::newRow("letter missing") << "xuanyan.ini" << "orlessa.ini" << freshLetterSha256 << 225;
+    }
     void onlyTheMissingFileIsWritten()
     {
-        {
-            TestFolder folder;
-            folder.write("orlessa.ini", "my letter");
-            FakeHost host;
-            Form1 form(host);
-            form.runHandler([&] { form.Form_Load(); });
-            QCOMPARE(folder.read("orlessa.ini"), QByteArray("my letter"));
-            QCOMPARE(sha256(folder.read("xuanyan.ini")), freshDeclarationSha256);
-        }
-        {
-            TestFolder folder;
-            folder.write("xuanyan.ini", "my declaration");
-            FakeHost host;
-            Form1 form(host);
-            form.runHandler([&] { form.Form_Load(); });
-            QCOMPARE(folder.read("xuanyan.ini"), QByteArray("my declaration"));
-            QCOMPARE(sha256(folder.read("orlessa.ini")), freshLetterSha256);
-            QCOMPARE(form.LoadedText.size(), 225);
-        }
+        QFETCH(QString, kept);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, writtenSha256);
+        QFETCH(int, letterLength);
+        TestFolder folder;
+        folder.write(kept, "my words!");
+        FakeHost host;
+        Form1 form(host);
+        form.runHandler([&] { form.Form_Load(); });
+        QCOMPARE(folder.read(kept), QByteArray("my words!"));
+        QCOMPARE(sha256(folder.read(written)), writtenSha256);
+        QCOMPARE(form.LoadedText.size(), letterLength);
     }
 
     void aFolderNamedLikeTheLetter()
