@@ -23,14 +23,24 @@ QFont chineseFont(const QStringList &families, int pixelSize)
 
 // 10.5 points and 9 points at 96 dots per inch; the host's Chinese faces draw
 // a line exactly one em high.
-QFont letterFont() { return chineseFont({"仿宋_GB2312", "FangSong", "AR PL UKai CN"}, 14); }
-QFont declarationFont() { return chineseFont({"微软雅黑", "Microsoft YaHei", "Noto Sans CJK SC"}, 14); }
-QFont windowFont() { return chineseFont({"Noto Sans CJK SC", "WenQuanYi Micro Hei"}, 12); }
+QFont letterFont()
+{
+    return chineseFont({ "仿宋_GB2312", "FangSong", "AR PL UKai CN" }, 14);
+}
+QFont declarationFont()
+{
+    return chineseFont({ "微软雅黑", "Microsoft YaHei", "Noto Sans CJK SC" }, 14);
+}
+QFont windowFont()
+{
+    return chineseFont({ "Noto Sans CJK SC", "WenQuanYi Micro Hei" }, 12);
+}
 } // namespace
 
 Form1::Form1(Host &host, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                      | Qt::MSWindowsFixedSizeDialogHint)
     , m_host(host)
 {
     setFixedSize(clientArea);
@@ -73,7 +83,8 @@ void Form1::createPlayers()
     });
 
     // The music player has no surface of its own on the stage.
-    WindowsMediaPlayer2 = new MediaPlayer(MediaPlayer::Settings{}, m_host.createMediaBackend(), this);
+    WindowsMediaPlayer2
+            = new MediaPlayer(MediaPlayer::Settings {}, m_host.createMediaBackend(), this);
 }
 
 void Form1::createStage()

@@ -18,8 +18,9 @@ void reportFatal(QtMsgType type, const QMessageLogContext &, const QString &mess
 {
     std::fprintf(stderr, "%s\n", qPrintable(message));
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "velmora: the show needs a graphical desktop and could not start "
-                             "one (is DISPLAY set?).\n");
+        std::fprintf(stderr,
+                     "velmora: the show needs a graphical desktop and could not start "
+                     "one (is DISPLAY set?).\n");
         std::_Exit(EXIT_FAILURE);
     }
 }
@@ -32,7 +33,8 @@ void useChineseDialogs(QApplication &app)
         QApplication::installTranslator(translator);
 
     QFont uiFont;
-    uiFont.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
+    uiFont.setFamilies(
+            { QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei") });
     uiFont.setPointSize(10);
     QApplication::setFont(uiFont);
 }

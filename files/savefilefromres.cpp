@@ -18,8 +18,7 @@ bool existingFileIsWritable(const QString &path)
 }
 } // namespace
 
-bool SaveFileFromRes(const QVariant &vntResourceID, const QString &sType,
-                     const QString &sFileName)
+bool SaveFileFromRes(const QVariant &vntResourceID, const QString &sType, const QString &sFileName)
 {
     try {
         const QByteArray bytes = LoadResourceBytes(vntResourceID.toInt(), sType);

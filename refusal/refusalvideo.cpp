@@ -6,8 +6,8 @@
 #include "runtime/host.h"
 #include "runtime/hostfiles.h"
 #include "runtime/runtimeerror.h"
-#include "show/question.h"
 #include "runtime/timeline.h"
+#include "show/question.h"
 
 #include <QVideoWidget>
 
@@ -41,10 +41,10 @@ void Form1::WindowsMediaPlayer1_PlaybackEnded(qint32 value)
     DeleteMediaFile(FileNames::video);
 
     Answer = QVariant::fromValue<qint32>(
-        m_host.ShowMessage(Refusal::pleaPrompt, MessageBox::YesNo, Refusal::pleaTitle));
+            m_host.ShowMessage(Refusal::pleaPrompt, MessageBox::YesNo, Refusal::pleaTitle));
     if (Answer.toInt() == MessageBox::Yes) {
-        Answer2 = static_cast<qint16>(
-            m_host.ShowMessage(Refusal::matchmakerPrompt, MessageBox::YesNo, Refusal::matchmakerTitle));
+        Answer2 = static_cast<qint16>(m_host.ShowMessage(
+                Refusal::matchmakerPrompt, MessageBox::YesNo, Refusal::matchmakerTitle));
         if (Answer2 != MessageBox::Yes)
             EndProgram();
         QString address = Question::matchmakerAddress;

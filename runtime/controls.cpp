@@ -16,8 +16,7 @@ int twipsToPixels(float twips)
 
 TwipsGeometry::TwipsGeometry(QWidget *widget)
     : m_widget(widget)
-{
-}
+{ }
 
 void TwipsGeometry::setLeft(float left)
 {
@@ -80,10 +79,9 @@ void Label::setCaption(const QString &caption)
     const QStringList lines = splitLines(caption);
     const qsizetype kept = caption.startsWith(m_caption) ? m_lines.size() - 1 : 0;
     const bool lastLineGrew = kept >= 0 && kept < lines.size() && !m_lineWidths.isEmpty()
-                              && lines[kept].startsWith(m_lines[kept]);
+            && lines[kept].startsWith(m_lines[kept]);
     const int grownWidth = lastLineGrew ? m_lineWidths[kept]
-                                              + fontMetrics().horizontalAdvance(
-                                                  lines[kept].mid(m_lines[kept].size()))
+                    + fontMetrics().horizontalAdvance(lines[kept].mid(m_lines[kept].size()))
                                         : 0;
     m_caption = caption;
     m_lines = lines;

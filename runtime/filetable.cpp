@@ -24,7 +24,7 @@ constexpr int lastFileNumber = 511;
 [[noreturn]] void raiseWriteError(const QFile &file)
 {
     const int number = errno == ENOSPC || errno == EDQUOT ? ErrorNumber::DiskFull
-                                                           : ErrorNumber::DeviceIoError;
+                                                          : ErrorNumber::DeviceIoError;
     raiseError(number, file.fileName());
 }
 } // namespace

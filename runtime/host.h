@@ -17,7 +17,7 @@ inline QString twoLinePrompt(const QString &first, const QString &last)
 {
     return first + QStringLiteral("\r\n") + QString() + QStringLiteral("\r\n") + last;
 }
-}
+} // namespace MessageBox
 
 // The parts of the host the show talks to and tests replace: message boxes,
 // the shell, the program's end and the media decoder.
@@ -29,8 +29,8 @@ public:
     // Modal; returns only when the user has answered.
     virtual int ShowMessage(const QString &prompt, int buttons, const QString &title) = 0;
     virtual int OpenWithShell(WId owner, const QString &verb, const QString &file,
-                              const QString &parameters, const QString &directory,
-                              int showCommand) = 0;
+                              const QString &parameters, const QString &directory, int showCommand)
+            = 0;
     virtual void showRuntimeError(const RuntimeError &error) = 0;
     // The window is gone and the process is to end with this code.
     virtual void endProgram(int exitCode) = 0;

@@ -45,8 +45,8 @@ void DeleteFile(const QString &path)
         raiseError(ErrorNumber::FileNotFound, path);
     if (std::remove(QFile::encodeName(path).constData()) != 0) {
         const int number = errno == EACCES || errno == EPERM || errno == EROFS
-                               ? ErrorNumber::PermissionDenied
-                               : ErrorNumber::PathFileAccessError;
+                ? ErrorNumber::PermissionDenied
+                : ErrorNumber::PathFileAccessError;
         raiseError(number, path);
     }
 }

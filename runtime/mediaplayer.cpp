@@ -35,8 +35,7 @@ void MediaPlayer::Controls::stop()
 QVideoWidget *MediaPlayer::createView(QWidget *container)
 {
     auto *view = new QVideoWidget(container);
-    view->setAspectRatioMode(m_settings.stretchToFit ? Qt::IgnoreAspectRatio
-                                                     : Qt::KeepAspectRatio);
+    view->setAspectRatioMode(m_settings.stretchToFit ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio);
     view->setEnabled(m_settings.enabled);
     view->setAttribute(Qt::WA_TransparentForMouseEvents, !m_settings.enabled);
     view->setContextMenuPolicy(m_settings.enableContextMenu ? Qt::DefaultContextMenu

@@ -47,7 +47,9 @@ public:
     class Controls
     {
     public:
-        explicit Controls(MediaPlayer *player) : m_player(player) {}
+        explicit Controls(MediaPlayer *player)
+            : m_player(player)
+        { }
         void stop();
 
     private:

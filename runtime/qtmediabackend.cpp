@@ -10,8 +10,7 @@
 
 QtMediaBackend::QtMediaBackend(QObject *parent)
     : MediaBackend(parent)
-{
-}
+{ }
 
 QtMediaBackend::~QtMediaBackend() = default;
 
@@ -26,14 +25,15 @@ QMediaPlayer *QtMediaBackend::player()
     m_player->setAudioOutput(m_audio);
     if (m_view)
         m_player->setVideoOutput(m_view.data());
-    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
-        if (status == QMediaPlayer::BufferedMedia)
-            Timeline::mark(QStringLiteral("playing ") + m_player->source().fileName());
-        if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia) {
-            Timeline::mark(QStringLiteral("finished ") + m_player->source().fileName());
-            emit finished();
-        }
-    });
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this,
+            [this](QMediaPlayer::MediaStatus status) {
+                if (status == QMediaPlayer::BufferedMedia)
+                    Timeline::mark(QStringLiteral("playing ") + m_player->source().fileName());
+                if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia) {
+                    Timeline::mark(QStringLiteral("finished ") + m_player->source().fileName());
+                    emit finished();
+                }
+            });
     connect(m_player, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error error) {
         if (error != QMediaPlayer::NoError)
             emit finished();

@@ -9,4 +9,4 @@ namespace Timeline {
 void start();
 void mark(const char *moment);
 void mark(const QString &moment);
-}
+} // namespace Timeline

@@ -25,7 +25,7 @@ void Form1::askQuestion()
 {
     Timeline::mark("question asked");
     Answer = QVariant::fromValue<qint32>(
-        m_host.ShowMessage(Question::prompt, MessageBox::YesNo, Question::title));
+            m_host.ShowMessage(Question::prompt, MessageBox::YesNo, Question::title));
     if (Answer.toInt() != MessageBox::Yes) {
         PlayRefusalVideo();
         return;
@@ -33,8 +33,8 @@ void Form1::askQuestion()
 
     Label4->setVisible(false);
     Picture3->setLeft(Question::meetingLeft(Picture2->Width(), Picture2->Left()));
-    Answer2 = static_cast<qint16>(
-        m_host.ShowMessage(Question::matchmakerPrompt, MessageBox::YesNo, Question::matchmakerTitle));
+    Answer2 = static_cast<qint16>(m_host.ShowMessage(Question::matchmakerPrompt, MessageBox::YesNo,
+                                                     Question::matchmakerTitle));
     if (Answer2 == MessageBox::Yes) {
         QString address = Question::matchmakerAddress;
         OpenWebPage(address);

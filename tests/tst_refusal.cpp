@@ -20,7 +20,7 @@ struct RefusedShow
         folder.write("orlessa.ini", "");
         folder.write("xuanyan.ini", "");
         form.runHandler([this] { form.Form_Load(); });
-        host.answers = QList<int>{7} + pleaAnswers;
+        host.answers = QList<int> { 7 } + pleaAnswers;
         form.runHandler([this] { form.Timer1_Timer(); });
         form.runHandler([this] { form.Timer3_Timer(); });
     }
@@ -32,7 +32,7 @@ struct RefusedShow
 
     TestFolder folder;
     FakeHost host;
-    Form1 form{host};
+    Form1 form { host };
 };
 } // namespace
 
@@ -54,11 +54,12 @@ private slots:
         QString captionAtPlay;
         host.onStop = [&](int) { videoAbsentAtStop = !folder.exists("Orlessa.avi"); };
         host.onPlay = [&](int, const QString &) { captionAtPlay = form.Caption(); };
-        host.answers = {7};
+        host.answers = { 7 };
         form.runHandler([&] { form.Timer1_Timer(); });
         form.runHandler([&] { form.Timer3_Timer(); });
 
-        QCOMPARE(host.log.mid(1), QStringList({"box:询问", "stop2", "play1:" + folder.file("Orlessa.avi")}));
+        QCOMPARE(host.log.mid(1),
+                 QStringList({ "box:询问", "stop2", "play1:" + folder.file("Orlessa.avi") }));
         QVERIFY(videoAbsentAtStop);
         QCOMPARE(captionAtPlay, caption);
         QCOMPARE(form.Caption(), QStringLiteral("我一定要追到你!!!"));
@@ -75,7 +76,7 @@ private slots:
     void otherNotificationsChangeNothing()
     {
         RefusedShow show;
-        for (qint32 value : {0, 2, 3, 8, -1})
+        for (qint32 value : { 0, 2, 3, 8, -1 })
             show.notify(value);
         QVERIFY(show.folder.exists("Orlessa.mp3") && show.folder.exists("Orlessa.avi"));
         QCOMPARE(show.host.boxes.size(), 1);
@@ -84,7 +85,7 @@ private slots:
 
     void bothFilesGoBeforeThePlea()
     {
-        RefusedShow show({7});
+        RefusedShow show({ 7 });
         bool goneAtPlea = false;
         show.host.onBox = [&](const FakeHost::Box &) {
             goneAtPlea = !show.folder.exists("Orlessa.mp3") && !show.folder.exists("Orlessa.avi");
@@ -98,9 +99,10 @@ private slots:
 
     void pleaYesThenYesLeavesTheWindowOpen()
     {
-        RefusedShow show({6, 6});
+        RefusedShow show({ 6, 6 });
         show.videoEnds();
-        QCOMPARE(show.host.boxes[2].prompt, QStringLiteral("我们开始约会吧!\r\n\r\n需要去感谢我们的红娘??"));
+        QCOMPARE(show.host.boxes[2].prompt,
+                 QStringLiteral("我们开始约会吧!\r\n\r\n需要去感谢我们的红娘??"));
         QCOMPARE(show.host.boxes[2].title, QStringLiteral("兴奋"));
         QCOMPARE(show.host.shellCalls.size(), 1);
         QCOMPARE(show.host.shellCalls[0].file, Question::matchmakerAddress);
@@ -113,7 +115,7 @@ private slots:
 
     void pleaYesThenNoEnds()
     {
-        RefusedShow show({6, 7});
+        RefusedShow show({ 6, 7 });
         show.videoEnds();
         QVERIFY(show.host.shellCalls.isEmpty());
         QVERIFY(show.host.ended);
@@ -122,10 +124,11 @@ private slots:
 
     void pleaNoShowsTheVowAndEnds()
     {
-        RefusedShow show({7});
+        RefusedShow show({ 7 });
         show.videoEnds();
         QCOMPARE(show.host.boxes.size(), 3);
-        QCOMPARE(show.host.boxes[2].prompt, QStringLiteral("我一定要追到你\r\n\r\n百分之一千万要追到你"));
+        QCOMPARE(show.host.boxes[2].prompt,
+                 QStringLiteral("我一定要追到你\r\n\r\n百分之一千万要追到你"));
         QCOMPARE(show.host.boxes[2].title, QStringLiteral("奋斗"));
         QCOMPARE(show.host.boxes[2].buttons, 64);
         QCOMPARE(show.host.log.last(), QStringLiteral("end:0"));
@@ -135,7 +138,7 @@ private slots:
 
     void theEndComesOnceAndFilesAlreadyGoneDoNotMatter()
     {
-        RefusedShow show({6, 6});
+        RefusedShow show({ 6, 6 });
         QFile::remove(show.folder.file("Orlessa.mp3"));
         show.videoEnds();
         show.videoEnds();
@@ -150,7 +153,7 @@ private slots:
         FakeHost host;
         auto backend = host.createMediaBackend();
         auto *fake = static_cast<FakeHost::Backend *>(backend.get());
-        MediaPlayer player(MediaPlayer::Settings{}, std::move(backend));
+        MediaPlayer player(MediaPlayer::Settings {}, std::move(backend));
         QSignalSpy ended(&player, &MediaPlayer::playbackEnded);
         player.setURL("/x.mp3");
         player.controls().stop();
@@ -167,7 +170,7 @@ private slots:
     {
         TestFolder folder;
         folder.write("Orlessa.avi", QByteArray(4096, '\x5a'));
-        MediaPlayer player(MediaPlayer::Settings{}, std::make_unique<QtMediaBackend>());
+        MediaPlayer player(MediaPlayer::Settings {}, std::make_unique<QtMediaBackend>());
         QSignalSpy ended(&player, &MediaPlayer::playbackEnded);
         player.setURL(folder.file("Orlessa.avi"));
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 10000);

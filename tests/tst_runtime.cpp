@@ -25,8 +25,8 @@ class RuntimeTest : public QObject
 private slots:
     void codePageRoundTrips()
     {
-        for (const QString &text : {DefaultTexts::letter(), DefaultTexts::declaration(),
-                                    QStringLiteral("abc €"), QString()}) {
+        for (const QString &text : { DefaultTexts::letter(), DefaultTexts::declaration(),
+                                     QStringLiteral("abc €"), QString() }) {
             QCOMPARE(CodePage::fromAnsi(CodePage::toAnsi(text)), text);
         }
         QCOMPARE(CodePage::toAnsi(QStringLiteral("我们")), QByteArray("\xCE\xD2\xC3\xC7"));
@@ -37,7 +37,9 @@ private slots:
     void invalidBytesStillDecode()
     {
         // A lead byte with a bad trail, and a lead byte cut off at the end.
-        const QString text = CodePage::fromAnsi(QByteArray("A\x81\x20" "B\xCE", 5));
+        const QString text = CodePage::fromAnsi(QByteArray("A\x81\x20"
+                                                           "B\xCE",
+                                                           5));
         QVERIFY(text.startsWith(QLatin1Char('A')));
         QVERIFY(text.contains(QLatin1Char('B')));
         QVERIFY(text.size() >= 3);
@@ -69,7 +71,8 @@ private slots:
 
         files.OpenForOutput(path, 1);
         QCOMPARE(files.FreeFileNumber(), 2);
-        QCOMPARE(errorNumberOf([&] { files.OpenForOutput(path, 1); }), ErrorNumber::FileAlreadyOpen);
+        QCOMPARE(errorNumberOf([&] { files.OpenForOutput(path, 1); }),
+                 ErrorNumber::FileAlreadyOpen);
         files.PrintLine(1, QStringLiteral("你好"));
         files.CloseFile(1);
         QCOMPARE(folder.read(QStringLiteral("信 件.ini")), QByteArray("\xC4\xE3\xBA\xC3\r\n"));
@@ -103,10 +106,14 @@ private slots:
         QVERIFY(!FileExists(folder.file(QStringLiteral("xuanyan.ini"))));
 
         FileTable files;
-        QCOMPARE(errorNumberOf([&] { files.OpenForBinary(folder.file(QStringLiteral("orlessa.ini")), 1); }),
+        QCOMPARE(errorNumberOf([&] {
+                     files.OpenForBinary(folder.file(QStringLiteral("orlessa.ini")), 1);
+                 }),
                  ErrorNumber::PathFileAccessError);
         QVERIFY(!files.isOpen(1));
-        QCOMPARE(errorNumberOf([&] { files.OpenForOutput(folder.file(QStringLiteral("no/such.ini")), 1); }),
+        QCOMPARE(errorNumberOf([&] {
+                     files.OpenForOutput(folder.file(QStringLiteral("no/such.ini")), 1);
+                 }),
                  ErrorNumber::PathNotFound);
         QCOMPARE(errorNumberOf([&] { DeleteFile(folder.file(QStringLiteral("gone.mp3"))); }),
                  ErrorNumber::FileNotFound);
@@ -126,7 +133,9 @@ private slots:
         files.ReadText(1, text);
         QCOMPARE(text, QStringLiteral("你"));
         files.CloseFile(1);
-        QCOMPARE(errorNumberOf([&] { files.OpenForOutput(folder.file(QStringLiteral("orlessa.ini")), 2); }),
+        QCOMPARE(errorNumberOf([&] {
+                     files.OpenForOutput(folder.file(QStringLiteral("orlessa.ini")), 2);
+                 }),
                  ErrorNumber::PathFileAccessError);
         QCOMPARE(folder.read(QStringLiteral("orlessa.ini")), QByteArray("\xC4\xE3"));
     }
@@ -149,8 +158,10 @@ private slots:
 
     void errorMessages()
     {
-        const RuntimeError error = runtimeError(ErrorNumber::PathFileAccessError, QStringLiteral("/a/b"));
-        QCOMPARE(error.message(), QStringLiteral("运行时错误 '75':\r\n\r\n路径/文件访问错误\r\n/a/b"));
+        const RuntimeError error
+                = runtimeError(ErrorNumber::PathFileAccessError, QStringLiteral("/a/b"));
+        QCOMPARE(error.message(),
+                 QStringLiteral("运行时错误 '75':\r\n\r\n路径/文件访问错误\r\n/a/b"));
     }
 };
 

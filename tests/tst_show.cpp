@@ -39,7 +39,7 @@ struct Show
 
     TestFolder folder;
     FakeHost host;
-    Form1 form{host};
+    Form1 form { host };
 };
 } // namespace
 
@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(show.form.Text1->SelStart(), 3);
         show.letterTicks(2);
         QCOMPARE(show.form.Label1->Caption(), QStringLiteral("ab\r\nc"));
-        QCOMPARE(show.form.Label1->lines(), QStringList({"ab", "c"}));
+        QCOMPARE(show.form.Label1->lines(), QStringList({ "ab", "c" }));
         QVERIFY(show.form.Timer1->Enabled());
         QVERIFY(!show.form.Timer3->Enabled());
         show.letterTicks(1);
@@ -121,7 +121,7 @@ private slots:
             typed.setCaption(text.left(n));
         whole.setCaption(text);
         QCOMPARE(typed.size(), whole.size());
-        QCOMPARE(typed.lines(), QStringList({"我们", "", "在最青春的时候相遇  ab", "c"}));
+        QCOMPARE(typed.lines(), QStringList({ "我们", "", "在最青春的时候相遇  ab", "c" }));
         // Replaced by something shorter, it shrinks again.
         typed.setCaption(QStringLiteral("x"));
         whole.setCaption(QStringLiteral("x"));
@@ -183,7 +183,9 @@ private slots:
         show.letterTicks(1);
         QCOMPARE(show.walkTicksUntilStop(), 258);
         QCOMPARE(show.form.Picture2->Left(), 8118.0f);
-        QCOMPARE(show.form.Picture3->Left() - (show.form.Picture2->Left() + show.form.Picture2->Width()), 877.0f);
+        QCOMPARE(show.form.Picture3->Left()
+                         - (show.form.Picture2->Left() + show.form.Picture2->Width()),
+                 877.0f);
         QCOMPARE(show.form.Label4->Caption(),
                  QStringLiteral("你愿意\r\n\r\n向我\r\n\r\n走最后\r\n\r\n一步吗?"));
         QCOMPARE(show.form.Label4->lines().size(), 7);
@@ -221,12 +223,10 @@ private slots:
     void yesThenYes()
     {
         Show show("", "d");
-        show.host.answers = {6, 6};
+        show.host.answers = { 6, 6 };
         show.letterTicks(1);
         show.walkTicksUntilStop();
-        show.host.onBox = [&](const FakeHost::Box &) {
-            QVERIFY(!show.form.Timer3->Enabled());
-        };
+        show.host.onBox = [&](const FakeHost::Box &) { QVERIFY(!show.form.Timer3->Enabled()); };
         show.declarationTicks(2);
 
         QCOMPARE(show.host.boxes.size(), 2);
@@ -244,8 +244,9 @@ private slots:
         QCOMPARE(call.parameters, QStringLiteral("0"));
         QCOMPARE(call.directory, QStringLiteral("0"));
         QCOMPARE(call.showCommand, 0);
-        QCOMPARE(show.host.log.mid(1), QStringList({"box:询问", "box:兴奋",
-                                                    "shell:" + Question::matchmakerAddress, "end:0"}));
+        QCOMPARE(show.host.log.mid(1),
+                 QStringList({ "box:询问", "box:兴奋", "shell:" + Question::matchmakerAddress,
+                               "end:0" }));
         QVERIFY(!show.folder.exists("Orlessa.mp3"));
         QVERIFY(show.form.Label4->isHidden());
         QCOMPARE(show.form.Picture3->Left(), 9553.0f);
@@ -257,7 +258,7 @@ private slots:
     void yesThenNo()
     {
         Show show("", "");
-        show.host.answers = {6, 7};
+        show.host.answers = { 6, 7 };
         show.letterTicks(1);
         show.declarationTicks(1);
         QVERIFY(show.host.shellCalls.isEmpty());
@@ -270,12 +271,13 @@ private slots:
     void theQuestionMayComeBeforeTheWalkEnds()
     {
         Show show("", "d");
-        show.host.answers = {6, 7};
+        show.host.answers = { 6, 7 };
         show.letterTicks(1);
         for (int i = 0; i < 10; ++i)
             show.form.Timer4_Timer();
         bool walking = false;
-        show.host.onBox = [&](const FakeHost::Box &) { walking = walking || show.form.Timer4->Enabled(); };
+        show.host.onBox
+                = [&](const FakeHost::Box &) { walking = walking || show.form.Timer4->Enabled(); };
         show.declarationTicks(2);
         QVERIFY(walking);
         QCOMPARE(show.form.Picture3->Left(), 120 + 310 + 1455 - 20.0f);
@@ -284,7 +286,7 @@ private slots:
     void aMusicFileAlreadyGoneEndsTheShowQuietly()
     {
         Show show("", "");
-        show.host.answers = {6, 6};
+        show.host.answers = { 6, 6 };
         QFile::remove(show.folder.file("Orlessa.mp3"));
         show.letterTicks(1);
         show.declarationTicks(1);

@@ -10,8 +10,10 @@
 #include <QtTest>
 
 namespace {
-const QByteArray freshLetterSha256 = "31d953afa6c7c683ce58a6ffe77ead6c9b5818aff4a64b9dc5b1f310f44c254a";
-const QByteArray freshDeclarationSha256 = "6eaafbd0360470dbf6fb5b66ce14f0cc22318e0a323858c8c11ea9816dcf61fd";
+const QByteArray freshLetterSha256
+        = "31d953afa6c7c683ce58a6ffe77ead6c9b5818aff4a64b9dc5b1f310f44c254a";
+const QByteArray freshDeclarationSha256
+        = "6eaafbd0360470dbf6fb5b66ce14f0cc22318e0a323858c8c11ea9816dcf61fd";
 
 QByteArray sha256(const QByteArray &bytes)
 {
@@ -42,8 +44,9 @@ private slots:
         QVERIFY(form.Picture2->isHidden() && form.Picture3->isHidden());
         QCOMPARE(form.Label3->Caption(), QStringLiteral("Label3"));
         // Out of sight by position alone, yet visible and enabled.
-        for (QWidget *hidden : {static_cast<QWidget *>(form.Text1), static_cast<QWidget *>(form.Text2),
-                                static_cast<QWidget *>(form.Text3)}) {
+        for (QWidget *hidden :
+             { static_cast<QWidget *>(form.Text1), static_cast<QWidget *>(form.Text2),
+               static_cast<QWidget *>(form.Text3) }) {
             QVERIFY(hidden->y() >= form.height());
             QVERIFY(!hidden->isHidden() && hidden->isEnabled());
         }
@@ -83,7 +86,7 @@ private slots:
         QVERIFY(form.LoadedText.endsWith(QStringLiteral("\r\n\r\n")));
         QCOMPARE(form.Label3->Caption(), form.LoadedText);
         QCOMPARE(folder.read("Orlessa.mp3"), music());
-        QCOMPARE(host.log, QStringList{"play2:" + folder.file("Orlessa.mp3")});
+        QCOMPARE(host.log, QStringList { "play2:" + folder.file("Orlessa.mp3") });
         QVERIFY(!form.files().isOpen(1));
     }
 
@@ -92,8 +95,9 @@ private slots:
         QTest::addColumn<QByteArray>("letter");
         QTest::addColumn<QString>("expected");
         QTest::newRow("gbk") << QByteArray("\xC4\xE3\xBA\xC3\r\n") << QStringLiteral("你好\r\n");
-        QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF") + QStringLiteral("你好\n").toUtf8()
-                                         << QStringLiteral("你好\n");
+        QTest::newRow("utf-8 with mark")
+                << QByteArray("\xEF\xBB\xBF") + QStringLiteral("你好\n").toUtf8()
+                << QStringLiteral("你好\n");
         QTest::newRow("html stays text") << QByteArray("<b>x</b><img src=a.png>")
                                          << QStringLiteral("<b>x</b><img src=a.png>");
         QTest::newRow("empty") << QByteArray() << QString();
@@ -120,8 +124,10 @@ private slots:
         QTest::addColumn<QString>("written");
         QTest::addColumn<QByteArray>("writtenSha256");
         QTest::addColumn<int>("letterLength");
-        QTest::newRow("declaration missing") << "orlessa.ini" << "xuanyan.ini" << freshDeclarationSha256 << 9;
-        QTest::newRow("letter missing") << "xuanyan.ini" << "orlessa.ini" << freshLetterSha256 << 225;
+        QTest::newRow("declaration missing") << "orlessa.ini"
+                                             << "xuanyan.ini" << freshDeclarationSha256 << 9;
+        QTest::newRow("letter missing") << "xuanyan.ini"
+                                        << "orlessa.ini" << freshLetterSha256 << 225;
     }
     void onlyTheMissingFileIsWritten()
     {
@@ -155,7 +161,8 @@ private slots:
         // What was written before the error stays; nothing after it happened.
         QCOMPARE(sha256(folder.read("xuanyan.ini")), freshDeclarationSha256);
         QVERIFY(!folder.exists("Orlessa.mp3"));
-        QVERIFY(host.musicBackend()->volume == 50 && !host.log.contains("play2:" + folder.file("Orlessa.mp3")));
+        QVERIFY(host.musicBackend()->volume == 50
+                && !host.log.contains("play2:" + folder.file("Orlessa.mp3")));
     }
 
     void aFolderNamedLikeTheDeclarationCountsAsPresent()
@@ -204,7 +211,8 @@ private slots:
 
         QVERIFY(SaveFileFromRes(music101, "CUSTOM", path));
         QCOMPARE(folder.read("Orlessa.mp3"), music());
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Orlessa.mp3"});
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList { "Orlessa.mp3" });
 
         folder.write("Orlessa.mp3", "older");
         QVERIFY(folder.makeReadOnly("Orlessa.mp3"));
@@ -212,7 +220,8 @@ private slots:
         QCOMPARE(folder.read("Orlessa.mp3"), QByteArray("older"));
 
         folder.mkdir("Orlessa.avi");
-        QVERIFY(!SaveFileFromRes(QVariant::fromValue<qint16>(102), "CUSTOM", folder.file("Orlessa.avi")));
+        QVERIFY(!SaveFileFromRes(QVariant::fromValue<qint16>(102), "CUSTOM",
+                                 folder.file("Orlessa.avi")));
         QVERIFY(QFileInfo(folder.file("Orlessa.avi")).isDir());
     }
 };

@@ -29,7 +29,10 @@ public:
     class Backend : public MediaBackend
     {
     public:
-        Backend(FakeHost &host, int index) : m_host(host), m_index(index) {}
+        Backend(FakeHost &host, int index)
+            : m_host(host)
+            , m_index(index)
+        { }
         void play(const QString &path) override
         {
             m_host.log << QStringLiteral("play%1:%2").arg(m_index).arg(path);
@@ -56,7 +59,7 @@ public:
 
     int ShowMessage(const QString &prompt, int buttons, const QString &title) override
     {
-        boxes.append({prompt, buttons, title});
+        boxes.append({ prompt, buttons, title });
         log << QStringLiteral("box:") + title;
         if (onBox)
             onBox(boxes.last());
@@ -65,7 +68,7 @@ public:
     int OpenWithShell(WId, const QString &verb, const QString &file, const QString &parameters,
                       const QString &directory, int showCommand) override
     {
-        shellCalls.append({verb, file, parameters, directory, showCommand});
+        shellCalls.append({ verb, file, parameters, directory, showCommand });
         log << QStringLiteral("shell:") + file;
         return 42;
     }

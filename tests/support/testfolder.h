@@ -24,7 +24,7 @@ public:
     ~TestFolder()
     {
         for (const QString &mount : std::as_const(m_mounts))
-            QProcess::execute(QStringLiteral("umount"), {mount});
+            QProcess::execute(QStringLiteral("umount"), { mount });
         setProgramFolderForTesting({});
     }
 
@@ -50,13 +50,15 @@ public:
     {
         const QString target = name.isEmpty() ? m_path : file(name);
         if (geteuid() != 0)
-            return QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ExeOwner
-                                                     | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-        if (QProcess::execute(QStringLiteral("mount"), {"--bind", target, target}) != 0)
+            return QFile::setPermissions(target,
+                                         QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                                 | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        if (QProcess::execute(QStringLiteral("mount"), { "--bind", target, target }) != 0)
             return false;
         m_mounts.prepend(target);
         return QProcess::execute(QStringLiteral("mount"),
-                                 {"-o", "remount,ro,bind", target, target}) == 0;
+                                 { "-o", "remount,ro,bind", target, target })
+                == 0;
     }
 
 private:

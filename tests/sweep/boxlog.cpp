@@ -19,7 +19,7 @@ void QMessageBox::setTextFormat(Qt::TextFormat format)
 {
     using Real = void (*)(QMessageBox *, Qt::TextFormat);
     static const auto real = reinterpret_cast<Real>(
-        dlvsym(RTLD_NEXT, "_ZN11QMessageBox13setTextFormatEN2Qt10TextFormatE", "Qt_6"));
+            dlvsym(RTLD_NEXT, "_ZN11QMessageBox13setTextFormatEN2Qt10TextFormatE", "Qt_6"));
     real(this, format);
     const char *logPath = std::getenv("VELMORA_BOX_LOG");
     if (!logPath)
