@@ -7,7 +7,7 @@
 #include "runtime/hostfiles.h"
 #include "runtime/runtimeerror.h"
 #include "runtime/timeline.h"
-#include "show/question.h"
+#include "show/matchmaker.h"
 
 #include <QVideoWidget>
 
@@ -47,7 +47,7 @@ void Form1::WindowsMediaPlayer1_PlaybackEnded(qint32 value)
                 Refusal::matchmakerPrompt, MessageBox::YesNo, Refusal::matchmakerTitle));
         if (Answer2 != MessageBox::Yes)
             EndProgram();
-        QString address = Question::matchmakerAddress;
+        QString address = Matchmaker::address;
         OpenWebPage(address);
         return;
     }

@@ -31,15 +31,32 @@ QString fromAnsi(const QByteArray &bytes)
     return text;
 }
 
+FileEncoding detectFileEncoding(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return FileEncoding::Utf8WithMark;
+    if (bytes.startsWith("\xFF\xFE"))
+        return FileEncoding::Utf16LEWithMark;
+    if (bytes.startsWith("\xFE\xFF"))
+        return FileEncoding::Utf16BEWithMark;
+    return FileEncoding::Gbk;
+}
+
 QString fromFileBytes(const QByteArray &bytes)
 {
     const QByteArrayView view(bytes);
-    if (view.startsWith("\xEF\xBB\xBF"))
+    switch (detectFileEncoding(view)) {
+    case FileEncoding::Utf8:
+        return decode(QStringConverter::Utf8, view);
+    case FileEncoding::Utf8WithMark:
         return decode(QStringConverter::Utf8, view.sliced(3));
-    if (view.startsWith("\xFF\xFE"))
+    case FileEncoding::Utf16LEWithMark:
         return decode(QStringConverter::Utf16LE, view.sliced(2));
-    if (view.startsWith("\xFE\xFF"))
+    case FileEncoding::Utf16BEWithMark:
         return decode(QStringConverter::Utf16BE, view.sliced(2));
+    case FileEncoding::Gbk:
+        break;
+    }
     return fromAnsi(bytes);
 }
 

@@ -10,6 +10,10 @@ QByteArray toAnsi(const QString &text);
 // Never fails: bytes that are no valid GBK become replacement characters.
 QString fromAnsi(const QByteArray &bytes);
 
+// How a message file's bytes are read.
+enum class FileEncoding { Gbk, Utf8, Utf8WithMark, Utf16LEWithMark, Utf16BEWithMark };
+FileEncoding detectFileEncoding(QByteArrayView bytes);
+
 // Text read from a message file: a UTF-8 or UTF-16 byte-order mark selects
 // that encoding (the mark itself is dropped); anything else is GBK.
 QString fromFileBytes(const QByteArray &bytes);

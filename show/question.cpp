@@ -5,6 +5,7 @@
 #include "runtime/host.h"
 #include "runtime/runtimeerror.h"
 #include "runtime/timeline.h"
+#include "show/matchmaker.h"
 
 #include <cmath>
 
@@ -36,7 +37,7 @@ void Form1::askQuestion()
     Answer2 = static_cast<qint16>(m_host.ShowMessage(Question::matchmakerPrompt, MessageBox::YesNo,
                                                      Question::matchmakerTitle));
     if (Answer2 == MessageBox::Yes) {
-        QString address = Question::matchmakerAddress;
+        QString address = Matchmaker::address;
         OpenWebPage(address);
     }
     DeleteMediaFile(FileNames::music);

@@ -6,9 +6,6 @@
 
 namespace Question {
 
-// The matchmaking page opened when the two agree to thank their matchmaker.
-inline const QString matchmakerAddress = QStringLiteral("http://velmora.love/matchmaker");
-
 inline const QString prompt = QStringLiteral("愿意走这一步吗?");
 inline const QString title = QStringLiteral("询问");
 inline const QString matchmakerPrompt = MessageBox::twoLinePrompt(

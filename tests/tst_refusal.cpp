@@ -3,6 +3,7 @@
 #include "refusal/refusal.h"
 #include "runtime/hostfiles.h"
 #include "runtime/qtmediabackend.h"
+#include "show/matchmaker.h"
 #include "show/question.h"
 #include "support/fakehost.h"
 #include "support/testfolder.h"
@@ -105,7 +106,7 @@ private slots:
                  QStringLiteral("我们开始约会吧!\r\n\r\n需要去感谢我们的红娘??"));
         QCOMPARE(show.host.boxes[2].title, QStringLiteral("兴奋"));
         QCOMPARE(show.host.shellCalls.size(), 1);
-        QCOMPARE(show.host.shellCalls[0].file, Question::matchmakerAddress);
+        QCOMPARE(show.host.shellCalls[0].file, Matchmaker::address);
         QVERIFY(!show.host.ended);
         QVERIFY(!show.form.hasEnded());
         QCOMPARE(show.form.Caption(), Refusal::vow);

@@ -1,6 +1,7 @@
 // The typewriters, the walk and the question, driven tick by tick.
 #include "app/form1.h"
 #include "show/approach.h"
+#include "show/matchmaker.h"
 #include "show/question.h"
 #include "support/fakehost.h"
 #include "support/testfolder.h"
@@ -239,13 +240,13 @@ private slots:
         QCOMPARE(show.host.shellCalls.size(), 1);
         const FakeHost::ShellCall call = show.host.shellCalls[0];
         QCOMPARE(call.verb, QStringLiteral("Open"));
-        QCOMPARE(call.file, Question::matchmakerAddress);
-        QVERIFY(call.file.startsWith("http://"));
+        QCOMPARE(call.file, Matchmaker::address);
+        QVERIFY(call.file.startsWith("https://"));
         QCOMPARE(call.parameters, QStringLiteral("0"));
         QCOMPARE(call.directory, QStringLiteral("0"));
         QCOMPARE(call.showCommand, 0);
         QCOMPARE(show.host.log.mid(1),
-                 QStringList({ "box:询问", "box:兴奋", "shell:" + Question::matchmakerAddress,
+                 QStringList({ "box:询问", "box:兴奋", "shell:" + Matchmaker::address,
                                "end:0" }));
         QVERIFY(!show.folder.exists("Orlessa.mp3"));
         QVERIFY(show.form.Label4->isHidden());

@@ -5,7 +5,7 @@
 # server at all.
 source "$(dirname "$0")/lib.sh"
 
-address=$(grep -o 'http://[^"]*' "$VELMORA_SOURCE/show/question.h")
+address=$VELMORA_MATCHMAKER_URL
 video_length=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$VELMORA_SOURCE/resources/refusal.avi")
 start_display
 install_fake_xdg_open

@@ -3,7 +3,7 @@
 # then No does not; either way the music file goes and the program ends.
 source "$(dirname "$0")/lib.sh"
 
-address=$(grep -o 'http://[^"]*' "$VELMORA_SOURCE/show/question.h")
+address=$VELMORA_MATCHMAKER_URL
 start_display
 install_fake_xdg_open
 

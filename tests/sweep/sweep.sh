@@ -16,7 +16,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/lib.sh"
 
 unset QT_QPA_PLATFORM
-address=$(grep -o 'http://[^"]*' "$VELMORA_SOURCE/show/question.h")
+address=$VELMORA_MATCHMAKER_URL
 music="$VELMORA_SOURCE/resources/music.mp3"
 video="$VELMORA_SOURCE/resources/refusal.avi"
 # The program's own texts for fresh message files, as the startup test knows them.
