@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <utility>
 
 int twipsToPixels(float twips)
 {
@@ -243,7 +244,7 @@ PictureBox::PictureBox(QWidget *container, float left, float top, float width, f
 }
 
 namespace {
-qint64 nowNs()
+qint64 steadyNowNs()
 {
     static const QElapsedTimer clock = [] {
         QElapsedTimer started;
@@ -253,9 +254,28 @@ qint64 nowNs()
     return clock.nsecsElapsed();
 }
 
-// The due time of the tick being handled, if any.
+Timer::Clock nowNs = steadyNowNs;
+
+// The due time of the tick being handled, if any. A tick can be delivered
+// inside another (while its handler waits in a message box), so each tick
+// puts back what it found.
 qint64 currentTickDueNs = -1;
+
+// The tick after one due at `fromNs`; when that moment has already passed,
+// the timer stalled for more than an interval and starts afresh from now
+// rather than firing a burst of ticks to catch up.
+qint64 followingDueNs(qint64 fromNs, qint64 intervalNs)
+{
+    const qint64 now = nowNs();
+    const qint64 next = fromNs + intervalNs;
+    return next < now ? now + intervalNs : next;
+}
 } // namespace
+
+void Timer::setClock(Clock clock)
+{
+    nowNs = clock ? clock : steadyNowNs;
+}
 
 Timer::Timer(QObject *parent, int intervalMs)
     : QObject(parent)
@@ -276,7 +296,7 @@ void Timer::setEnabled(bool on)
         return;
     }
     const qint64 base = currentTickDueNs >= 0 ? currentTickDueNs : nowNs();
-    m_dueNs = base + m_intervalMs * 1'000'000LL;
+    m_dueNs = followingDueNs(base, intervalNs());
     arm();
 }
 
@@ -288,14 +308,11 @@ void Timer::arm()
 
 void Timer::fire()
 {
-    const qint64 intervalNs = m_intervalMs * 1'000'000LL;
     const qint64 due = m_dueNs;
-    // After a stall of more than a whole interval, start afresh from now
-    // rather than firing a burst of ticks to catch up.
-    m_dueNs = std::max(due + intervalNs, nowNs() + intervalNs / 2);
-    currentTickDueNs = due;
+    m_dueNs = followingDueNs(due, intervalNs());
+    const qint64 outerTickDueNs = std::exchange(currentTickDueNs, due);
     emit timeout();
-    currentTickDueNs = -1;
+    currentTickDueNs = outerTickDueNs;
     if (m_enabled && !m_trigger.isActive())
         arm();
 }

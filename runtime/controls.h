@@ -119,15 +119,24 @@ private:
 // is due k intervals after the timer was switched on, however long the
 // handlers take. A timer switched on inside another timer's tick counts from
 // that tick's due time, so a chain of timers keeps the show's nominal pace.
+// After a stall of more than a whole interval the schedule starts afresh.
 class Timer : public QObject
 {
     Q_OBJECT
 public:
+    // Nanoseconds on a steady clock.
+    using Clock = qint64 (*)();
+
     Timer(QObject *parent, int intervalMs);
 
     bool Enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
     int interval() const { return m_intervalMs; }
+    // When the next tick is due, on the clock's scale; meaningful while enabled.
+    qint64 nextDueNs() const { return m_dueNs; }
+
+    // Tests set the time themselves; nullptr restores the steady clock.
+    static void setClock(Clock clock);
 
 signals:
     void timeout();
@@ -135,6 +144,7 @@ signals:
 private:
     void fire();
     void arm();
+    qint64 intervalNs() const { return m_intervalMs * 1'000'000LL; }
 
     QTimer m_trigger;
     int m_intervalMs;

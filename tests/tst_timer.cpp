@@ -1,0 +1,161 @@
+// The deadline timer on a clock the test sets: its schedule across late
+// handlers, stalls, handovers and ticks delivered inside a message box.
+#include "runtime/controls.h"
+
+#include <QEventLoop>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+constexpr qint64 ms = 1'000'000;
+
+qint64 fakeNowNs = 0;
+qint64 fakeClock()
+{
+    return fakeNowNs;
+}
+
+// Waits (in real time, a few milliseconds) for the timer's next tick, with
+// the clock set to `atNs` by the time it is handled.
+bool tickAt(Timer &timer, qint64 atNs)
+{
+    fakeNowNs = atNs;
+    QSignalSpy ticked(&timer, &Timer::timeout);
+    return ticked.wait(2000);
+}
+
+// Stands in for a modal message box: an event loop of its own that runs until
+// `until` has ticked.
+bool waitInBoxUntil(Timer &until)
+{
+    QEventLoop box;
+    bool ticked = false;
+    QObject::connect(&until, &Timer::timeout, &box, [&] {
+        ticked = true;
+        box.quit();
+    });
+    QTimer::singleShot(2000, &box, &QEventLoop::quit);
+    box.exec();
+    return ticked;
+}
+
+// Runs `handler` once, inside the timer's next tick.
+void onNextTick(Timer &timer, std::function<void()> handler)
+{
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(&timer, &Timer::timeout, [connection, handler] {
+        QObject::disconnect(*connection);
+        handler();
+    });
+}
+} // namespace
+
+class TimerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        fakeNowNs = 0;
+        Timer::setClock(fakeClock);
+    }
+    void cleanup() { Timer::setClock(nullptr); }
+
+    void lateTicksKeepTheSchedule()
+    {
+        Timer timer(nullptr, 10);
+        timer.setEnabled(true);
+        QCOMPARE(timer.nextDueNs(), 10 * ms);
+
+        // A handler that runs late does not push the next tick back, and a
+        // typewriter switching its running timer on again changes nothing.
+        onNextTick(timer, [&] { timer.setEnabled(true); });
+        QVERIFY(tickAt(timer, 13 * ms));
+        QCOMPARE(timer.nextDueNs(), 20 * ms);
+
+        // Late by most of an interval is still no stall.
+        QVERIFY(tickAt(timer, 29 * ms));
+        QCOMPARE(timer.nextDueNs(), 30 * ms);
+        QVERIFY(tickAt(timer, 36 * ms));
+        QCOMPARE(timer.nextDueNs(), 40 * ms);
+    }
+
+    void aStallOfMoreThanAnIntervalStartsAfresh()
+    {
+        Timer timer(nullptr, 10);
+        timer.setEnabled(true);
+        QVERIFY(tickAt(timer, 35 * ms));
+        QCOMPARE(timer.nextDueNs(), 45 * ms);
+        QVERIFY(tickAt(timer, 45 * ms));
+        QCOMPARE(timer.nextDueNs(), 55 * ms);
+    }
+
+    void aTimerSwitchedOnInATickCountsFromItsDueTime()
+    {
+        Timer letter(nullptr, 10), declaration(nullptr, 50), walk(nullptr, 20);
+        letter.setEnabled(true);
+        onNextTick(letter, [&] {
+            letter.setEnabled(false);
+            declaration.setEnabled(true);
+            walk.setEnabled(true);
+        });
+        QVERIFY(tickAt(letter, 14 * ms));
+        QCOMPARE(declaration.nextDueNs(), 60 * ms);
+        QCOMPARE(walk.nextDueNs(), 30 * ms);
+
+        // Outside any tick a timer counts from now.
+        fakeNowNs = 100 * ms;
+        letter.setEnabled(true);
+        QCOMPARE(letter.nextDueNs(), 110 * ms);
+    }
+
+    void aHandoverAfterALongHandlerStartsAfresh()
+    {
+        Timer first(nullptr, 10), second(nullptr, 20);
+        first.setEnabled(true);
+        onNextTick(first, [&] {
+            first.setEnabled(false);
+            fakeNowNs = 75 * ms; // the handler took most of a minute, say
+            second.setEnabled(true);
+        });
+        QVERIFY(tickAt(first, 10 * ms));
+        QCOMPARE(second.nextDueNs(), 95 * ms);
+    }
+
+    void timersSwitchedOnWhileABoxIsOpenInATick()
+    {
+        Timer asking(nullptr, 10), walk(nullptr, 30);
+        Timer fromNested(nullptr, 50), afterBox(nullptr, 50);
+        asking.setEnabled(true);
+        bool walkTickedInBox = false;
+        onNextTick(walk, [&] {
+            // A tick delivered while the box is open counts from its own due time.
+            fromNested.setEnabled(true);
+        });
+        onNextTick(asking, [&] {
+            asking.setEnabled(false);
+            walk.setEnabled(true); // due at 40
+            fakeNowNs = 42 * ms;
+            walkTickedInBox = waitInBoxUntil(walk);
+            // The box is answered; the asking tick is still the one handled.
+            afterBox.setEnabled(true);
+        });
+        QVERIFY(tickAt(asking, 12 * ms));
+        QVERIFY(walkTickedInBox);
+        QCOMPARE(walk.nextDueNs(), 70 * ms);
+        QCOMPARE(fromNested.nextDueNs(), 90 * ms);
+        QCOMPARE(afterBox.nextDueNs(), 60 * ms);
+
+        // And once every tick is over, a timer counts from now again.
+        fakeNowNs = 200 * ms;
+        Timer later(nullptr, 10);
+        later.setEnabled(true);
+        QCOMPARE(later.nextDueNs(), 210 * ms);
+    }
+};
+
+QTEST_GUILESS_MAIN(TimerTest)
+#include "tst_timer.moc"
