@@ -72,7 +72,7 @@ void Form1::createPlayers()
     video.enabled = false;
     video.enableContextMenu = false;
     video.volume = 100;
-    WindowsMediaPlayer1 = new MediaPlayer(video, m_host.createMediaBackend(), this);
+    WindowsMediaPlayer1 = new MediaPlayer(video, m_host.createMediaBackend(MediaRole::Video), this);
     WindowsMediaPlayer1View = WindowsMediaPlayer1->createView(this);
     WindowsMediaPlayer1View->setGeometry(0, 0, twipsToPixels(11820), twipsToPixels(7440));
     // The video surface is a native window, which no sibling can cover: it
@@ -83,8 +83,8 @@ void Form1::createPlayers()
     });
 
     // The music player has no surface of its own on the stage.
-    WindowsMediaPlayer2
-            = new MediaPlayer(MediaPlayer::Settings {}, m_host.createMediaBackend(), this);
+    WindowsMediaPlayer2 = new MediaPlayer(MediaPlayer::Settings {},
+                                          m_host.createMediaBackend(MediaRole::Music), this);
 }
 
 void Form1::createStage()

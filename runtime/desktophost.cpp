@@ -64,7 +64,7 @@ void DesktopHost::endProgram(int exitCode)
     QCoreApplication::exit(exitCode);
 }
 
-std::unique_ptr<MediaBackend> DesktopHost::createMediaBackend()
+std::unique_ptr<MediaBackend> DesktopHost::createMediaBackend(MediaRole)
 {
     return std::make_unique<QtMediaBackend>();
 }

@@ -16,7 +16,7 @@ public:
                       int showCommand) override;
     void showRuntimeError(const RuntimeError &error) override;
     void endProgram(int exitCode) override;
-    std::unique_ptr<MediaBackend> createMediaBackend() override;
+    std::unique_ptr<MediaBackend> createMediaBackend(MediaRole role) override;
 
     bool hasEnded() const { return m_ended; }
     int exitCode() const { return m_exitCode; }

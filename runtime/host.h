@@ -19,6 +19,9 @@ inline QString twoLinePrompt(const QString &first, const QString &last)
 }
 } // namespace MessageBox
 
+// Which of the window's two players a media backend serves.
+enum class MediaRole { Video, Music };
+
 // The parts of the host the show talks to and tests replace: message boxes,
 // the shell, the program's end and the media decoder.
 class Host
@@ -34,5 +37,5 @@ public:
     virtual void showRuntimeError(const RuntimeError &error) = 0;
     // The window is gone and the process is to end with this code.
     virtual void endProgram(int exitCode) = 0;
-    virtual std::unique_ptr<MediaBackend> createMediaBackend() = 0;
+    virtual std::unique_ptr<MediaBackend> createMediaBackend(MediaRole role) = 0;
 };

@@ -5,35 +5,24 @@
 #include "runtime/qtmediabackend.h"
 #include "show/matchmaker.h"
 #include "show/question.h"
-#include "support/fakehost.h"
-#include "support/testfolder.h"
+#include "support/showfixture.h"
 
 #include <QSignalSpy>
 #include <QVideoWidget>
 #include <QtTest>
 
 namespace {
-// A show brought to the question with empty texts and answered No.
-struct RefusedShow
+// A show with empty texts brought to the question and answered No; the
+// answers to the plea's boxes come next.
+struct RefusedShow : ShowFixture
 {
-    explicit RefusedShow(QList<int> pleaAnswers = {})
+    explicit RefusedShow(const QList<int> &pleaAnswers = {})
+        : ShowFixture("", "")
     {
-        folder.write("orlessa.ini", "");
-        folder.write("xuanyan.ini", "");
-        form.runHandler([this] { form.Form_Load(); });
-        host.answers = QList<int> { 7 } + pleaAnswers;
-        form.runHandler([this] { form.Timer1_Timer(); });
-        form.runHandler([this] { form.Timer3_Timer(); });
+        host.answers = QList<int> { MessageBox::No } + pleaAnswers;
+        letterTicks();
+        declarationTicks();
     }
-    void videoEnds() { host.videoBackend()->finish(); }
-    void notify(qint32 value)
-    {
-        form.runHandler([this, value] { form.WindowsMediaPlayer1_PlaybackEnded(value); });
-    }
-
-    TestFolder folder;
-    FakeHost host;
-    Form1 form { host };
 };
 } // namespace
 
@@ -44,41 +33,37 @@ class RefusalTest : public QObject
 private slots:
     void theVideoTakesTheStage()
     {
-        TestFolder folder;
-        folder.write("orlessa.ini", "");
-        folder.write("xuanyan.ini", "");
-        FakeHost host;
-        Form1 form(host);
-        form.runHandler([&] { form.Form_Load(); });
-        const QString caption = form.Caption();
+        ShowFixture show("", "");
+        const QString caption = show.form.Caption();
         bool videoAbsentAtStop = false;
         QString captionAtPlay;
-        host.onStop = [&](int) { videoAbsentAtStop = !folder.exists("Orlessa.avi"); };
-        host.onPlay = [&](int, const QString &) { captionAtPlay = form.Caption(); };
-        host.answers = { 7 };
-        form.runHandler([&] { form.Timer1_Timer(); });
-        form.runHandler([&] { form.Timer3_Timer(); });
+        show.host.onStop
+                = [&](MediaRole) { videoAbsentAtStop = !show.folder.exists("Orlessa.avi"); };
+        show.host.onPlay = [&](MediaRole, const QString &) { captionAtPlay = show.form.Caption(); };
+        show.host.answers = { MessageBox::No };
+        show.letterTicks();
+        show.declarationTicks();
 
-        QCOMPARE(host.log.mid(1),
-                 QStringList({ "box:询问", "stop2", "play1:" + folder.file("Orlessa.avi") }));
+        QCOMPARE(show.host.log.mid(1),
+                 QStringList({ "box:询问", "stop2", "play1:" + show.folder.file("Orlessa.avi") }));
         QVERIFY(videoAbsentAtStop);
         QCOMPARE(captionAtPlay, caption);
-        QCOMPARE(form.Caption(), QStringLiteral("我一定要追到你!!!"));
-        QVERIFY(form.Picture1->isHidden());
-        QVERIFY(!form.WindowsMediaPlayer1View->isHidden());
-        QCOMPARE(folder.read("Orlessa.avi"), LoadResourceBytes(102, "CUSTOM"));
-        QVERIFY(folder.exists("Orlessa.mp3"));
-        QVERIFY(!form.Label4->isHidden());
-        QCOMPARE(form.Picture3->Left(), 10450.0f);
-        QVERIFY(!host.ended);
-        QVERIFY(!form.Timer3->Enabled());
+        QCOMPARE(show.form.Caption(), QStringLiteral("我一定要追到你!!!"));
+        QVERIFY(show.form.Picture1->isHidden());
+        QVERIFY(!show.form.WindowsMediaPlayer1View->isHidden());
+        QCOMPARE(show.folder.read("Orlessa.avi"), LoadResourceBytes(102, "CUSTOM"));
+        QVERIFY(show.folder.exists("Orlessa.mp3"));
+        QVERIFY(!show.form.Label4->isHidden());
+        QCOMPARE(show.form.Picture3->Left(), 10450.0f);
+        QVERIFY(!show.host.ended);
+        QVERIFY(!show.form.Timer3->Enabled());
     }
 
     void otherNotificationsChangeNothing()
     {
         RefusedShow show;
         for (qint32 value : { 0, 2, 3, 8, -1 })
-            show.notify(value);
+            show.notifyVideo(value);
         QVERIFY(show.folder.exists("Orlessa.mp3") && show.folder.exists("Orlessa.avi"));
         QCOMPARE(show.host.boxes.size(), 1);
         QVERIFY(!show.host.ended);
@@ -143,7 +128,7 @@ private slots:
         QFile::remove(show.folder.file("Orlessa.mp3"));
         show.videoEnds();
         show.videoEnds();
-        show.notify(1);
+        show.notifyVideo(1);
         QVERIFY(show.host.errors.isEmpty());
         QCOMPARE(show.host.boxes.size(), 3);
         QCOMPARE(show.host.shellCalls.size(), 1);
@@ -152,7 +137,7 @@ private slots:
     void theMusicStoppingIsNoEnd()
     {
         FakeHost host;
-        auto backend = host.createMediaBackend();
+        auto backend = host.createMediaBackend(MediaRole::Music);
         auto *fake = static_cast<FakeHost::Backend *>(backend.get());
         MediaPlayer player(MediaPlayer::Settings {}, std::move(backend));
         QSignalSpy ended(&player, &MediaPlayer::playbackEnded);

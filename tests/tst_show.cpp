@@ -3,46 +3,10 @@
 #include "show/approach.h"
 #include "show/matchmaker.h"
 #include "show/question.h"
-#include "support/fakehost.h"
-#include "support/testfolder.h"
+#include "support/showfixture.h"
 
 #include <QKeyEvent>
 #include <QtTest>
-
-namespace {
-struct Show
-{
-    explicit Show(const QByteArray &letter, const QByteArray &declaration = "decl")
-    {
-        folder.write("orlessa.ini", letter);
-        folder.write("xuanyan.ini", declaration);
-        form.runHandler([this] { form.Form_Load(); });
-    }
-    void letterTicks(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            form.runHandler([this] { form.Timer1_Timer(); });
-    }
-    void declarationTicks(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            form.runHandler([this] { form.Timer3_Timer(); });
-    }
-    int walkTicksUntilStop(int limit = 1000)
-    {
-        for (int i = 1; i <= limit; ++i) {
-            form.runHandler([this] { form.Timer4_Timer(); });
-            if (!form.Timer4->Enabled())
-                return i;
-        }
-        return -1;
-    }
-
-    TestFolder folder;
-    FakeHost host;
-    Form1 form { host };
-};
-} // namespace
 
 class ShowTest : public QObject
 {
@@ -51,7 +15,7 @@ class ShowTest : public QObject
 private slots:
     void anEmptyLetterCompletesOnTheFirstTick()
     {
-        Show show("", "abc");
+        ShowFixture show("", "abc");
         show.letterTicks(1);
         QVERIFY(!show.form.Timer1->Enabled());
         QVERIFY(show.form.Timer3->Enabled() && show.form.Timer4->Enabled());
@@ -63,7 +27,7 @@ private slots:
 
     void nCharactersCompleteOnTickNPlusOne()
     {
-        Show show("ab\r\nc");
+        ShowFixture show("ab\r\nc", "decl");
         show.letterTicks(3);
         // Between the two ticks of CR LF the text ends in a lone CR.
         QCOMPARE(show.form.Label1->Caption(), QStringLiteral("ab\r"));
@@ -83,7 +47,7 @@ private slots:
 
     void oneCharacter()
     {
-        Show show("\xCE\xD2");
+        ShowFixture show("\xCE\xD2", "decl");
         show.letterTicks(1);
         QCOMPARE(show.form.Label1->Caption(), QStringLiteral("我"));
         QVERIFY(show.form.Timer1->Enabled());
@@ -93,7 +57,7 @@ private slots:
 
     void theSourceIsReadAfreshOnEveryTick()
     {
-        Show show("abcdef");
+        ShowFixture show("abcdef", "decl");
         show.letterTicks(2);
         show.form.Label3->setCaption(QStringLiteral("xyz"));
         show.letterTicks(1);
@@ -104,7 +68,7 @@ private slots:
 
     void whatTheUserTypesJoinsTheText()
     {
-        Show show("abc");
+        ShowFixture show("abc", "decl");
         show.letterTicks(1);
         QKeyEvent key(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
         QCoreApplication::sendEvent(show.form.Text1, &key);
@@ -132,7 +96,7 @@ private slots:
 
     void theDeclarationIsReadWhenTheLetterIsDone()
     {
-        Show show("a", "first");
+        ShowFixture show("a", "first");
         show.folder.write("xuanyan.ini", "edited");
         show.letterTicks(2);
         QCOMPARE(show.form.Label3->Caption(), QStringLiteral("edited"));
@@ -141,7 +105,7 @@ private slots:
 
     void aDeclarationRemovedMeanwhileIsEmpty()
     {
-        Show show("a");
+        ShowFixture show("a", "decl");
         QFile::remove(show.folder.file("xuanyan.ini"));
         show.letterTicks(2);
         QVERIFY(show.folder.exists("xuanyan.ini"));
@@ -156,7 +120,7 @@ private slots:
 
     void theDeclarationShowsTheFigures()
     {
-        Show show("", "hi");
+        ShowFixture show("", "hi");
         show.letterTicks(1);
         QVERIFY(show.form.Picture2->isHidden());
         show.declarationTicks(2);
@@ -168,7 +132,7 @@ private slots:
     void aLongLetterIsTypedToItsEnd()
     {
         const int length = 40000;
-        Show show(QByteArray(length, 'a'));
+        ShowFixture show(QByteArray(length, 'a'), "decl");
         show.letterTicks(length);
         QCOMPARE(show.form.Label1->Caption().size(), length);
         QVERIFY(show.form.Timer1->Enabled());
@@ -180,7 +144,7 @@ private slots:
 
     void theWalkOnTheInitialLayout()
     {
-        Show show("");
+        ShowFixture show("", "decl");
         show.letterTicks(1);
         QCOMPARE(show.walkTicksUntilStop(), 258);
         QCOMPARE(show.form.Picture2->Left(), 8118.0f);
@@ -197,7 +161,7 @@ private slots:
 
     void theWalkStopsOnOrJustPastTheLine()
     {
-        Show show("");
+        ShowFixture show("", "decl");
         show.form.Picture2->setLeft(9000); // already past the stop line
         QCOMPARE(show.walkTicksUntilStop(), 1);
         QCOMPARE(show.form.Picture2->Left(), 9031.0f);
@@ -223,7 +187,7 @@ private slots:
 
     void yesThenYes()
     {
-        Show show("", "d");
+        ShowFixture show("", "d");
         show.host.answers = { 6, 6 };
         show.letterTicks(1);
         show.walkTicksUntilStop();
@@ -246,8 +210,7 @@ private slots:
         QCOMPARE(call.directory, QStringLiteral("0"));
         QCOMPARE(call.showCommand, 0);
         QCOMPARE(show.host.log.mid(1),
-                 QStringList({ "box:询问", "box:兴奋", "shell:" + Matchmaker::address,
-                               "end:0" }));
+                 QStringList({ "box:询问", "box:兴奋", "shell:" + Matchmaker::address, "end:0" }));
         QVERIFY(!show.folder.exists("Orlessa.mp3"));
         QVERIFY(show.form.Label4->isHidden());
         QCOMPARE(show.form.Picture3->Left(), 9553.0f);
@@ -258,7 +221,7 @@ private slots:
 
     void yesThenNo()
     {
-        Show show("", "");
+        ShowFixture show("", "");
         show.host.answers = { 6, 7 };
         show.letterTicks(1);
         show.declarationTicks(1);
@@ -271,11 +234,10 @@ private slots:
 
     void theQuestionMayComeBeforeTheWalkEnds()
     {
-        Show show("", "d");
+        ShowFixture show("", "d");
         show.host.answers = { 6, 7 };
         show.letterTicks(1);
-        for (int i = 0; i < 10; ++i)
-            show.form.Timer4_Timer();
+        show.walkTicks(10);
         bool walking = false;
         show.host.onBox
                 = [&](const FakeHost::Box &) { walking = walking || show.form.Timer4->Enabled(); };
@@ -286,7 +248,7 @@ private slots:
 
     void aMusicFileAlreadyGoneEndsTheShowQuietly()
     {
-        Show show("", "");
+        ShowFixture show("", "");
         show.host.answers = { 6, 6 };
         QFile::remove(show.folder.file("Orlessa.mp3"));
         show.letterTicks(1);

@@ -2,8 +2,7 @@
 #include "app/form1.h"
 #include "files/savefilefromres.h"
 #include "runtime/hostfiles.h"
-#include "support/fakehost.h"
-#include "support/testfolder.h"
+#include "support/showfixture.h"
 
 #include <QCryptographicHash>
 #include <QVideoWidget>
@@ -33,61 +32,58 @@ class StartupTest : public QObject
 private slots:
     void theWindowAsCreated()
     {
-        FakeHost host;
-        Form1 form(host);
-        QCOMPARE(form.size(), QSize(789, 486));
-        QCOMPARE(form.Picture1->geometry(), QRect(-8, -8, 801, 505));
-        QCOMPARE(form.Picture2->Left(), 120.0f);
-        QCOMPARE(form.Picture2->Width(), 1455.0f);
-        QCOMPARE(form.Picture3->Left(), 10450.0f);
-        QCOMPARE(form.Picture2->size(), QSize(97, 105));
-        QVERIFY(form.Picture2->isHidden() && form.Picture3->isHidden());
-        QCOMPARE(form.Label3->Caption(), QStringLiteral("Label3"));
+        ShowFixture show;
+        QCOMPARE(show.form.size(), QSize(789, 486));
+        QCOMPARE(show.form.Picture1->geometry(), QRect(-8, -8, 801, 505));
+        QCOMPARE(show.form.Picture2->Left(), 120.0f);
+        QCOMPARE(show.form.Picture2->Width(), 1455.0f);
+        QCOMPARE(show.form.Picture3->Left(), 10450.0f);
+        QCOMPARE(show.form.Picture2->size(), QSize(97, 105));
+        QVERIFY(show.form.Picture2->isHidden() && show.form.Picture3->isHidden());
+        QCOMPARE(show.form.Label3->Caption(), QStringLiteral("Label3"));
         // Out of sight by position alone, yet visible and enabled.
         for (QWidget *hidden :
-             { static_cast<QWidget *>(form.Text1), static_cast<QWidget *>(form.Text2),
-               static_cast<QWidget *>(form.Text3) }) {
-            QVERIFY(hidden->y() >= form.height());
+             { static_cast<QWidget *>(show.form.Text1), static_cast<QWidget *>(show.form.Text2),
+               static_cast<QWidget *>(show.form.Text3) }) {
+            QVERIFY(hidden->y() >= show.form.height());
             QVERIFY(!hidden->isHidden() && hidden->isEnabled());
         }
-        QVERIFY(form.Label3->x() >= form.width());
-        QCOMPARE(form.Text1->Text(), QString());
-        QCOMPARE(form.Timer1->interval(), 388);
-        QCOMPARE(form.Timer3->interval(), 500);
-        QCOMPARE(form.Timer4->interval(), 100);
-        QVERIFY(!form.Timer3->Enabled() && !form.Timer4->Enabled());
-        QCOMPARE(form.WindowsMediaPlayer1View->geometry(), QRect(0, 0, 788, 496));
-        QCOMPARE(form.WindowsMediaPlayer1->settings().volume, 100);
-        QCOMPARE(host.musicBackend()->volume, 50);
-        QVERIFY(host.videoBackend()->hasView);
+        QVERIFY(show.form.Label3->x() >= show.form.width());
+        QCOMPARE(show.form.Text1->Text(), QString());
+        QCOMPARE(show.form.Timer1->interval(), 388);
+        QCOMPARE(show.form.Timer3->interval(), 500);
+        QCOMPARE(show.form.Timer4->interval(), 100);
+        QVERIFY(!show.form.Timer3->Enabled() && !show.form.Timer4->Enabled());
+        QCOMPARE(show.form.WindowsMediaPlayer1View->geometry(), QRect(0, 0, 788, 496));
+        QCOMPARE(show.form.WindowsMediaPlayer1->settings().volume, 100);
+        QCOMPARE(show.host.musicBackend()->volume, 50);
+        QVERIFY(show.host.videoBackend()->hasView);
         // The figures lie above the labels on the stage.
-        const QObjectList stage = form.Picture1->content()->children();
-        QVERIFY(stage.indexOf(form.Picture3) > stage.indexOf(form.Picture2));
-        QVERIFY(stage.indexOf(form.Picture2) > stage.indexOf(form.Label1));
-        QVERIFY(stage.indexOf(form.Picture2) > stage.indexOf(form.Label4));
+        const QObjectList stage = show.form.Picture1->content()->children();
+        QVERIFY(stage.indexOf(show.form.Picture3) > stage.indexOf(show.form.Picture2));
+        QVERIFY(stage.indexOf(show.form.Picture2) > stage.indexOf(show.form.Label1));
+        QVERIFY(stage.indexOf(show.form.Picture2) > stage.indexOf(show.form.Label4));
     }
 
     void aFreshFolder()
     {
-        TestFolder folder;
-        FakeHost host;
-        Form1 form(host);
-        form.runHandler([&] { form.Form_Load(); });
+        ShowFixture show;
+        show.load();
 
-        QVERIFY(host.errors.isEmpty());
-        QVERIFY(!host.ended);
-        QCOMPARE(form.Caption(), QStringLiteral("Velmora  BY Tarsune"));
-        QCOMPARE(folder.read("orlessa.ini").size(), 404);
-        QCOMPARE(sha256(folder.read("orlessa.ini")), freshLetterSha256);
-        QCOMPARE(folder.read("xuanyan.ini").size(), 111);
-        QCOMPARE(sha256(folder.read("xuanyan.ini")), freshDeclarationSha256);
-        QCOMPARE(form.LoadedText.size(), 225);
-        QVERIFY(form.LoadedText.startsWith(QStringLiteral("我们在最青春的时候相遇")));
-        QVERIFY(form.LoadedText.endsWith(QStringLiteral("\r\n\r\n")));
-        QCOMPARE(form.Label3->Caption(), form.LoadedText);
-        QCOMPARE(folder.read("Orlessa.mp3"), music());
-        QCOMPARE(host.log, QStringList { "play2:" + folder.file("Orlessa.mp3") });
-        QVERIFY(!form.files().isOpen(1));
+        QVERIFY(show.host.errors.isEmpty());
+        QVERIFY(!show.host.ended);
+        QCOMPARE(show.form.Caption(), QStringLiteral("Velmora  BY Tarsune"));
+        QCOMPARE(show.folder.read("orlessa.ini").size(), 404);
+        QCOMPARE(sha256(show.folder.read("orlessa.ini")), freshLetterSha256);
+        QCOMPARE(show.folder.read("xuanyan.ini").size(), 111);
+        QCOMPARE(sha256(show.folder.read("xuanyan.ini")), freshDeclarationSha256);
+        QCOMPARE(show.form.LoadedText.size(), 225);
+        QVERIFY(show.form.LoadedText.startsWith(QStringLiteral("我们在最青春的时候相遇")));
+        QVERIFY(show.form.LoadedText.endsWith(QStringLiteral("\r\n\r\n")));
+        QCOMPARE(show.form.Label3->Caption(), show.form.LoadedText);
+        QCOMPARE(show.folder.read("Orlessa.mp3"), music());
+        QCOMPARE(show.host.log, QStringList { "play2:" + show.folder.file("Orlessa.mp3") });
+        QVERIFY(!show.form.files().isOpen(1));
     }
 
     void whatTheUserWroteIsKept_data()
@@ -106,16 +102,14 @@ private slots:
     {
         QFETCH(QByteArray, letter);
         QFETCH(QString, expected);
-        TestFolder folder;
-        folder.write("orlessa.ini", letter);
-        folder.write("xuanyan.ini", "mine");
-        FakeHost host;
-        Form1 form(host);
-        form.runHandler([&] { form.Form_Load(); });
-        QCOMPARE(form.LoadedText, expected);
-        QCOMPARE(form.Label3->Caption(), expected);
-        QCOMPARE(folder.read("orlessa.ini"), letter);
-        QCOMPARE(folder.read("xuanyan.ini"), QByteArray("mine"));
+        ShowFixture show;
+        show.folder.write("orlessa.ini", letter);
+        show.folder.write("xuanyan.ini", "mine");
+        show.load();
+        QCOMPARE(show.form.LoadedText, expected);
+        QCOMPARE(show.form.Label3->Caption(), expected);
+        QCOMPARE(show.folder.read("orlessa.ini"), letter);
+        QCOMPARE(show.folder.read("xuanyan.ini"), QByteArray("mine"));
     }
 
     void onlyTheMissingFileIsWritten_data()
@@ -135,69 +129,59 @@ private slots:
         QFETCH(QString, written);
         QFETCH(QByteArray, writtenSha256);
         QFETCH(int, letterLength);
-        TestFolder folder;
-        folder.write(kept, "my words!");
-        FakeHost host;
-        Form1 form(host);
-        form.runHandler([&] { form.Form_Load(); });
-        QCOMPARE(folder.read(kept), QByteArray("my words!"));
-        QCOMPARE(sha256(folder.read(written)), writtenSha256);
-        QCOMPARE(form.LoadedText.size(), letterLength);
+        ShowFixture show;
+        show.folder.write(kept, "my words!");
+        show.load();
+        QCOMPARE(show.folder.read(kept), QByteArray("my words!"));
+        QCOMPARE(sha256(show.folder.read(written)), writtenSha256);
+        QCOMPARE(show.form.LoadedText.size(), letterLength);
     }
 
     void aFolderNamedLikeTheLetter()
     {
-        TestFolder folder;
-        folder.mkdir("orlessa.ini");
-        FakeHost host;
-        Form1 form(host);
-        form.runHandler([&] { form.Form_Load(); });
-        QCOMPARE(host.errors.size(), 1);
-        QCOMPARE(host.errors[0].number, 75);
-        QVERIFY(host.errors[0].message().contains(folder.file("orlessa.ini")));
-        QVERIFY(host.ended);
-        QCOMPARE(host.exitCode, 1);
-        QVERIFY(form.hasEnded());
+        ShowFixture show;
+        show.folder.mkdir("orlessa.ini");
+        show.load();
+        QCOMPARE(show.host.errors.size(), 1);
+        QCOMPARE(show.host.errors[0].number, 75);
+        QVERIFY(show.host.errors[0].message().contains(show.folder.file("orlessa.ini")));
+        QVERIFY(show.host.ended);
+        QCOMPARE(show.host.exitCode, 1);
+        QVERIFY(show.form.hasEnded());
         // What was written before the error stays; nothing after it happened.
-        QCOMPARE(sha256(folder.read("xuanyan.ini")), freshDeclarationSha256);
-        QVERIFY(!folder.exists("Orlessa.mp3"));
-        QVERIFY(host.musicBackend()->volume == 50
-                && !host.log.contains("play2:" + folder.file("Orlessa.mp3")));
+        QCOMPARE(sha256(show.folder.read("xuanyan.ini")), freshDeclarationSha256);
+        QVERIFY(!show.folder.exists("Orlessa.mp3"));
+        QVERIFY(show.host.musicBackend()->volume == 50
+                && !show.host.log.contains("play2:" + show.folder.file("Orlessa.mp3")));
     }
 
     void aFolderNamedLikeTheDeclarationCountsAsPresent()
     {
-        TestFolder folder;
-        folder.mkdir("xuanyan.ini");
-        FakeHost host;
-        Form1 form(host);
-        form.runHandler([&] { form.Form_Load(); });
-        QVERIFY(host.errors.isEmpty());
-        QCOMPARE(sha256(folder.read("orlessa.ini")), freshLetterSha256);
+        ShowFixture show;
+        show.folder.mkdir("xuanyan.ini");
+        show.load();
+        QVERIFY(show.host.errors.isEmpty());
+        QCOMPARE(sha256(show.folder.read("orlessa.ini")), freshLetterSha256);
     }
 
     void aReadOnlyFolderWithoutMessages()
     {
-        TestFolder folder;
-        QVERIFY(folder.makeReadOnly());
-        FakeHost host;
-        Form1 form(host);
-        form.runHandler([&] { form.Form_Load(); });
-        QCOMPARE(host.errors.size(), 1);
-        QCOMPARE(host.errors[0].number, 75);
-        QVERIFY(host.ended);
+        ShowFixture show;
+        QVERIFY(show.folder.makeReadOnly());
+        show.load();
+        QCOMPARE(show.host.errors.size(), 1);
+        QCOMPARE(show.host.errors[0].number, 75);
+        QVERIFY(show.host.ended);
     }
 
     void anOlderLongerMusicFileIsReplaced()
     {
-        TestFolder folder;
-        folder.write("Orlessa.mp3", QByteArray(music().size() + 5000, 'x'));
-        FakeHost host;
-        Form1 form(host);
-        form.runHandler([&] { form.Form_Load(); });
-        QCOMPARE(folder.read("Orlessa.mp3"), music());
+        ShowFixture show;
+        show.folder.write("Orlessa.mp3", QByteArray(music().size() + 5000, 'x'));
+        show.load();
+        QCOMPARE(show.folder.read("Orlessa.mp3"), music());
         // The player is handed the path whether or not the write succeeded.
-        QCOMPARE(host.log.last(), "play2:" + folder.file("Orlessa.mp3"));
+        QCOMPARE(show.host.log.last(), "play2:" + show.folder.file("Orlessa.mp3"));
     }
 
     void savingResources()

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <map>
 
 // Records what the show asks of the host, in order, and answers message
 // boxes from a script.
@@ -26,24 +27,25 @@ public:
         int showCommand;
     };
 
+    // Logs as the window's player of its role: 1 the video, 2 the music.
     class Backend : public MediaBackend
     {
     public:
-        Backend(FakeHost &host, int index)
+        Backend(FakeHost &host, MediaRole role)
             : m_host(host)
-            , m_index(index)
+            , m_role(role)
         { }
         void play(const QString &path) override
         {
-            m_host.log << QStringLiteral("play%1:%2").arg(m_index).arg(path);
+            m_host.log << QStringLiteral("play%1:%2").arg(playerNumber()).arg(path);
             if (m_host.onPlay)
-                m_host.onPlay(m_index, path);
+                m_host.onPlay(m_role, path);
         }
         void stop() override
         {
-            m_host.log << QStringLiteral("stop%1").arg(m_index);
+            m_host.log << QStringLiteral("stop%1").arg(playerNumber());
             if (m_host.onStop)
-                m_host.onStop(m_index);
+                m_host.onStop(m_role);
         }
         void setVolume(int percent) override { volume = percent; }
         void setVideoOutput(QVideoWidget *) override { hasView = true; }
@@ -53,8 +55,10 @@ public:
         bool hasView = false;
 
     private:
+        int playerNumber() const { return m_role == MediaRole::Video ? 1 : 2; }
+
         FakeHost &m_host;
-        int m_index;
+        MediaRole m_role;
     };
 
     int ShowMessage(const QString &prompt, int buttons, const QString &title) override
@@ -83,26 +87,30 @@ public:
         this->exitCode = exitCode;
         log << QStringLiteral("end:%1").arg(exitCode);
     }
-    std::unique_ptr<MediaBackend> createMediaBackend() override
+    std::unique_ptr<MediaBackend> createMediaBackend(MediaRole role) override
     {
-        auto backend = std::make_unique<Backend>(*this, int(backends.size()) + 1);
-        backends.append(backend.get());
+        auto backend = std::make_unique<Backend>(*this, role);
+        backends[role] = backend.get();
         return backend;
     }
 
-    // The window creates the video player first, then the music player.
-    Backend *videoBackend() const { return backends.value(0); }
-    Backend *musicBackend() const { return backends.value(1); }
+    Backend *backend(MediaRole role) const
+    {
+        const auto found = backends.find(role);
+        return found == backends.end() ? nullptr : found->second;
+    }
+    Backend *videoBackend() const { return backend(MediaRole::Video); }
+    Backend *musicBackend() const { return backend(MediaRole::Music); }
 
     QList<int> answers;
     QList<Box> boxes;
     QList<ShellCall> shellCalls;
     QList<RuntimeError> errors;
-    QList<Backend *> backends;
+    std::map<MediaRole, Backend *> backends;
     QStringList log;
     bool ended = false;
     int exitCode = -1;
-    std::function<void(int, const QString &)> onPlay;
-    std::function<void(int)> onStop;
+    std::function<void(MediaRole, const QString &)> onPlay;
+    std::function<void(MediaRole)> onStop;
     std::function<void(const Box &)> onBox;
 };
