@@ -67,7 +67,6 @@ Form1::~Form1() = default;
 void Form1::createPlayers()
 {
     MediaPlayer::Settings video;
-    video.uiMode = QStringLiteral("none");
     video.stretchToFit = true;
     video.enabled = false;
     video.enableContextMenu = false;

@@ -1,9 +1,9 @@
+// Members of Form1, the show's window (app/form1.h): its procedures for the
+// two message files, WriteDefaultMessages and ReadMessageFile.
 #include "app/form1.h"
 
 #include "files/programfiles.h"
 #include "runtime/hostfiles.h"
-
-#include <QFileInfo>
 
 namespace {
 constexpr int letterFileNumber = 1;
@@ -36,12 +36,4 @@ void Form1::ReadMessageFile(const QString &fileName)
     m_files.ReadText(readFileNumber, LoadedText);
     Label3->setCaption(LoadedText);
     m_files.CloseFile(readFileNumber);
-}
-
-void DeleteMediaFile(const QString &fileName)
-{
-    // A folder of that name is not ours to remove.
-    const QString path = ProgramPath(fileName);
-    if (QFileInfo(path).isFile())
-        DeleteFile(path);
 }

@@ -15,8 +15,3 @@ inline const QString type = QStringLiteral("CUSTOM");
 constexpr qint16 music = 101;
 constexpr qint16 video = 102;
 } // namespace Resources
-
-// Deletes a media file at one of the show's ends. One that is already gone
-// (or was never written, a folder standing in its place) needs no deleting;
-// a file that cannot be deleted is a run-time error.
-void DeleteMediaFile(const QString &fileName);

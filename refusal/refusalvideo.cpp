@@ -1,6 +1,9 @@
+// Members of Form1, the show's window (app/form1.h): PlayRefusalVideo and the
+// video player's handler WindowsMediaPlayer1_PlaybackEnded.
 #include "refusal/refusal.h"
 
 #include "app/form1.h"
+#include "files/deletemediafile.h"
 #include "files/programfiles.h"
 #include "files/savefilefromres.h"
 #include "runtime/host.h"

@@ -31,17 +31,16 @@ class MediaPlayer : public QObject
 {
     Q_OBJECT
 public:
+    // What each player is set up with. Every player plays a file once, shows
+    // the video surface alone (no controls) and no error dialogs of its own.
     struct Settings
     {
         bool autoStart = true;
-        int playCount = 1;
-        QString uiMode = QStringLiteral("full");
         bool stretchToFit = false;
         bool enabled = true;
         bool enableContextMenu = true;
         int volume = 50;
         bool mute = false;
-        bool enableErrorDialogs = false;
     };
 
     class Controls

@@ -1,20 +1,10 @@
+// Members of Form1, the show's window (app/form1.h): the walk's tick handler
+// Timer4_Timer. The walk's arithmetic, in namespace Approach, comes first.
 #include "show/approach.h"
 
 #include "app/form1.h"
-#include "runtime/runtimeerror.h"
+#include "runtime/singleprecision.h"
 #include "runtime/timeline.h"
-
-#include <cmath>
-
-namespace {
-float toSingle(double value)
-{
-    const float single = static_cast<float>(value);
-    if (!std::isfinite(single))
-        raiseError(ErrorNumber::Overflow);
-    return single;
-}
-} // namespace
 
 namespace Approach {
 

@@ -1,13 +1,15 @@
+// Members of Form1, the show's window (app/form1.h): the question asked when
+// the declaration is complete (askQuestion) and OpenWebPage.
 #include "show/question.h"
 
 #include "app/form1.h"
+#include "files/deletemediafile.h"
 #include "files/programfiles.h"
 #include "runtime/host.h"
 #include "runtime/runtimeerror.h"
+#include "runtime/singleprecision.h"
 #include "runtime/timeline.h"
 #include "show/matchmaker.h"
-
-#include <cmath>
 
 namespace {
 constexpr double overlap = 20.0;
@@ -15,10 +17,7 @@ constexpr double overlap = 20.0;
 
 float Question::meetingLeft(float walkingWidth, float walkingLeft)
 {
-    const float left = static_cast<float>((double(walkingWidth) + double(walkingLeft)) - overlap);
-    if (!std::isfinite(left))
-        raiseError(ErrorNumber::Overflow);
-    return left;
+    return toSingle((double(walkingWidth) + double(walkingLeft)) - overlap);
 }
 
 // Asked on the declaration's completion tick, with Timer3 already off.

@@ -1,3 +1,5 @@
+// Members of Form1, the show's window (app/form1.h): the typewriters' tick
+// handlers Timer1_Timer and Timer3_Timer and the typing step they share.
 #include "show/typewriter.h"
 
 #include "app/form1.h"

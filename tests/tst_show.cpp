@@ -183,6 +183,7 @@ private slots:
         QCOMPARE(Approach::stopLine(10450, 1455), 8095.0f);
         QCOMPARE(Question::meetingLeft(1455, 8118), 9553.0f);
         QCOMPARE(Question::meetingLeft(1500, 3000), 4480.0f);
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, Question::meetingLeft(3.4e38f, 3.4e38f));
     }
 
     void yesThenYes()
