@@ -81,6 +81,8 @@ launch "$home" velmora-editor
 check "the editor opens ~/Velmora" test "$(cut -d'|' -f3 "$home/ran")" = "$folder"
 launch "$home" velmora-editor "/some where/else"
 check "the editor opens the folder it is given" test "$(cut -d'|' -f3 "$home/ran")" = "/some where/else"
+launch "$home" velmora-editor --check
+check "the editor's options come with ~/Velmora" test "$(cut -d'|' -f3 "$home/ran")" = "--check $folder"
 
 # Things in the way: each fails with a clear message and a notification, and
 # leaves what is there alone.
