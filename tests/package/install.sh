@@ -116,6 +116,25 @@ check "the show's exit status comes back through the launcher (saw $?)" test $? 
 check "no error was reported" bash -c "! grep -q '运行时错误' '$work/velmora.log'" \
   || cat "$work/velmora.log"
 
+if [[ -n $editor ]]; then
+  runuser -u "$user" -- env -i HOME="$home" USER="$user" LOGNAME="$user" DISPLAY="$DISPLAY" \
+    PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" \
+    velmora-editor >"$work/editor.log" 2>&1 &
+  editor_pid=$!
+  pids+=("$editor_pid")
+  for _ in $(seq 300); do
+    xdotool search --onlyvisible --name "Velmora 编辑器" >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  check "the editor's launcher opens the editor" \
+    bash -c 'xdotool search --onlyvisible --name "Velmora 编辑器" >/dev/null' 
+  opened=$(pgrep -P "$editor_pid" | head -n1)
+  check "... on ~/Velmora" bash -c 'tr "\0" "\n" <"/proc/$1/cmdline" | grep -qxF "$2"' _ "${opened:-0}" "$folder"
+  [[ -n ${VELMORA_SHOTS:-} ]] && screenshot "$VELMORA_SHOTS/editor.png"
+  kill "$editor_pid" 2>/dev/null
+  wait "$editor_pid" 2>/dev/null
+fi
+
 for _ in $(seq 100); do pgrep -u "$user" >/dev/null || break; sleep 0.1; done
 check "nothing is left running as the user" bash -c "! pgrep -a -u '$user'"
 userdel -r "$user" >/dev/null 2>&1
