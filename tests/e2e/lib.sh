@@ -12,13 +12,18 @@ work=$(mktemp -d /tmp/velmora-e2e.XXXXXX)
 show_log="$work/velmora.log"
 pids=()
 
-cleanup() {
+stop_processes() {
   local pid
-  for pid in "${pids[@]}"; do
-    # Only our own children: the number of one that has ended may be another's now.
-    [[ $(ps -o ppid= -p "$pid" 2>/dev/null | tr -d ' ') == "$$" ]] && kill -KILL "$pid" 2>/dev/null
-  done
-  wait 2>/dev/null
+  {
+    for pid in "${pids[@]}"; do
+      # Only our own children: the number of one that has ended may be another's now.
+      [[ $(ps -o ppid= -p "$pid" | tr -d ' ') == "$$" ]] && kill -KILL "$pid"
+    done
+    wait
+  } 2>/dev/null
+}
+cleanup() {
+  stop_processes
   rm -rf "$work"
 }
 trap cleanup EXIT
