@@ -48,27 +48,33 @@ finish() {
 # The desktop.
 
 start_display() { # start_display [WM]: a private X server with a window manager
-  local wm=${1:-openbox} display_file="$work/display"
+  local wm=${1:-openbox} display_file="$work/display" deadline=$((SECONDS + 30))
   Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$display_file" 2>"$work/xvfb.log" &
   pids+=($!)
-  for _ in $(seq 200); do [[ -s $display_file ]] && break; sleep 0.05; done
-  [[ -s $display_file ]] || { echo "Xvfb did not start (see $work/xvfb.log)" >&2; return 1; }
+  while [[ ! -s $display_file ]] && ((SECONDS < deadline)) && kill -0 $! 2>/dev/null; do sleep 0.05; done
+  if [[ ! -s $display_file ]]; then
+    echo "no X server came up; it said:" >&2
+    sed 's/^/  /' "$work/xvfb.log" >&2
+    return 1
+  fi
   export DISPLAY=":$(head -n1 "$display_file")"
   case $wm in
     openbox) openbox >"$work/wm.log" 2>&1 & ;;
     *) echo "unknown window manager: $wm" >&2; return 1 ;;
   esac
   pids+=($!)
-  wait_window_manager
+  wait_window_manager $!
 }
 
-# Until a window manager has said it manages the screen.
-wait_window_manager() {
-  for _ in $(seq 200); do
+# Until the window manager has said it manages the screen.
+wait_window_manager() { # wait_window_manager PID
+  local deadline=$((SECONDS + 30))
+  while ((SECONDS < deadline)) && kill -0 "$1" 2>/dev/null; do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
     sleep 0.05
   done
-  echo "no window manager came up (see $work/wm.log)" >&2
+  echo "no window manager came up; it said:" >&2
+  sed 's/^/  /' "$work/wm.log" >&2
   return 1
 }
 

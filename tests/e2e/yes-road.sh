@@ -25,6 +25,8 @@ shown buttons=$yes_no_buttons title=$question_box
 answered title=$question_box result=$answer_yes
 shown buttons=$yes_no_buttons title=$matchmaker_box
 answered title=$matchmaker_box result=$result"
+  check "[$matchmaker] the two-line prompt is reported on one line, its breaks written \\r\\n" \
+    grep -qE "^velmora\.boxes: shown buttons=$yes_no_buttons title=$matchmaker_box prompt=[^\\]+(\\\\r\\\\n){2}[^\\]+\$" "$show_log"
   if [[ $matchmaker == yes ]]; then
     sleep 0.5
     check "the matchmaking page was opened" test "$(opened)" = "$matchmaker_url"
