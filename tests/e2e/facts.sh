@@ -3,6 +3,8 @@
 # and the matchmaking address (ctest passes VELMORA_MATCHMAKER_URL, from the
 # CMake cache variable of that name).
 
+# shellcheck disable=SC2034 # read by the scripts that source this
+
 caption="Velmora  BY Tarsune"
 vow_caption="我一定要追到你!!!"
 

@@ -4,6 +4,7 @@
 # The caller sets VELMORA_BIN and VELMORA_SOURCE (ctest passes both).
 
 set -uo pipefail
+# shellcheck source=tests/e2e/facts.sh
 source "$(dirname "${BASH_SOURCE[0]}")/facts.sh"
 
 passed=0
@@ -139,9 +140,11 @@ exec_program() { # exec_program FOLDER [NAME=VALUE...]
   cd "$1" || exit 1
   shift
   export QT_LOGGING_RULES="velmora.boxes.info=true;velmora.timeline.info=true${QT_LOGGING_RULES:+;$QT_LOGGING_RULES}"
+  # shellcheck disable=SC2163 # the words are NAME=VALUE
   (($#)) && export "$@"
   shopt -s execfail
   for _ in 1 2 3; do
+    # shellcheck disable=SC2093 # with execfail a refused exec returns
     exec ./velmora
     echo "./velmora could not be started; again" >&2
     : >"$work/restarted"
@@ -160,6 +163,8 @@ wait_window() { # wait_window NAME [SECONDS]
   done
   return 1
 }
+
+has_window() { wait_window "$@" >/dev/null; } # has_window NAME [SECONDS]
 
 # Answers the box titled TITLE with KEY and waits until that box has gone.
 # A Yes/No box takes alt+y or alt+n, an OK box Return.

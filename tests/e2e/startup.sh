@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program in a fresh folder: its window, its files, its music; closing
 # the window ends it and leaves the files in place.
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 
 start_display

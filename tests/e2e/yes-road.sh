@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Yes road with short texts: Yes then Yes opens the matchmaking page, Yes
 # then No does not; either way the music file goes and the program ends.
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 
 : "${matchmaker_url:?VELMORA_MATCHMAKER_URL is not set (ctest sets it)}"

@@ -14,6 +14,7 @@ if [[ -z ${VELMORA_SWEEP_NAMESPACE:-} && $(id -u) == 0 ]] &&
 fi
 
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tests/e2e/lib.sh
 source "$here/../e2e/lib.sh"
 
 # The case's line in cases.txt: NAME LIMIT FUNCTION [ARGS...] | EXPECTED
