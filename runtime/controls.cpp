@@ -52,16 +52,13 @@ void TwipsGeometry::place()
                           twipsToPixels(m_height));
 }
 
-namespace {
-// CR LF is one break; a lone CR or LF breaks the line too.
-QStringList splitLines(const QString &text)
+QStringList splitLabelLines(const QString &text)
 {
     QString normalised = text;
     normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return normalised.split(QLatin1Char('\n'));
 }
-} // namespace
 
 Label::Label(QWidget *container, float left, float top)
     : QWidget(container)
@@ -76,7 +73,7 @@ void Label::setCaption(const QString &caption)
 {
     // A typewriter adds one character a tick: measure only what was added,
     // so that a long text costs no more per tick than a short one.
-    const QStringList lines = splitLines(caption);
+    const QStringList lines = splitLabelLines(caption);
     const qsizetype kept = caption.startsWith(m_caption) ? m_lines.size() - 1 : 0;
     const bool lastLineGrew = kept >= 0 && kept < lines.size() && !m_lineWidths.isEmpty()
             && lines[kept].startsWith(m_lines[kept]);

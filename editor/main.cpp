@@ -1,0 +1,67 @@
+#include "editor/checkreport.h"
+#include "editor/editorwindow.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+struct Arguments
+{
+    bool check = false;
+    QString folder;
+};
+
+Arguments parseArguments(int argc, char *argv[])
+{
+    Arguments arguments;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == QLatin1String("--check"))
+            arguments.check = true;
+        else if (arguments.folder.isEmpty())
+            arguments.folder = argument;
+    }
+    return arguments;
+}
+
+void useChineseDialogs(QApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    QFont uiFont;
+    uiFont.setFamilies(
+            { QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei") });
+    uiFont.setPointSize(10);
+    QApplication::setFont(uiFont);
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const Arguments arguments = parseArguments(argc, argv);
+    // The check measures with the stage's fonts but needs no display.
+    if (arguments.check)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    const QString folder = arguments.folder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                      : arguments.folder;
+
+    if (arguments.check) {
+        const CheckReport report = checkFolder(folder);
+        std::fputs(report.output.toUtf8().constData(), stdout);
+        std::fputs(report.errors.toUtf8().constData(), stderr);
+        return report.exitCode;
+    }
+
+    useChineseDialogs(app);
+    EditorWindow window(folder);
+    window.show();
+    return app.exec();
+}
