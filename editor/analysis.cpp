@@ -34,11 +34,19 @@ QString Warning::toString() const
 }
 
 namespace {
-// The 1-based line that holds the character at `index` (0-based) of `text`.
+// The 1-based line that holds the character at `index` (0-based) of `text`;
+// the CR LF that ends a line belongs to it.
 int lineOfCharacter(const QString &text, qsizetype index)
 {
-    const QStringList lines = splitLabelLines(text.left(index + 1));
-    return int(lines.size());
+    int line = 1;
+    for (qsizetype i = 0; i < index && i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const bool crBeforeLf = c == QLatin1Char('\r') && i + 1 < text.size()
+                && text.at(i + 1) == QLatin1Char('\n');
+        if (c == QLatin1Char('\n') || (c == QLatin1Char('\r') && !crBeforeLf))
+            ++line;
+    }
+    return line;
 }
 
 bool isBlank(const QString &line)
@@ -127,22 +135,21 @@ void checkTiming(const QString &letter, const QString &declaration, const ShowTi
                  QList<Warning> &warnings)
 {
     if (times.question > times.musicEnds) {
-        // Name the line being typed when the music stops.
+        // Name the line of the first character typed after the music has stopped.
         const double letterTick = Pace::letterTickMs / 1000.0;
         const double declarationTick = Pace::declarationTickMs / 1000.0;
         const QString message
                 = QStringLiteral("音乐在 %1结束，问题要到 %2才出现：从这一行起已经没有音乐")
                           .arg(formatSeconds(times.musicEnds), formatSeconds(times.question));
         if (times.letterTyped > times.musicEnds) {
-            const auto index = qsizetype(std::floor(times.musicEnds / letterTick)) - 1;
+            const auto index = qsizetype(std::floor(times.musicEnds / letterTick));
             warnings.append(
                     { FileNames::letter,
                       lineOfCharacter(letter, std::clamp<qsizetype>(index, 0, letter.size() - 1)),
                       message });
         } else {
-            const auto index
-                    = qsizetype(std::floor((times.musicEnds - times.letterTyped) / declarationTick))
-                    - 1;
+            const auto index = qsizetype(
+                    std::floor((times.musicEnds - times.letterTyped) / declarationTick));
             warnings.append(
                     { FileNames::declaration,
                       lineOfCharacter(declaration,

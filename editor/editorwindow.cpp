@@ -111,6 +111,7 @@ QWidget *EditorWindow::createTextColumn()
         layout->addWidget(document->state);
         layout->addWidget(document->edit, document == &m_letter ? 3 : 1);
     }
+    column->setMinimumWidth(440);
     m_letterEdit = m_letter.edit;
     m_declarationEdit = m_declaration.edit;
     m_letterEdit->setAccessibleName(QStringLiteral("信"));
@@ -180,7 +181,7 @@ void EditorWindow::showFileState(const Document &document, const QString &saved)
     QString state;
     switch (document.file.state) {
     case MessageFile::State::Missing:
-        state = QStringLiteral("尚未写入：下面是放映时会写入的默认文字");
+        state = QStringLiteral("尚未写入（这是放映时会写入的默认文字）");
         break;
     case MessageFile::State::Unreadable:
         state = QStringLiteral("读不出：%1").arg(document.file.error);
@@ -193,7 +194,7 @@ void EditorWindow::showFileState(const Document &document, const QString &saved)
         break;
     }
     document.state->setText(
-            QStringLiteral("<b>%1</b>（%2）　%3").arg(document.title, document.fileName, state));
+            QStringLiteral("<b>%1</b>　%2　%3").arg(document.title, document.fileName, state));
 }
 
 void EditorWindow::letterChanged()

@@ -102,7 +102,7 @@ void TimelineView::paintEvent(QPaintEvent *)
         rowEnds[row] = textX + textWidth;
         const int textY = barTop + barHeight + 4 + metrics.ascent() + row * lineHeight;
         painter.setPen(QPen(mark.color, 2));
-        painter.drawLine(x, barTop - 3, x, textY - metrics.ascent());
+        painter.drawLine(x, barTop - 3, x, barTop + barHeight + 3);
         painter.drawText(textX, textY, mark.name);
     }
 }
