@@ -97,7 +97,9 @@ void checkLines(const QString &text, const TextPlace &place, const StageLayout &
                 QList<Warning> &warnings)
 {
     const QFontMetrics metrics(place.font);
-    QHash<char32_t, bool> drawable;
+    // Whether a face can draw a character does not change while we run.
+    static QHash<QString, QHash<char32_t, bool>> drawableByFont;
+    QHash<char32_t, bool> &drawable = drawableByFont[place.font.key()];
     const QStringList lines = splitLabelLines(text);
     for (int i = 0; i < lines.size(); ++i) {
         const QString &line = lines[i];
