@@ -2,6 +2,7 @@
 # The editor under a real display: typing into the letter, Ctrl+S, the bytes
 # on disk; an emoji saved as UTF-8 with a mark; closing with unsaved changes;
 # the check without any display.
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 
 start_display
