@@ -93,6 +93,7 @@ EditorWindow::EditorWindow(const QString &folder, QWidget *parent)
     declarationChanged();
     runAnalysis();
     updateTitle();
+    m_status->setText(QStringLiteral("文件夹：%1").arg(QDir::toNativeSeparators(m_folder)));
 
     m_letterEdit->moveCursor(QTextCursor::End);
     m_letterEdit->setFocus(Qt::OtherFocusReason);
@@ -138,7 +139,8 @@ QWidget *EditorWindow::createStageColumn()
     auto *breakButton = new QPushButton(QStringLiteral("断开过长的行"), column);
     breakButton->setToolTip(QStringLiteral("在舞台右边处换行，可以撤销（Ctrl+Z）"));
     auto *saveButton = new QPushButton(QStringLiteral("保存 (Ctrl+S)"), column);
-    auto *rehearseButton = new QPushButton(QStringLiteral("彩排"), column);
+    auto *rehearseButton = new QPushButton(QStringLiteral("彩排 (F5)"), column);
+    rehearseButton->setShortcut(Qt::Key_F5);
     rehearseButton->setToolTip(QStringLiteral("保存，然后从这个文件夹完整放映一遍"));
     buttons->addWidget(breakButton);
     buttons->addStretch(1);

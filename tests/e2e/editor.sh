@@ -53,6 +53,25 @@ answer "Velmora 编辑器" alt+s
 check "closing after the question ends the editor" wait_exit "$editor_pid" 10
 check "the last keystroke was saved" bash -c "tail -c 1 '$folder/orlessa.ini' | grep -q '!'"
 
+# Rehearsing saves, then starts the show from the folder.
+rehearsal=$(new_program_folder "彩排")
+"$VELMORA_EDITOR_BIN" "$rehearsal" >"$work/editor2.log" 2>&1 &
+editor_pid=$!
+pids+=($editor_pid)
+id=$(wait_window "$(basename "$rehearsal") — Velmora 编辑器")
+check "the editor opens on the show's folder" test -n "$id"
+xdotool windowactivate --sync "$id" >/dev/null 2>&1 || xdotool windowfocus --sync "$id"
+xdotool type --delay 30 "Rehearse"
+xdotool key F5
+show_id=$(wait_window "$caption" 20)
+check "F5 starts the show" test -n "$show_id"
+check "the letter was saved before it started" bash -c "tail -c 8 '$rehearsal/orlessa.ini' | grep -q Rehearse"
+check "the show runs in that folder" bash -c "for _ in \$(seq 100); do [[ -s '$rehearsal/Orlessa.mp3' ]] && exit 0; sleep 0.05; done; exit 1"
+wmctrl -c "$caption"
+wmctrl -c "Velmora 编辑器"
+check "the editor closes without asking once everything is saved" wait_exit "$editor_pid" 10
+for _ in $(seq 100); do has_window "$caption" 0 || break; sleep 0.05; done
+
 # The check needs no display.
 (unset DISPLAY; "$VELMORA_EDITOR_BIN" --check "$folder") >"$work/check.out" 2>&1
 status=$?
