@@ -136,6 +136,35 @@ private slots:
         QVERIFY2(anyWarning(analysis, where, says), qPrintable(warningsOf(analysis).join('\n')));
     }
 
+    void labelsFollowEditsAnywhereInTheText()
+    {
+        // Edits keep the widths of the lines they leave alone; the size must
+        // still be what a fresh label measures.
+        QWidget parent;
+        Label edited(&parent, 0, 0);
+        edited.setTextFont(Stage::letterFont(), Stage::textLinePitch);
+        const QString wide = QString(40, QChar(0x5BBD));
+        const QStringList captions {
+            QStringLiteral("一"),
+            QStringLiteral("一二\r\n三"),
+            QStringLiteral("一二\r\n") + wide + QStringLiteral("\r\n三"),
+            QStringLiteral("一二\r\n") + wide + QStringLiteral("\r\n三四"),
+            QStringLiteral("一二\r\n短\r\n三四"), // the widest line shrinks in the middle
+            QStringLiteral("一二\r\n三四"), // a line goes
+            QStringLiteral("零一二\r\n三四\r\n"),
+            QString(),
+        };
+        for (const QString &caption : captions) {
+            edited.setCaption(caption);
+            Label fresh(&parent, 0, 0);
+            fresh.setTextFont(Stage::letterFont(), Stage::textLinePitch);
+            fresh.setCaption(caption);
+            QCOMPARE(edited.lines(), fresh.lines());
+            QCOMPARE(edited.size(), fresh.size());
+            QCOMPARE(edited.Width(), fresh.Width());
+        }
+    }
+
     void breakingLongLinesKeepsEveryCharacter()
     {
         const StageLayout &layout = StageLayout::standard();
