@@ -220,14 +220,21 @@ void EditorWindow::runAnalysis()
     const ShowTimes &times = m_analysis.times;
     m_timeline->setTimes(times.letterTyped, times.walkEnds, times.question, times.musicEnds);
 
-    m_warnings->clear();
-    if (m_analysis.warnings.isEmpty())
-        m_warnings->addItem(QStringLiteral("没有问题：每一行都看得见，问题出现时音乐还在。"));
-    for (const Warning &warning : std::as_const(m_analysis.warnings)) {
-        auto *item = new QListWidgetItem(warning.toString(), m_warnings);
-        item->setData(Qt::UserRole, warning.file);
-        item->setData(Qt::UserRole + 1, warning.line);
-        item->setForeground(QColor(180, 0, 0));
+    QStringList shown;
+    for (const Warning &warning : std::as_const(m_analysis.warnings))
+        shown << warning.toString();
+    if (shown != m_shownWarnings) {
+        // Most keystrokes change no warning: the list is rebuilt only when one does.
+        m_shownWarnings = shown;
+        m_warnings->clear();
+        if (m_analysis.warnings.isEmpty())
+            m_warnings->addItem(QStringLiteral("没有问题：每一行都看得见，问题出现时音乐还在。"));
+        for (const Warning &warning : std::as_const(m_analysis.warnings)) {
+            auto *item = new QListWidgetItem(warning.toString(), m_warnings);
+            item->setData(Qt::UserRole, warning.file);
+            item->setData(Qt::UserRole + 1, warning.line);
+            item->setForeground(QColor(180, 0, 0));
+        }
     }
     emit analysed();
 }

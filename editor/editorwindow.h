@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -93,6 +94,7 @@ private:
     QString m_letterText;
     QString m_declarationText;
     Analysis m_analysis;
+    std::optional<QStringList> m_shownWarnings; // what the list shows
     QTimer m_analysisTimer;
 };
 
