@@ -2,6 +2,8 @@
 #include "editor/editorwindow.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -28,6 +30,13 @@ Arguments parseArguments(int argc, char *argv[])
     return arguments;
 }
 
+// The check's output is read like a compiler's: Qt's own notes stay out of it.
+void keepOnlyFatalMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 void useChineseDialogs(QApplication &app)
 {
     auto *translator = new QTranslator(&app);
@@ -46,8 +55,10 @@ int main(int argc, char *argv[])
 {
     const Arguments arguments = parseArguments(argc, argv);
     // The check measures with the stage's fonts but needs no display.
-    if (arguments.check)
+    if (arguments.check) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(keepOnlyFatalMessages);
+    }
 
     QApplication app(argc, argv);
     const QString folder = arguments.folder.isEmpty() ? QCoreApplication::applicationDirPath()
@@ -61,6 +72,12 @@ int main(int argc, char *argv[])
     }
 
     useChineseDialogs(app);
+    if (!QFileInfo(folder).isDir()) {
+        EditorPrompts::reportProblem(nullptr,
+                                     QStringLiteral("文件夹 %1 不存在，编辑器没有可以打开的文件。")
+                                             .arg(QDir::toNativeSeparators(folder)));
+        return CheckReport::Unreadable;
+    }
     EditorWindow window(folder);
     window.show();
     return app.exec();
