@@ -300,9 +300,9 @@ bool EditorWindow::save()
         saved << QStringLiteral("%1（%2）").arg(document->fileName, encodingName(result.encoding));
     }
     if (!failures.isEmpty()) {
-        const QString message = QStringLiteral("保存失败。%1\n文字都还在窗口里，没有丢失；"
-                                               "请换一个能写入的文件夹，或者修好权限后再保存。")
-                                        .arg(failures.join(QStringLiteral("；")));
+        const QString message = QStringLiteral("保存失败：\n%1\n\n文字都还在窗口里，没有丢失。"
+                                               "请修好文件夹的权限或腾出磁盘空间后再保存。")
+                                        .arg(failures.join(QLatin1Char('\n')));
         m_status->setText(QStringLiteral("保存失败：%1").arg(failures.join(QStringLiteral("；"))));
         reportProblem(message);
         return false;

@@ -47,22 +47,42 @@ QByteArray encodeMessageText(const QString &text, SavedEncoding *used)
     return gbk ? ansi : QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
+namespace {
+// Why a save failed, in the window's language, with the system's own words after it.
+QString saveFailure(const QString &path, const QSaveFile &file)
+{
+    const QFileInfo target(path);
+    QString reason;
+    if (!QFileInfo(target.absolutePath()).isWritable())
+        reason = QStringLiteral("文件夹不能写入（它是只读的，或者你没有写入权限）");
+    else if (target.exists() && !target.isWritable())
+        reason = QStringLiteral("这个文件不能写入（它是只读的，或者你没有写入权限）");
+    else if (file.error() == QFileDevice::RenameError)
+        reason = QStringLiteral("无法用新文件换下原来的文件");
+    else if (file.error() == QFileDevice::WriteError || file.error() == QFileDevice::ResourceError)
+        reason = QStringLiteral("写入时出错（磁盘可能满了）");
+    else
+        reason = QStringLiteral("无法保存");
+    return QStringLiteral("%1：%2").arg(reason, file.errorString());
+}
+} // namespace
+
 SaveResult saveMessageFile(const QString &path, const QString &text)
 {
     SaveResult result;
     const QByteArray bytes = encodeMessageText(text, &result.encoding);
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly)) {
-        result.error = out.errorString();
+        result.error = saveFailure(path, out);
         return result;
     }
     if (out.write(bytes) != bytes.size()) {
-        result.error = out.errorString();
+        result.error = saveFailure(path, out);
         out.cancelWriting();
         return result;
     }
     if (!out.commit()) {
-        result.error = out.errorString();
+        result.error = saveFailure(path, out);
         return result;
     }
     result.ok = true;
