@@ -329,6 +329,17 @@ private slots:
         QCOMPARE(started, 0);
     }
 
+    void aFileThatCannotBeReadIsNeverWrittenOver()
+    {
+        TestFolder folder;
+        folder.mkdir(declarationFile);
+        EditorWindow window(folder.path());
+        QVERIFY(window.declarationEdit()->isReadOnly());
+        QVERIFY(window.save());
+        QVERIFY(QFileInfo(folder.file(declarationFile)).isDir());
+        QCOMPARE(folder.read(letterFile), CodePage::toAnsi(defaultLetter()));
+    }
+
     void closingAsksOnlyWhenSomethingIsUnsaved()
     {
         TestFolder folder;
