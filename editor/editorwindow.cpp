@@ -74,6 +74,8 @@ EditorWindow::EditorWindow(const QString &folder, QWidget *parent)
     setCentralWidget(central);
     m_status = new QLabel(this);
     statusBar()->addWidget(m_status, 1);
+    m_caretLine = new QLabel(this);
+    statusBar()->addPermanentWidget(m_caretLine);
 
     m_analysisTimer.setSingleShot(true);
     m_analysisTimer.setInterval(0); // keystrokes that arrive together are analysed once
@@ -95,6 +97,10 @@ EditorWindow::EditorWindow(const QString &folder, QWidget *parent)
     updateTitle();
     m_status->setText(QStringLiteral("文件夹：%1").arg(QDir::toNativeSeparators(m_folder)));
 
+    for (QPlainTextEdit *edit : { m_letterEdit, m_declarationEdit }) {
+        connect(edit, &QPlainTextEdit::cursorPositionChanged, this,
+                [this, edit] { showCaretLine(edit); });
+    }
     m_letterEdit->moveCursor(QTextCursor::End);
     m_letterEdit->setFocus(Qt::OtherFocusReason);
 }
@@ -131,6 +137,7 @@ QWidget *EditorWindow::createStageColumn()
     m_timeline = new TimelineView(column);
     layout->addWidget(m_timeline);
     m_warnings = new QListWidget(column);
+    m_warnings->setMinimumHeight(m_warnings->fontMetrics().height() * 3);
     m_warnings->setToolTip(QStringLiteral("双击一条提示，跳到那一行"));
     connect(m_warnings, &QListWidget::itemActivated, this, &EditorWindow::goToWarning);
     layout->addWidget(m_warnings, 1);
@@ -255,6 +262,14 @@ void EditorWindow::goToWarning(QListWidgetItem *item)
     cursor.movePosition(QTextCursor::EndOfBlock);
     edit->setTextCursor(cursor);
     edit->setFocus(Qt::OtherFocusReason);
+}
+
+void EditorWindow::showCaretLine(const QPlainTextEdit *edit)
+{
+    // The line numbers the warnings name.
+    const QString file = edit == m_letterEdit ? FileNames::letter : FileNames::declaration;
+    m_caretLine->setText(
+            QStringLiteral("%1 第 %2 行").arg(file).arg(edit->textCursor().blockNumber() + 1));
 }
 
 bool EditorWindow::hasUnsavedChanges() const

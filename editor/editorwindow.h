@@ -80,6 +80,7 @@ private:
     void runAnalysis();
     void goToWarning(QListWidgetItem *item);
     void updateTitle();
+    void showCaretLine(const QPlainTextEdit *edit);
     QString path(const QString &fileName) const;
 
     QString m_folder;
@@ -91,6 +92,7 @@ private:
     TimelineView *m_timeline = nullptr;
     QListWidget *m_warnings = nullptr;
     QLabel *m_status = nullptr;
+    QLabel *m_caretLine = nullptr;
     QString m_letterText;
     QString m_declarationText;
     Analysis m_analysis;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
 
 #include <cstdio>
@@ -79,6 +80,9 @@ int main(int argc, char *argv[])
         return CheckReport::Unreadable;
     }
     EditorWindow window(folder);
+    // Small screens (1280 × 800, say) get the whole window, title bar included.
+    const QSize room = window.screen()->availableGeometry().size() - QSize(0, 32);
+    window.resize(window.sizeHint().boundedTo(room).expandedTo(window.minimumSizeHint()));
     window.show();
     return app.exec();
 }

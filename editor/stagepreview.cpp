@@ -33,7 +33,7 @@ TimelineView::TimelineView(QWidget *parent)
 
 QSize TimelineView::sizeHint() const
 {
-    return QSize(Stage::clientArea.width(), fontMetrics().height() * 4 + 24);
+    return QSize(Stage::clientArea.width(), fontMetrics().height() * 3 + 24);
 }
 
 void TimelineView::setTimes(double letterTyped, double walkEnds, double question, double musicEnds)
@@ -91,13 +91,13 @@ void TimelineView::paintEvent(QPaintEvent *)
           QColor(40, 70, 160) },
     };
     // Each name goes on the first row where it overlaps no other.
-    int rowEnds[4] = { -1000, -1000, -1000, -1000 };
+    int rowEnds[3] = { -1000, -1000, -1000 };
     for (const Mark &mark : marks) {
         const int x = xOf(mark.at);
         const int textWidth = metrics.horizontalAdvance(mark.name);
         const int textX = std::clamp(x - textWidth / 2, 0, std::max(0, width() - textWidth));
         int row = 0;
-        while (row < 3 && textX < rowEnds[row] + 8)
+        while (row < 2 && textX < rowEnds[row] + 8)
             ++row;
         rowEnds[row] = textX + textWidth;
         const int textY = barTop + barHeight + 4 + metrics.ascent() + row * lineHeight;
