@@ -10,7 +10,7 @@ folder="$work/我们的 表白"
 mkdir -p "$folder"
 "$VELMORA_EDITOR_BIN" "$folder" >"$work/editor.log" 2>&1 &
 editor_pid=$!
-pids+=($editor_pid)
+pids+=("$editor_pid")
 
 title="我们的 表白 — Velmora 编辑器"
 id=$(wait_window "$title")
@@ -34,7 +34,7 @@ check "no line feed without its carriage return" \
   test "$(tr -cd '\n' <"$folder/orlessa.ini" | wc -c)" = "$(grep -c $'\r$' "$folder/orlessa.ini")"
 check "the declaration is written too" test -s "$folder/xuanyan.ini"
 check "the title is clean after saving" test -n "$(wait_window "$title" 5)"
-check "no temporary file is left behind" test "$(ls -A "$folder" | wc -l)" = 2
+check "no temporary file is left behind" test "$(find "$folder" -mindepth 1 | wc -l)" = 2
 
 # An emoji does not fit GBK: the letter goes out as UTF-8 with a mark.
 xdotool type --delay 50 "x💖y"
@@ -57,7 +57,7 @@ check "the last keystroke was saved" bash -c "tail -c 1 '$folder/orlessa.ini' | 
 rehearsal=$(new_program_folder "彩排")
 "$VELMORA_EDITOR_BIN" "$rehearsal" >"$work/editor2.log" 2>&1 &
 editor_pid=$!
-pids+=($editor_pid)
+pids+=("$editor_pid")
 id=$(wait_window "$(basename "$rehearsal") — Velmora 编辑器")
 check "the editor opens on the show's folder" test -n "$id"
 xdotool windowactivate --sync "$id" >/dev/null 2>&1 || xdotool windowfocus --sync "$id"
@@ -78,7 +78,7 @@ status=$?
 check "the check passes for the saved texts (status $status)" test "$status" = 0
 check "the check names the encoding" grep -q "orlessa.ini：UTF-8（带字节顺序标记）" "$work/check.out"
 check "the check shows the timeline" grep -q "时间线：" "$work/check.out"
-check "the check wrote nothing" test "$(ls -A "$folder" | wc -l)" = 2
+check "the check wrote nothing" test "$(find "$folder" -mindepth 1 | wc -l)" = 2
 (unset DISPLAY; "$VELMORA_EDITOR_BIN" --check "$work/no such folder") >/dev/null 2>&1
 status=$?
 check "an unreadable folder is status 2 (saw $status)" test "$status" = 2
