@@ -64,8 +64,9 @@ EditorWindow::EditorWindow(const QString &folder, QWidget *parent)
     , m_folder(QDir::cleanPath(QDir(folder).absolutePath()))
 {
     setWindowIcon(QIcon(QStringLiteral(":/cupid-48.png")));
-    m_letter = { FileNames::letter, DefaultTexts::letter(), QStringLiteral("信") };
-    m_declaration = { FileNames::declaration, DefaultTexts::declaration(), QStringLiteral("宣言") };
+    m_letter = { FileNames::letter, DefaultTexts::letter(), QStringLiteral("信"), {} };
+    m_declaration
+            = { FileNames::declaration, DefaultTexts::declaration(), QStringLiteral("宣言"), {} };
 
     auto *central = new QWidget(this);
     auto *columns = new QHBoxLayout(central);
