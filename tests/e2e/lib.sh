@@ -98,7 +98,7 @@ wait_window() { # wait_window NAME [SECONDS]
   return 1
 }
 
-# Answers a message box: Return is its default (Yes or OK), Escape is No.
+# Answers a message box: Return is its default (Yes or OK), alt+n is No.
 answer() { # answer TITLE KEY
   local id
   id=$(wait_window "$1" "${3:-30}") || { echo "no box titled $1" >&2; return 1; }

@@ -21,7 +21,7 @@ road() {
   printf 'b' | write_gbk "$folder/xuanyan.ini"
   start_show "$folder"
 
-  check "[$name] the question is asked" answer "询问" Escape
+  check "[$name] the question is asked" answer "询问" alt+n
   started=$(date +%s.%N)
   check "[$name] the caption becomes the vow" wait_window "我一定要追到你!!!" 10
   check "[$name] the video is written out" present "$folder/Orlessa.avi"
@@ -37,7 +37,7 @@ road() {
   [[ -n ${VELMORA_SHOTS:-} && $name == pulse ]] && screenshot "$VELMORA_SHOTS/plea.png"
   answer "询问" "$plea"
 
-  if [[ $plea == Escape ]]; then
+  if [[ $plea == alt+n ]]; then
     check "[$name] the vow box closes the show" answer "奋斗" Return
   else
     check "[$name] the matchmaker box follows" answer "兴奋" "$matchmaker"
@@ -58,6 +58,6 @@ road() {
 }
 
 road pulse pulse Return Return
-road plea-yes-no silent Return Escape
-road plea-no silent Escape -
+road plea-yes-no silent Return alt+n
+road plea-no silent alt+n -
 finish

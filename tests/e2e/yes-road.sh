@@ -7,7 +7,7 @@ address=$VELMORA_MATCHMAKER_URL
 start_display
 install_fake_xdg_open
 
-for matchmaker in Return Escape; do
+for matchmaker in Return alt+n; do
   rm -f "$work/xdg-open.log"
   folder=$(new_program_folder "yes $matchmaker")
   printf 'ab\r\n' | write_gbk "$folder/orlessa.ini"

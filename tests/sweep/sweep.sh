@@ -119,7 +119,7 @@ wait_mark() { # wait_mark MOMENT SECONDS
 # Answers the box titled TITLE with KEY and waits until that box has gone.
 reply() { # reply TITLE KEY [SECONDS [NAME]]
   local title=$1 key=$2 id word name=${4:-$(english "$1")}
-  case $key in Return) word=yes ;; Escape) word=no ;; esac
+  case $key in Return | alt+y) word=yes ;; alt+n) word=no ;; esac
   [[ $title == 奋斗 ]] && word=ok
   id=$(wait_window "$title" "${3:-30}") || { bad "box $name comes"; return 1; }
   sleep 0.3
@@ -335,7 +335,7 @@ case_folder_music() {
   keep "$folder/orlessa.ini" "$folder/xuanyan.ini" "$folder/Orlessa.mp3/note"
   launch "$folder"
   window || return 1
-  reply 询问 Return && reply 兴奋 Escape || return 1
+  reply 询问 Return && reply 兴奋 alt+n || return 1
   ends_with 0 || return 1
   expect "no error box" no_error_box
   expect "folder stays as it was" kept
@@ -350,13 +350,13 @@ case_folder_video() {
   keep "$folder/orlessa.ini" "$folder/xuanyan.ini" "$folder/Orlessa.avi/note"
   launch "$folder"
   window || return 1
-  reply 询问 Escape || return 1
+  reply 询问 alt+n || return 1
   answered=$(date +%s.%N)
   wait_window 询问 40 >/dev/null || { bad "the plea comes"; return 1; }
   after=$(elapsed_since "$answered")
   # The video lasts about 13 s; a plea well before that means it never played.
   expect "plea after ${after}s" awk -v t="$after" 'BEGIN { exit !(t < 8) }'
-  reply 询问 Escape 30 plea && reply 奋斗 Return || return 1
+  reply 询问 alt+n 30 plea && reply 奋斗 Return || return 1
   ends_with 0 || return 1
   expect "folder stays as it was" kept
   expect "music file gone" absent "$folder/Orlessa.mp3"
@@ -374,7 +374,7 @@ case_readonly_folder() {
   if [[ $with == messages ]]; then
     window || return 1
     expect "no Orlessa.mp3" absent "$folder/Orlessa.mp3"
-    reply 询问 Return && reply 兴奋 Escape || return 1
+    reply 询问 Return && reply 兴奋 alt+n || return 1
     ends_with 0 || return 1
     expect "no error box" no_error_box
     expect "files unchanged" kept
@@ -394,7 +394,7 @@ case_readonly_messages() {
   launch "$folder"
   window || return 1
   expect "music written" same_file "$folder/Orlessa.mp3" "$music"
-  reply 询问 Return && reply 兴奋 Escape || return 1
+  reply 询问 Return && reply 兴奋 alt+n || return 1
   ends_with 0 || return 1
   expect "no error box" no_error_box
   expect "files unchanged" kept
@@ -424,7 +424,7 @@ case_locked_music() {
   window || return 1
   expect "no error box at start" no_error_box
   expect "old music unchanged" kept
-  reply 询问 Return && reply 兴奋 Escape || return 1
+  reply 询问 Return && reply 兴奋 alt+n || return 1
   error_box "$number" || return 1
   ends_with 1 || return 1
   expect "files stay" kept
@@ -458,7 +458,7 @@ case_full_disk() {
   window || return 1
   expect "xuanyan.ini written" sha256_is "$folder/xuanyan.ini" "$default_declaration_sha"
   expect "no Orlessa.mp3 nor a piece of it" only_files "$folder" velmora orlessa.ini xuanyan.ini
-  reply 询问 Return 90 && reply 兴奋 Escape || return 1
+  reply 询问 Return 90 && reply 兴奋 alt+n || return 1
   ends_with 0 || return 1
   expect "no error box" no_error_box
 }
@@ -502,7 +502,7 @@ case_close() {
       expect "closed while walking" bash -c "! grep -q 'question asked' '$case_dir/velmora.log'" || return 1
       close_window ;;
     video)
-      reply 询问 Escape || return 1
+      reply 询问 alt+n || return 1
       wait_window "$vow" 10 >/dev/null || { bad "the video begins"; return 1; }
       sleep 3
       expect "closed while the video plays" bash -c "! grep -q 'video ended' '$case_dir/velmora.log'" || return 1
@@ -575,10 +575,10 @@ case_no_sound() {
   short_messages "$folder"
   launch "$folder" PULSE_SERVER="unix:$work/no-such-socket"
   window || return 1
-  reply 询问 Escape || return 1
+  reply 询问 alt+n || return 1
   wait_window "$vow" 10 >/dev/null || { bad "the video begins"; return 1; }
   # Wait for the question box to go: the next box titled 询问 is the plea.
-  reply 询问 Escape 40 plea || return 1
+  reply 询问 alt+n 40 plea || return 1
   reply 奋斗 Return || return 1
   ends_with 0 || return 1
   expect "media files gone" bash -c "[[ ! -e '$folder/Orlessa.mp3' && ! -e '$folder/Orlessa.avi' ]]"
