@@ -217,6 +217,16 @@ qsizetype TextBox::unitsAfterCaret() const
     return rest.isEmpty() ? 0 : 1;
 }
 
+qsizetype TextBox::unitsBeforeCaret() const
+{
+    const QStringView before = QStringView(m_text).left(m_selStart);
+    if (before.endsWith(u"\r\n")
+        || (before.size() > 1 && before.last().isLowSurrogate()
+            && before[before.size() - 2].isHighSurrogate()))
+        return 2;
+    return before.isEmpty() ? 0 : 1;
+}
+
 qsizetype TextBox::lineStart() const
 {
     for (qsizetype i = m_selStart; i > 0; --i) {
@@ -264,21 +274,22 @@ void TextBox::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Enter:
         insertAtCaret(QStringLiteral("\r\n"));
         return;
-    case Qt::Key_Backspace:
-        if (m_selStart > 0) {
-            m_text.remove(--m_selStart, 1);
-            update();
-        }
+    case Qt::Key_Backspace: {
+        const qsizetype count = unitsBeforeCaret();
+        m_selStart -= int(count);
+        m_text.remove(m_selStart, count);
+        update();
         return;
+    }
     case Qt::Key_Delete:
         m_text.remove(m_selStart, unitsAfterCaret());
         update();
         return;
     case Qt::Key_Left:
-        setSelStart(m_selStart - 1);
+        setSelStart(m_selStart - unitsBeforeCaret());
         return;
     case Qt::Key_Right:
-        setSelStart(m_selStart + 1);
+        setSelStart(m_selStart + unitsAfterCaret());
         return;
     case Qt::Key_Home:
         setSelStart(lineStart());

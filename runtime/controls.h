@@ -100,6 +100,7 @@ protected:
 private:
     void insertAtCaret(const QString &text);
     void paste();
+    qsizetype unitsBeforeCaret() const;
     qsizetype unitsAfterCaret() const;
     qsizetype lineStart() const;
     qsizetype lineEnd() const;

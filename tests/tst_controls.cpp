@@ -61,11 +61,22 @@ private slots:
         QCOMPARE(b.box.SelStart(), 1);
     }
 
-    void deleteTakesACharacterBeyondTheSixteenBitRangeWhole()
+    void deleteAndBackspaceTakeWholeCharacters()
     {
-        Box b(QStringLiteral("a\U0001F496b"), 1);
+        Box b(QStringLiteral("a\U0001F496b\U0001F339\r\nc"), 1);
         b.key(Qt::Key_Delete);
-        QCOMPARE(b.box.Text(), QStringLiteral("ab"));
+        QCOMPARE(b.box.Text(), QStringLiteral("ab\U0001F339\r\nc"));
+        b.key(Qt::Key_End);
+        b.key(Qt::Key_Right);
+        QCOMPARE(b.box.SelStart(), 6);
+        b.key(Qt::Key_Backspace);
+        QCOMPARE(b.box.Text(), QStringLiteral("ab\U0001F339c"));
+        b.key(Qt::Key_Backspace);
+        QCOMPARE(b.box.Text(), QStringLiteral("abc"));
+        QCOMPARE(b.box.SelStart(), 2);
+        b.key(Qt::Key_Home);
+        b.key(Qt::Key_Backspace);
+        QCOMPARE(b.box.Text(), QStringLiteral("abc"));
     }
 
     void pasteFromTheClipboard()
