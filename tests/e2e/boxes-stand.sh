@@ -2,7 +2,8 @@
 # A Yes/No box has no cancel. Escape, a close request straight to the box (as
 # a window manager sends for its ×), the window manager's own close and
 # Alt+F4 leave the question and the plea standing and the window behind them
-# as it was; only Yes or No answers, here by their mnemonics.
+# as it was, and the window itself cannot be closed while a box waits; only
+# Yes or No answers, here by their mnemonics.
 source "$(dirname "$0")/lib.sh"
 
 start_display
@@ -45,6 +46,9 @@ stands() {
   xdotool key --clearmodifiers alt+F4
   sleep 0.5
   check "[$name] Alt+F4 leaves it standing" box_up "$title" "$box"
+  "$VELMORA_WM_DELETE" "$window"
+  sleep 0.5
+  check "[$name] closing the window behind it waits for the answer" box_up "$title" "$box"
   check "[$name] the box does not offer to close" \
     bash -c "xprop -id $box _MOTIF_WM_HINTS | grep -q '= 0x1, 0x6,'"
   import -window "$window" "$work/$name-after.png"
