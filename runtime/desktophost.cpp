@@ -1,5 +1,6 @@
 #include "runtime/desktophost.h"
 
+#include "runtime/boxreport.h"
 #include "runtime/qtmediabackend.h"
 #include "runtime/runtimeerror.h"
 
@@ -76,6 +77,7 @@ QWidget *DesktopHost::boxOwner() const
 
 int DesktopHost::ShowMessage(const QString &prompt, int buttons, const QString &title)
 {
+    BoxReport::shown(buttons, title, prompt);
     HostMessageBox box(boxOwner());
     box.setWindowTitle(title);
     box.setText(boxText(prompt));
@@ -87,12 +89,13 @@ int DesktopHost::ShowMessage(const QString &prompt, int buttons, const QString &
         box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
         box.setDefaultButton(QMessageBox::Yes);
         box.requireAnswer();
-        return box.exec() == QMessageBox::Yes ? MessageBox::Yes : MessageBox::No;
+        return BoxReport::answered(
+                title, box.exec() == QMessageBox::Yes ? MessageBox::Yes : MessageBox::No);
     }
     box.setIcon(QMessageBox::Information);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
-    return MessageBox::Ok;
+    return BoxReport::answered(title, MessageBox::Ok);
 }
 
 int DesktopHost::OpenWithShell(WId, const QString &verb, const QString &file, const QString &,
@@ -107,10 +110,12 @@ int DesktopHost::OpenWithShell(WId, const QString &verb, const QString &file, co
 
 void DesktopHost::showRuntimeError(const RuntimeError &error)
 {
+    BoxReport::error(error, QStringLiteral("Velmora"));
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Velmora"), boxText(error.message()),
                     QMessageBox::Ok, boxOwner());
     box.setTextFormat(Qt::PlainText);
     box.exec();
+    BoxReport::answered(QStringLiteral("Velmora"), MessageBox::Ok);
 }
 
 void DesktopHost::endProgram(int exitCode)
