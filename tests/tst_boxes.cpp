@@ -19,7 +19,8 @@ void whenShown(const std::function<void(QMessageBox *)> &act)
     poll->setInterval(5);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
+        // Mnemonics answer only once the box is the active window.
+        if (!box || !box->isVisible() || !box->isActiveWindow())
             return;
         poll->stop();
         poll->deleteLater();
