@@ -55,17 +55,21 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(reportFatal);
 
     QApplication app(argc, argv);
+    Timeline::mark("application ready");
     qInstallMessageHandler(nullptr);
     QApplication::setQuitOnLastWindowClosed(false);
     useChineseDialogs(app);
 
+    Timeline::mark("fonts and translations set");
     DesktopHost host;
     Form1 form(host);
     host.setOwner(&form);
+    Timeline::mark("window built");
     form.runHandler([&form] { form.Form_Load(); });
     if (host.hasEnded())
         return host.exitCode();
 
+    Timeline::mark("load handler done");
     centreOnScreen(form);
     form.show();
     return app.exec();

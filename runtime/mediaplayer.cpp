@@ -1,5 +1,6 @@
 #include "runtime/mediaplayer.h"
 
+#include <QStackedLayout>
 #include <QVideoWidget>
 
 namespace {
@@ -22,8 +23,10 @@ void MediaPlayer::setURL(const QString &url)
 {
     m_url = url;
     m_endPending = !url.isEmpty();
-    if (m_settings.autoStart && !url.isEmpty())
+    if (m_settings.autoStart && !url.isEmpty()) {
+        ensureVideoWidget();
         m_backend->play(url);
+    }
 }
 
 void MediaPlayer::Controls::stop()
@@ -32,17 +35,32 @@ void MediaPlayer::Controls::stop()
     m_player->m_backend->stop();
 }
 
-QVideoWidget *MediaPlayer::createView(QWidget *container)
+QWidget *MediaPlayer::createView(QWidget *container)
 {
-    auto *view = new QVideoWidget(container);
-    view->setAspectRatioMode(m_settings.stretchToFit ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio);
-    view->setEnabled(m_settings.enabled);
-    view->setAttribute(Qt::WA_TransparentForMouseEvents, !m_settings.enabled);
-    view->setContextMenuPolicy(m_settings.enableContextMenu ? Qt::DefaultContextMenu
-                                                            : Qt::NoContextMenu);
-    view->setFocusPolicy(m_settings.enabled ? Qt::StrongFocus : Qt::NoFocus);
-    m_backend->setVideoOutput(view);
-    return view;
+    m_surface = new QWidget(container);
+    m_surface->setEnabled(m_settings.enabled);
+    m_surface->setAttribute(Qt::WA_TransparentForMouseEvents, !m_settings.enabled);
+    m_surface->setContextMenuPolicy(m_settings.enableContextMenu ? Qt::DefaultContextMenu
+                                                                 : Qt::NoContextMenu);
+    m_surface->setFocusPolicy(m_settings.enabled ? Qt::StrongFocus : Qt::NoFocus);
+    auto *layout = new QStackedLayout(m_surface);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return m_surface;
+}
+
+void MediaPlayer::ensureVideoWidget()
+{
+    if (!m_surface || m_videoWidget)
+        return;
+    m_videoWidget = new QVideoWidget(m_surface);
+    m_videoWidget->setAspectRatioMode(m_settings.stretchToFit ? Qt::IgnoreAspectRatio
+                                                              : Qt::KeepAspectRatio);
+    m_videoWidget->setContextMenuPolicy(m_surface->contextMenuPolicy());
+    m_videoWidget->setFocusPolicy(m_surface->focusPolicy());
+    m_videoWidget->setAttribute(Qt::WA_TransparentForMouseEvents, !m_settings.enabled);
+    m_surface->layout()->addWidget(m_videoWidget);
+    m_videoWidget->show();
+    m_backend->setVideoOutput(m_videoWidget);
 }
 
 void MediaPlayer::reportEnd()

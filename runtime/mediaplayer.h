@@ -64,8 +64,11 @@ public:
     void setURL(const QString &url);
     Controls controls() { return Controls(this); }
 
-    // The surface the video is drawn on, configured from the settings.
-    QVideoWidget *createView(QWidget *container);
+    // The surface the video is drawn on, configured from the settings. The
+    // video widget inside it (a native window, and the media framework behind
+    // it) is made only when a file is first given, so a show that never plays
+    // the video never pays for it.
+    QWidget *createView(QWidget *container);
 
     const Settings &settings() const { return m_settings; }
 
@@ -74,9 +77,12 @@ signals:
 
 private:
     void reportEnd();
+    void ensureVideoWidget();
 
     Settings m_settings;
     std::unique_ptr<MediaBackend> m_backend;
     QString m_url;
+    QWidget *m_surface = nullptr;
+    QVideoWidget *m_videoWidget = nullptr;
     bool m_endPending = false;
 };

@@ -66,6 +66,10 @@ private slots:
         QCOMPARE(form.Caption(), QStringLiteral("我一定要追到你!!!"));
         QVERIFY(form.Picture1->isHidden());
         QVERIFY(!form.WindowsMediaPlayer1View->isHidden());
+        QVERIFY(host.videoBackend()->hasView);
+        const auto *video = form.WindowsMediaPlayer1View->findChild<QVideoWidget *>();
+        QVERIFY(video && !video->isHidden());
+        QCOMPARE(video->aspectRatioMode(), Qt::IgnoreAspectRatio);
         QCOMPARE(folder.read("Orlessa.avi"), LoadResourceBytes(102, "CUSTOM"));
         QVERIFY(folder.exists("Orlessa.mp3"));
         QVERIFY(!form.Label4->isHidden());
