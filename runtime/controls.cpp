@@ -5,7 +5,11 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
+
+#include <utility>
 
 #include <cmath>
 
@@ -50,6 +54,7 @@ void TwipsGeometry::place()
 {
     m_widget->setGeometry(twipsToPixels(m_left), twipsToPixels(m_top), twipsToPixels(m_width),
                           twipsToPixels(m_height));
+    placed();
 }
 
 namespace {
@@ -68,39 +73,68 @@ Label::Label(QWidget *container, float left, float top)
     , TwipsGeometry(this)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Lines are drawn from the top-left corner: when the label grows, only
+    // the new area needs painting.
+    setAttribute(Qt::WA_StaticContents);
     setBounds(left, top, 0, 0);
     autoSize();
 }
 
 void Label::setCaption(const QString &caption)
 {
-    // A typewriter adds one character a tick: measure only what was added,
-    // so that a long text costs no more per tick than a short one.
+    if (outOfSight()) {
+        m_caption = caption;
+        m_lines = splitLines(caption);
+        m_measureDeferred = true;
+        return;
+    }
+    measureIfDeferred();
+    // A typewriter adds one character a tick: measure and repaint only what
+    // was added, so that a long text costs no more per tick than a short one.
     const QStringList lines = splitLines(caption);
     const qsizetype kept = caption.startsWith(m_caption) ? m_lines.size() - 1 : 0;
     const bool lastLineGrew = kept >= 0 && kept < lines.size() && !m_lineWidths.isEmpty()
             && lines[kept].startsWith(m_lines[kept]);
-    const int grownWidth = lastLineGrew ? m_lineWidths[kept]
-                    + fontMetrics().horizontalAdvance(lines[kept].mid(m_lines[kept].size()))
-                                        : 0;
+    const int oldWidth = lastLineGrew ? m_lineWidths[kept] : 0;
+    const int grownWidth = lastLineGrew
+            ? oldWidth + fontMetrics().horizontalAdvance(lines[kept].mid(m_lines[kept].size()))
+            : 0;
     m_caption = caption;
     m_lines = lines;
-    if (lastLineGrew) {
-        m_lineWidths.resize(kept + 1);
-        m_lineWidths[kept] = grownWidth;
-        measureFrom(kept + 1);
-    } else {
-        m_lineWidths.clear();
-        measureFrom(0);
+    if (!lastLineGrew || m_centred) {
+        autoSize();
+        update();
+        return;
     }
-    update();
+    m_lineWidths.resize(kept + 1);
+    m_lineWidths[kept] = grownWidth;
+    measureFrom(kept + 1);
+    QRegion changed = lineRect(kept, oldWidth, grownWidth);
+    for (qsizetype i = kept + 1; i < m_lines.size(); ++i)
+        changed += lineRect(i, 0, m_lineWidths[i]);
+    update(changed);
+}
+
+float Label::Width() const
+{
+    const_cast<Label *>(this)->measureIfDeferred();
+    return TwipsGeometry::Width();
+}
+
+float Label::Height() const
+{
+    const_cast<Label *>(this)->measureIfDeferred();
+    return TwipsGeometry::Height();
 }
 
 void Label::setTextFont(const QFont &font, int linePitch)
 {
     setFont(font);
     m_linePitch = linePitch;
-    autoSize();
+    if (outOfSight())
+        m_measureDeferred = true;
+    else
+        autoSize();
 }
 
 void Label::setTextColor(const QColor &color)
@@ -112,11 +146,34 @@ void Label::setTextColor(const QColor &color)
 void Label::setCentred(bool centred)
 {
     m_centred = centred;
+    // Centred lines move as they grow: the whole label is repainted.
+    setAttribute(Qt::WA_StaticContents, !centred);
     update();
+}
+
+// Grows right and down from its top-left corner: beyond the container's right
+// or bottom edge no part of it can be seen.
+bool Label::outOfSight() const
+{
+    const QWidget *container = parentWidget();
+    return container && (x() >= container->width() || y() >= container->height());
+}
+
+void Label::measureIfDeferred()
+{
+    if (std::exchange(m_measureDeferred, false))
+        autoSize();
+}
+
+void Label::placed()
+{
+    if (m_measureDeferred && !outOfSight())
+        autoSize();
 }
 
 void Label::autoSize()
 {
+    m_measureDeferred = false;
     m_lineWidths.clear();
     measureFrom(0);
 }
@@ -133,15 +190,28 @@ void Label::measureFrom(qsizetype first)
     setSizeFromPixels(QSize(m_widest, m_linePitch * int(m_lines.size())));
 }
 
-void Label::paintEvent(QPaintEvent *)
+// The part of a line between two advances, widened for glyphs that reach a
+// little beyond their advance.
+QRect Label::lineRect(qsizetype line, int fromX, int toX) const
+{
+    constexpr int overhang = 2;
+    return QRect(fromX - overhang, int(line) * m_linePitch, toX - fromX + 2 * overhang,
+                 m_linePitch);
+}
+
+void Label::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setPen(m_color);
     const QFontMetrics metrics = fontMetrics();
     // Glyphs are centred vertically in their line pitch.
     const int baseline = (m_linePitch + metrics.ascent() - metrics.descent()) / 2;
-    for (int i = 0; i < m_lines.size(); ++i) {
-        const int x = m_centred ? (width() - m_lineWidths[i]) / 2 : 0;
+    const QRect dirty = event->rect();
+    const int first = std::max(0, dirty.top() / m_linePitch);
+    const int last = std::min<int>(int(m_lines.size()) - 1, dirty.bottom() / m_linePitch);
+    for (int i = first; i <= last; ++i) {
+        const int lineWidth = i < m_lineWidths.size() ? m_lineWidths[i] : 0;
+        const int x = m_centred ? (width() - lineWidth) / 2 : 0;
         painter.drawText(x, i * m_linePitch + baseline, m_lines[i]);
     }
 }

@@ -30,6 +30,8 @@ public:
 
 protected:
     void setSizeFromPixels(QSize size);
+    // Called whenever the widget has been placed anew.
+    virtual void placed() { }
 
 private:
     void place();
@@ -51,6 +53,10 @@ public:
 
     QString Caption() const { return m_caption; }
     void setCaption(const QString &caption);
+    // A label out of sight is measured only when its size is asked for or it
+    // is moved into sight.
+    float Width() const;
+    float Height() const;
 
     void setTextFont(const QFont &font, int linePitch);
     void setTextColor(const QColor &color);
@@ -60,10 +66,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void placed() override;
 
 private:
     void autoSize();
     void measureFrom(qsizetype first);
+    bool outOfSight() const;
+    void measureIfDeferred();
+    QRect lineRect(qsizetype line, int fromX, int toX) const;
 
     QString m_caption;
     QStringList m_lines;
@@ -72,6 +82,7 @@ private:
     QColor m_color = Qt::black;
     int m_linePitch = 12;
     bool m_centred = false;
+    bool m_measureDeferred = false;
 };
 
 // A multi-line text box that keeps its text exactly as written (CR and LF
