@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "runtime/desktophost.h"
+#include "runtime/qtmediabackend.h"
 #include "runtime/timeline.h"
 
 #include <QApplication>
@@ -52,6 +53,7 @@ int main(int argc, char *argv[])
     // Qt 6.4's FFmpeg backend is not ready for shows without a sound device.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    QtMediaBackend::preferLightDecoders();
     qInstallMessageHandler(reportFatal);
 
     QApplication app(argc, argv);

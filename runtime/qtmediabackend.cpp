@@ -8,6 +8,20 @@
 #include <QUrl>
 #include <QVideoWidget>
 
+#include <utility>
+
+void QtMediaBackend::preferLightDecoders()
+{
+    static bool done = false;
+    if (std::exchange(done, true))
+        return;
+    QByteArray ranks = QByteArrayLiteral("mpg123audiodec:MAX");
+    const QByteArray own = qgetenv("GST_PLUGIN_FEATURE_RANK");
+    if (!own.isEmpty())
+        ranks += ',' + own;
+    qputenv("GST_PLUGIN_FEATURE_RANK", ranks);
+}
+
 QtMediaBackend::QtMediaBackend(QObject *parent)
     : MediaBackend(parent)
 { }

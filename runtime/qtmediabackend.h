@@ -17,6 +17,13 @@ public:
     explicit QtMediaBackend(QObject *parent = nullptr);
     ~QtMediaBackend() override;
 
+    // GStreamer ranks its FFmpeg-based MP3 decoder first; loading it drags in
+    // the whole of FFmpeg's codec libraries, which holds the music up by a few
+    // hundred milliseconds. The mpg123 decoder is small and decodes the same
+    // streams. The user's own rank settings, read after ours, still win.
+    // Takes effect only when called before the media framework starts.
+    static void preferLightDecoders();
+
     void play(const QString &path) override;
     void stop() override;
     void setVolume(int percent) override;

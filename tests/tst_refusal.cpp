@@ -42,6 +42,9 @@ class RefusalTest : public QObject
     Q_OBJECT
 
 private slots:
+    // As the program does, before anything starts the media framework.
+    void initTestCase() { QtMediaBackend::preferLightDecoders(); }
+
     void theVideoTakesTheStage()
     {
         TestFolder folder;
@@ -169,6 +172,26 @@ private slots:
         fake->finish();
         QCOMPARE(ended.count(), 1);
         QCOMPARE(ended.at(0).at(0).toInt(), 1);
+    }
+
+    void theMusicIsDecodedWithoutFfmpeg()
+    {
+        // FFmpeg's libraries take a few hundred milliseconds to load; the
+        // music must not wait for them.
+        const auto loaded = [](const char *library) {
+            QFile maps(QStringLiteral("/proc/self/maps"));
+            return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+        };
+        if (loaded("libavcodec"))
+            QSKIP("FFmpeg was loaded before this test");
+        TestFolder folder;
+        folder.write("Orlessa.mp3", LoadResourceBytes(101, "CUSTOM"));
+        MediaPlayer player(MediaPlayer::Settings {}, std::make_unique<QtMediaBackend>());
+        player.setURL(folder.file("Orlessa.mp3"));
+        QTRY_VERIFY_WITH_TIMEOUT(loaded("libgstmpg123"), 10000);
+        QTest::qWait(200);
+        QVERIFY(!loaded("libavcodec"));
+        player.controls().stop();
     }
 
     void anUnplayableVideoStillEnds()
