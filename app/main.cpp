@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
     // Qt 6.4's FFmpeg backend is not ready for shows without a sound device.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
-    QtMediaBackend::preferLightDecoders();
+    QtMediaBackend::prepareEnvironment();
     qInstallMessageHandler(reportFatal);
 
     QApplication app(argc, argv);

@@ -17,12 +17,10 @@ public:
     explicit QtMediaBackend(QObject *parent = nullptr);
     ~QtMediaBackend() override;
 
-    // GStreamer ranks its FFmpeg-based MP3 decoder first; loading it drags in
-    // the whole of FFmpeg's codec libraries, which holds the music up by a few
-    // hundred milliseconds. The mpg123 decoder is small and decodes the same
-    // streams. The user's own rank settings, read after ours, still win.
-    // Takes effect only when called before the media framework starts.
-    static void preferLightDecoders();
+    // Settings the media framework and the video surface read when they
+    // start: to be called before the application object is made. The user's
+    // own settings win.
+    static void prepareEnvironment();
 
     void play(const QString &path) override;
     void stop() override;

@@ -43,7 +43,7 @@ class RefusalTest : public QObject
 
 private slots:
     // As the program does, before anything starts the media framework.
-    void initTestCase() { QtMediaBackend::preferLightDecoders(); }
+    void initTestCase() { QtMediaBackend::prepareEnvironment(); }
 
     void theVideoTakesTheStage()
     {
