@@ -57,16 +57,13 @@ void TwipsGeometry::place()
     placed();
 }
 
-namespace {
-// CR LF is one break; a lone CR or LF breaks the line too.
-QStringList splitLines(const QString &text)
+QStringList splitLabelLines(const QString &text)
 {
     QString normalised = text;
     normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return normalised.split(QLatin1Char('\n'));
 }
-} // namespace
 
 Label::Label(QWidget *container, float left, float top)
     : QWidget(container)
@@ -84,35 +81,58 @@ void Label::setCaption(const QString &caption)
 {
     if (outOfSight()) {
         m_caption = caption;
-        m_lines = splitLines(caption);
+        m_lines = splitLabelLines(caption);
         m_measureDeferred = true;
         return;
     }
     measureIfDeferred();
-    // A typewriter adds one character a tick: measure and repaint only what
+    // Only the lines that changed are measured and drawn again. A typewriter
+    // adds one character a tick to the last line, which is measured by what
     // was added, so that a long text costs no more per tick than a short one.
-    const QStringList lines = splitLines(caption);
-    const qsizetype kept = caption.startsWith(m_caption) ? m_lines.size() - 1 : 0;
-    const bool lastLineGrew = kept >= 0 && kept < lines.size() && !m_lineWidths.isEmpty()
-            && lines[kept].startsWith(m_lines[kept]);
-    const int oldWidth = lastLineGrew ? m_lineWidths[kept] : 0;
-    const int grownWidth = lastLineGrew
-            ? oldWidth + fontMetrics().horizontalAdvance(lines[kept].mid(m_lines[kept].size()))
-            : 0;
+    const QStringList lines = splitLabelLines(caption);
+    const qsizetype oldCount = m_lines.size();
+    const qsizetype common = std::min(lines.size(), oldCount);
+    qsizetype same = 0;
+    while (same < common && lines[same] == m_lines[same])
+        ++same;
+    qsizetype sameAtEnd = 0;
+    if (lines.size() == oldCount) {
+        while (sameAtEnd < common - same
+               && lines[lines.size() - 1 - sameAtEnd] == m_lines[oldCount - 1 - sameAtEnd])
+            ++sameAtEnd;
+    }
+    const bool lastLineGrew
+            = same == oldCount - 1 && same < lines.size() && lines[same].startsWith(m_lines[same]);
+
+    const QFontMetrics metrics = fontMetrics();
+    QList<int> widths = m_lineWidths.mid(0, same);
+    const qsizetype tailStart = lines.size() - sameAtEnd;
+    for (qsizetype i = same; i < tailStart; ++i) {
+        widths.append(
+                i == same && lastLineGrew ? m_lineWidths[same]
+                                + metrics.horizontalAdvance(lines[same].mid(m_lines[same].size()))
+                                          : metrics.horizontalAdvance(lines[i]));
+    }
+    widths.append(m_lineWidths.mid(oldCount - sameAtEnd));
+    const int oldWidth = lastLineGrew ? m_lineWidths[same] : 0;
+
     m_caption = caption;
     m_lines = lines;
-    if (!lastLineGrew || m_centred) {
-        autoSize();
+    m_lineWidths = widths;
+    m_widest = widths.isEmpty() ? 0 : *std::max_element(widths.begin(), widths.end());
+    setSizeFromPixels(QSize(m_widest, m_linePitch * int(m_lines.size())));
+    if (m_centred) {
         update();
         return;
     }
-    m_lineWidths.resize(kept + 1);
-    m_lineWidths[kept] = grownWidth;
-    measureFrom(kept + 1);
-    QRegion changed = lineRect(kept, oldWidth, grownWidth);
-    for (qsizetype i = kept + 1; i < m_lines.size(); ++i)
-        changed += lineRect(i, 0, m_lineWidths[i]);
-    update(changed);
+    if (lastLineGrew && lines.size() == oldCount) {
+        // Only what was added to the last line: the rest of it stays as drawn.
+        update(lineRect(same, oldWidth, widths[same]));
+        return;
+    }
+    const qsizetype dirtyEnd = std::max(lines.size(), oldCount) - sameAtEnd;
+    update(QRect(0, int(same) * m_linePitch, std::max(width(), 1),
+                 int(dirtyEnd - same) * m_linePitch));
 }
 
 float Label::Width() const
