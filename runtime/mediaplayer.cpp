@@ -53,8 +53,10 @@ void MediaPlayer::ensureVideoWidget()
     if (!m_surface || m_videoWidget)
         return;
     m_videoWidget = new QVideoWidget(m_surface);
-    m_videoWidget->setAspectRatioMode(m_settings.stretchToFit ? Qt::IgnoreAspectRatio
-                                                              : Qt::KeepAspectRatio);
+    // Stretching to fit sizes the video to the player's area but never
+    // distorts it: bars fill where the shapes differ. (Qt's surface always
+    // fits the video to the area; only the video player has one.)
+    m_videoWidget->setAspectRatioMode(Qt::KeepAspectRatio);
     m_videoWidget->setContextMenuPolicy(m_surface->contextMenuPolicy());
     m_videoWidget->setFocusPolicy(m_surface->focusPolicy());
     m_videoWidget->setAttribute(Qt::WA_TransparentForMouseEvents, !m_settings.enabled);

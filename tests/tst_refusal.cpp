@@ -72,7 +72,7 @@ private slots:
         QVERIFY(host.videoBackend()->hasView);
         const auto *video = form.WindowsMediaPlayer1View->findChild<QVideoWidget *>();
         QVERIFY(video && !video->isHidden());
-        QCOMPARE(video->aspectRatioMode(), Qt::IgnoreAspectRatio);
+        QCOMPARE(video->aspectRatioMode(), Qt::KeepAspectRatio);
         QCOMPARE(folder.read("Orlessa.avi"), LoadResourceBytes(102, "CUSTOM"));
         QVERIFY(folder.exists("Orlessa.mp3"));
         QVERIFY(!form.Label4->isHidden());
