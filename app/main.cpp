@@ -57,8 +57,8 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(reportFatal);
 
     QApplication app(argc, argv);
-    Timeline::mark("application ready");
     qInstallMessageHandler(nullptr);
+    Timeline::mark("application ready");
     QApplication::setQuitOnLastWindowClosed(false);
     useChineseDialogs(app);
 
