@@ -1,11 +1,11 @@
 #include "app/form1.h"
 #include "runtime/desktophost.h"
 #include "runtime/timeline.h"
+#include "runtime/windowplacement.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QScreen>
 #include <QTranslator>
 
 #include <cstdio>
@@ -38,12 +38,6 @@ void useChineseDialogs(QApplication &app)
     uiFont.setPointSize(10);
     QApplication::setFont(uiFont);
 }
-
-void centreOnScreen(QWidget &window)
-{
-    const QRect screen = window.screen()->availableGeometry();
-    window.move(screen.center() - window.rect().center());
-}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -52,6 +46,11 @@ int main(int argc, char *argv[])
     // Qt 6.4's FFmpeg backend is not ready for shows without a sound device.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    // In a Wayland session with an X server beside it the show runs on X11,
+    // where it can be centred and kept off the taskbar, unless the user
+    // chose a platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     qInstallMessageHandler(reportFatal);
 
     QApplication app(argc, argv);
@@ -66,7 +65,6 @@ int main(int argc, char *argv[])
     if (host.hasEnded())
         return host.exitCode();
 
-    centreOnScreen(form);
-    form.show();
+    showCentred(form);
     return app.exec();
 }
