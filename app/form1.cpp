@@ -89,8 +89,7 @@ void Form1::createPlayers()
 
 void Form1::createStage()
 {
-    Picture1 = new PictureBox(this, -120, -120, 12015, 7575,
-                              QPixmap(QStringLiteral(":/background.jpg")), 2);
+    Picture1 = new PictureBox(this, -120, -120, 12015, 7575, QStringLiteral(":/background.jpg"), 2);
     QWidget *stage = Picture1->content();
 
     Label1 = new Label(stage, 120, 120);
@@ -106,11 +105,10 @@ void Form1::createStage()
     Label4->setTextColor(QColor(255, 0, 0));
     Label4->setCentred(true);
 
-    Picture2 = new PictureBox(stage, 120, 5800, 1455, 1575,
-                              QPixmap(QStringLiteral(":/walking-figure.jpg")));
+    Picture2 = new PictureBox(stage, 120, 5800, 1455, 1575, QStringLiteral(":/walking-figure.jpg"));
     Picture2->hide();
     Picture3 = new PictureBox(stage, 10450, 5800, 1455, 1575,
-                              QPixmap(QStringLiteral(":/waiting-figure.jpg")));
+                              QStringLiteral(":/waiting-figure.jpg"));
     Picture3->hide();
 }
 

@@ -1,9 +1,41 @@
 #include "runtime/mediaplayer.h"
 
+#include <QEvent>
+#include <QGuiApplication>
 #include <QVideoWidget>
 
 namespace {
 constexpr qint32 mediaEnded = 1;
+
+class ContainerClip : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+            auto *view = static_cast<QWidget *>(watched);
+            if (view->parentWidget()) {
+                const QRect inside = view->geometry() & view->parentWidget()->rect();
+                if (inside != view->geometry())
+                    view->setGeometry(inside);
+            }
+        }
+        return false;
+    }
+};
+
+bool platformClipsNativeChildren()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+} // namespace
+
+void MediaPlayer::keepWithinContainer(QWidget *view)
+{
+    view->installEventFilter(new ContainerClip(view));
 }
 
 MediaPlayer::MediaPlayer(const Settings &settings, std::unique_ptr<MediaBackend> backend,
@@ -42,6 +74,8 @@ QVideoWidget *MediaPlayer::createView(QWidget *container)
                                                             : Qt::NoContextMenu);
     view->setFocusPolicy(m_settings.enabled ? Qt::StrongFocus : Qt::NoFocus);
     m_backend->setVideoOutput(view);
+    if (!platformClipsNativeChildren())
+        keepWithinContainer(view);
     return view;
 }
 

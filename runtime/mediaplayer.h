@@ -64,8 +64,14 @@ public:
     void setURL(const QString &url);
     Controls controls() { return Controls(this); }
 
-    // The surface the video is drawn on, configured from the settings.
+    // The surface the video is drawn on, configured from the settings. Its
+    // area may reach past its container's edges, which cut it off there.
     QVideoWidget *createView(QWidget *container);
+
+    // A video surface is a native window of its own. X11 cuts it off at its
+    // container's edges; a Wayland compositor draws all of it, over whatever
+    // lies beyond them. There the surface is kept within its container.
+    static void keepWithinContainer(QWidget *view);
 
     const Settings &settings() const { return m_settings; }
 
