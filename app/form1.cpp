@@ -4,38 +4,11 @@
 #include "runtime/host.h"
 #include "runtime/runtimeerror.h"
 #include "runtime/timeline.h"
+#include "show/stage.h"
 
 #include <QCloseEvent>
 #include <QIcon>
 #include <QVideoWidget>
-
-namespace {
-constexpr QSize clientArea(789, 486); // 11835 × 7290 twips
-
-QFont chineseFont(const QStringList &families, int pixelSize)
-{
-    QFont font;
-    font.setFamilies(families);
-    font.setPixelSize(pixelSize);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
-
-// 10.5 points and 9 points at 96 dots per inch; the host's Chinese faces draw
-// a line exactly one em high.
-QFont letterFont()
-{
-    return chineseFont({ "仿宋_GB2312", "FangSong", "AR PL UKai CN" }, 14);
-}
-QFont declarationFont()
-{
-    return chineseFont({ "微软雅黑", "Microsoft YaHei", "Noto Sans CJK SC" }, 14);
-}
-QFont windowFont()
-{
-    return chineseFont({ "Noto Sans CJK SC", "WenQuanYi Micro Hei" }, 12);
-}
-} // namespace
 
 Form1::Form1(Host &host, QWidget *parent)
     : QWidget(parent,
@@ -43,12 +16,12 @@ Form1::Form1(Host &host, QWidget *parent)
                       | Qt::MSWindowsFixedSizeDialogHint)
     , m_host(host)
 {
-    setFixedSize(clientArea);
+    setFixedSize(Stage::clientArea);
     setWindowIcon(QIcon(QStringLiteral(":/cupid-48.png")));
-    setFont(windowFont());
+    setFont(Stage::windowFont());
 
     Label3 = new Label(this, 12120, 3840);
-    Label3->setTextFont(windowFont(), 12);
+    Label3->setTextFont(Stage::windowFont(), 12);
     Label3->setCaption(QStringLiteral("Label3"));
     createPlayers();
     createStage();
@@ -89,27 +62,13 @@ void Form1::createPlayers()
 
 void Form1::createStage()
 {
-    Picture1 = new PictureBox(this, -120, -120, 12015, 7575, QStringLiteral(":/background.jpg"), 2);
-    QWidget *stage = Picture1->content();
-
-    Label1 = new Label(stage, 120, 120);
-    Label1->setTextFont(letterFont(), 14);
-    Label1->setTextColor(QColor(64, 64, 64));
-
-    Label2 = new Label(stage, 120, 5520);
-    Label2->setTextFont(declarationFont(), 14);
-    Label2->setTextColor(QColor(255, 0, 0));
-
-    Label4 = new Label(stage, 9960, 6000);
-    Label4->setTextFont(windowFont(), 12);
-    Label4->setTextColor(QColor(255, 0, 0));
-    Label4->setCentred(true);
-
-    Picture2 = new PictureBox(stage, 120, 5800, 1455, 1575, QStringLiteral(":/walking-figure.jpg"));
-    Picture2->hide();
-    Picture3 = new PictureBox(stage, 10450, 5800, 1455, 1575,
-                              QStringLiteral(":/waiting-figure.jpg"));
-    Picture3->hide();
+    const Stage stage = Stage::build(this);
+    Picture1 = stage.Picture1;
+    Label1 = stage.Label1;
+    Label2 = stage.Label2;
+    Label4 = stage.Label4;
+    Picture2 = stage.Picture2;
+    Picture3 = stage.Picture3;
 }
 
 void Form1::createWorkingControls()
