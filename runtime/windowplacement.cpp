@@ -2,6 +2,7 @@
 
 #include "runtime/x11window.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QLoggingCategory>
 #include <QScreen>
@@ -68,10 +69,14 @@ void showCentred(QWidget &window)
     window.winId();
     X11Window::setDialogHints(window);
     QMargins estimate;
+    QElapsedTimer asked;
+    asked.start();
     if (X11Window::estimateFrameExtents(window, &estimate))
-        qCDebug(lcWindow) << "frame estimated by the window manager:" << estimate;
+        qCDebug(lcWindow) << "frame estimated by the window manager:" << estimate << "in"
+                          << asked.elapsed() << "ms";
     else
-        qCDebug(lcWindow) << "no frame estimate from the window manager";
+        qCDebug(lcWindow) << "no frame estimate from the window manager after" << asked.elapsed()
+                          << "ms";
     placeCentred(window, estimate);
     // Window managers that did not answer before, or answered with another
     // frame than they drew, get the window moved once it is framed.
