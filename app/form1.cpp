@@ -4,6 +4,7 @@
 #include "runtime/host.h"
 #include "runtime/runtimeerror.h"
 #include "runtime/timeline.h"
+#include "show/pace.h"
 #include "show/stage.h"
 
 #include <QCloseEvent>
@@ -27,9 +28,9 @@ Form1::Form1(Host &host, QWidget *parent)
     createStage();
     createWorkingControls();
 
-    Timer1 = new Timer(this, 388);
-    Timer3 = new Timer(this, 500);
-    Timer4 = new Timer(this, 100);
+    Timer1 = new Timer(this, Pace::letterTickMs);
+    Timer3 = new Timer(this, Pace::declarationTickMs);
+    Timer4 = new Timer(this, Pace::walkTickMs);
     connect(Timer1, &Timer::timeout, this, [this] { runHandler([this] { Timer1_Timer(); }); });
     connect(Timer3, &Timer::timeout, this, [this] { runHandler([this] { Timer3_Timer(); }); });
     connect(Timer4, &Timer::timeout, this, [this] { runHandler([this] { Timer4_Timer(); }); });

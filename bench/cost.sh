@@ -17,7 +17,7 @@ folder=$(new_program_folder video)
 printf 'a' | write_gbk "$folder/orlessa.ini"
 printf 'b' | write_gbk "$folder/xuanyan.ini"
 start_show "$folder"
-answer "询问" Escape
+answer "询问" alt+n
 wait_window "我一定要追到你!!!" 10 >/dev/null
 sleep 1
 video_cpu=$(cpu_share "$show_pid" 10)

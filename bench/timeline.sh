@@ -22,10 +22,10 @@ fi
 wait_window "询问" 200 >/dev/null
 asked=$(date +%s.%N)
 [[ -n $shots ]] && { sleep 1; screenshot "$shots/question.png"; }
-answer "询问" Escape
+answer "询问" alt+n
 wait_window "询问" 40 >/dev/null # the plea, once the video has ended
 while ! grep -q 'video ended' "$work/velmora.log"; do sleep 0.1; done
-answer "询问" Escape
+answer "询问" alt+n
 answer "奋斗" Return
 wait_exit "$show_pid" 10
 

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -52,16 +53,13 @@ void TwipsGeometry::place()
                           twipsToPixels(m_height));
 }
 
-namespace {
-// CR LF is one break; a lone CR or LF breaks the line too.
-QStringList splitLines(const QString &text)
+QStringList splitLabelLines(const QString &text)
 {
     QString normalised = text;
     normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return normalised.split(QLatin1Char('\n'));
 }
-} // namespace
 
 Label::Label(QWidget *container, float left, float top)
     : QWidget(container)
@@ -74,26 +72,47 @@ Label::Label(QWidget *container, float left, float top)
 
 void Label::setCaption(const QString &caption)
 {
-    // A typewriter adds one character a tick: measure only what was added,
-    // so that a long text costs no more per tick than a short one.
-    const QStringList lines = splitLines(caption);
-    const qsizetype kept = caption.startsWith(m_caption) ? m_lines.size() - 1 : 0;
-    const bool lastLineGrew = kept >= 0 && kept < lines.size() && !m_lineWidths.isEmpty()
-            && lines[kept].startsWith(m_lines[kept]);
-    const int grownWidth = lastLineGrew ? m_lineWidths[kept]
-                    + fontMetrics().horizontalAdvance(lines[kept].mid(m_lines[kept].size()))
-                                        : 0;
+    // Only the lines that changed are measured and drawn again. A typewriter
+    // adds one character a tick to the last line, which is measured by what
+    // was added, so that a long text costs no more per tick than a short one.
+    const QStringList lines = splitLabelLines(caption);
+    const qsizetype oldCount = m_lines.size();
+    const qsizetype common = std::min(lines.size(), oldCount);
+    qsizetype same = 0;
+    while (same < common && lines[same] == m_lines[same])
+        ++same;
+    qsizetype sameAtEnd = 0;
+    if (lines.size() == oldCount) {
+        while (sameAtEnd < common - same
+               && lines[lines.size() - 1 - sameAtEnd] == m_lines[oldCount - 1 - sameAtEnd])
+            ++sameAtEnd;
+    }
+    const bool lastLineGrew
+            = same == oldCount - 1 && same < lines.size() && lines[same].startsWith(m_lines[same]);
+
+    const QFontMetrics metrics = fontMetrics();
+    QList<int> widths = m_lineWidths.mid(0, same);
+    const qsizetype tailStart = lines.size() - sameAtEnd;
+    for (qsizetype i = same; i < tailStart; ++i) {
+        widths.append(
+                i == same && lastLineGrew ? m_lineWidths[same]
+                                + metrics.horizontalAdvance(lines[same].mid(m_lines[same].size()))
+                                          : metrics.horizontalAdvance(lines[i]));
+    }
+    widths.append(m_lineWidths.mid(oldCount - sameAtEnd));
+
     m_caption = caption;
     m_lines = lines;
-    if (lastLineGrew) {
-        m_lineWidths.resize(kept + 1);
-        m_lineWidths[kept] = grownWidth;
-        measureFrom(kept + 1);
-    } else {
-        m_lineWidths.clear();
-        measureFrom(0);
+    m_lineWidths = widths;
+    m_widest = widths.isEmpty() ? 0 : *std::max_element(widths.begin(), widths.end());
+    setSizeFromPixels(QSize(m_widest, m_linePitch * int(m_lines.size())));
+    if (m_centred) {
+        update();
+        return;
     }
-    update();
+    const qsizetype dirtyEnd = std::max(lines.size(), oldCount) - sameAtEnd;
+    update(QRect(0, int(same) * m_linePitch, std::max(width(), 1),
+                 int(dirtyEnd - same) * m_linePitch));
 }
 
 void Label::setTextFont(const QFont &font, int linePitch)
@@ -133,14 +152,17 @@ void Label::measureFrom(qsizetype first)
     setSizeFromPixels(QSize(m_widest, m_linePitch * int(m_lines.size())));
 }
 
-void Label::paintEvent(QPaintEvent *)
+void Label::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setPen(m_color);
     const QFontMetrics metrics = fontMetrics();
     // Glyphs are centred vertically in their line pitch.
     const int baseline = (m_linePitch + metrics.ascent() - metrics.descent()) / 2;
-    for (int i = 0; i < m_lines.size(); ++i) {
+    const QRect dirty = event->rect();
+    const int first = std::max(0, dirty.top() / m_linePitch);
+    const int last = std::min(int(m_lines.size()) - 1, dirty.bottom() / m_linePitch);
+    for (int i = first; i <= last; ++i) {
         const int x = m_centred ? (width() - m_lineWidths[i]) / 2 : 0;
         painter.drawText(x, i * m_linePitch + baseline, m_lines[i]);
     }

@@ -41,6 +41,9 @@ private:
     float m_height = 0;
 };
 
+// The lines a label draws: CR LF is one break; a lone CR or LF breaks the line too.
+QStringList splitLabelLines(const QString &text);
+
 // A windowless label: transparent, auto-sized to its text, lines broken only
 // at line breaks, the text always drawn as plain characters.
 class Label : public QWidget, public TwipsGeometry

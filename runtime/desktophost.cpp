@@ -1,5 +1,6 @@
 #include "runtime/desktophost.h"
 
+#include "runtime/boxreport.h"
 #include "runtime/qtmediabackend.h"
 #include "runtime/runtimeerror.h"
 
@@ -20,6 +21,7 @@ QString boxText(const QString &text)
 
 int DesktopHost::ShowMessage(const QString &prompt, int buttons, const QString &title)
 {
+    BoxReport::shown(buttons, title, prompt);
     QMessageBox box(m_owner);
     box.setWindowTitle(title);
     box.setText(boxText(prompt));
@@ -29,12 +31,13 @@ int DesktopHost::ShowMessage(const QString &prompt, int buttons, const QString &
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes ? MessageBox::Yes : MessageBox::No;
+        return BoxReport::answered(
+                title, box.exec() == QMessageBox::Yes ? MessageBox::Yes : MessageBox::No);
     }
     box.setIcon(QMessageBox::Information);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
-    return MessageBox::Ok;
+    return BoxReport::answered(title, MessageBox::Ok);
 }
 
 int DesktopHost::OpenWithShell(WId, const QString &verb, const QString &file, const QString &,
@@ -49,10 +52,12 @@ int DesktopHost::OpenWithShell(WId, const QString &verb, const QString &file, co
 
 void DesktopHost::showRuntimeError(const RuntimeError &error)
 {
+    BoxReport::error(error, QStringLiteral("Velmora"));
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Velmora"), boxText(error.message()),
                     QMessageBox::Ok, m_owner);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+    BoxReport::answered(QStringLiteral("Velmora"), MessageBox::Ok);
 }
 
 void DesktopHost::endProgram(int exitCode)

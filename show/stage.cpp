@@ -38,15 +38,15 @@ Stage Stage::build(QWidget *parent)
     QWidget *content = stage.Picture1->content();
 
     stage.Label1 = new Label(content, 120, 120);
-    stage.Label1->setTextFont(letterFont(), 14);
+    stage.Label1->setTextFont(letterFont(), textLinePitch);
     stage.Label1->setTextColor(QColor(64, 64, 64));
 
     stage.Label2 = new Label(content, 120, 5520);
-    stage.Label2->setTextFont(declarationFont(), 14);
+    stage.Label2->setTextFont(declarationFont(), textLinePitch);
     stage.Label2->setTextColor(QColor(255, 0, 0));
 
     stage.Label4 = new Label(content, 9960, 6000);
-    stage.Label4->setTextFont(windowFont(), 12);
+    stage.Label4->setTextFont(windowFont(), questionLinePitch);
     stage.Label4->setTextColor(QColor(255, 0, 0));
     stage.Label4->setCentred(true);
 

@@ -19,6 +19,10 @@ struct Stage
     // The window's client area, 11835 × 7290 twips.
     static constexpr QSize clientArea { 789, 486 };
 
+    // The letter and the declaration draw a line every 14 pixels, the question every 12.
+    static constexpr int textLinePitch = 14;
+    static constexpr int questionLinePitch = 12;
+
     static QFont letterFont();
     static QFont declarationFont();
     static QFont windowFont();

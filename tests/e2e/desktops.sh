@@ -7,31 +7,6 @@
 source "$(dirname "$0")/lib.sh"
 
 wm=${1:?usage: desktops.sh WM}
-caption="Velmora  BY Tarsune"
-
-start_xvfb() {
-  local fd_file="$work/display"
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fd_file" 2>"$work/xvfb.log" &
-  pids+=($!)
-  for _ in $(seq 100); do [[ -s $fd_file ]] && break; sleep 0.05; done
-  export DISPLAY=":$(head -n1 "$fd_file")"
-}
-
-# Starts the window manager and waits until it has taken the screen.
-start_wm() { # start_wm WM
-  case $1 in
-    openbox) openbox >"$work/wm.log" 2>&1 & ;;
-    xfwm4) dbus-run-session -- xfwm4 --compositor=off >"$work/wm.log" 2>&1 & ;;
-    mutter) dbus-run-session -- mutter --x11 --replace >"$work/wm.log" 2>&1 & ;;
-    *) echo "unknown window manager $1" >&2; return 1 ;;
-  esac
-  pids+=($!)
-  for _ in $(seq 200); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-  done
-  sleep 0.5
-}
 
 # The facts of one window: client position and size, frame extents, screen.
 read_window() { # read_window ID; sets x y w h left right top bottom sw sh
@@ -60,8 +35,7 @@ wait_framed() { # wait_framed ID
 within2() { (( $1 - $2 <= 2 && $2 - $1 <= 2 )); }
 has_state() { xprop -id "$1" _NET_WM_STATE | grep -q "$2"; }
 
-start_xvfb
-start_wm "$wm"
+start_display "$wm" || exit 1
 install_fake_xdg_open
 
 # The Yes road, the window's facts on the way.
@@ -93,8 +67,8 @@ xdotool windowminimize "$id" 2>/dev/null
 sleep 1
 check "[$wm] a minimised window comes back" bash -c "xwininfo -id $id | grep -q IsViewable"
 
-check "[$wm] the question is asked and answered Yes" answer "询问" alt+y
-check "[$wm] the matchmaker box follows, answered No" answer "兴奋" alt+n
+check "[$wm] the question is asked and answered Yes" answer "$question_box" alt+y
+check "[$wm] the matchmaker box follows, answered No" answer "$matchmaker_box" alt+n
 check "[$wm] the program ends" wait_exit "$show_pid" 10
 check "[$wm] it ends cleanly" test "$(exit_code_of "$show_pid")" = 0
 check "[$wm] the music file is gone" absent "$folder/Orlessa.mp3"
@@ -106,18 +80,17 @@ printf 'a' | write_gbk "$folder/orlessa.ini"
 printf 'b' | write_gbk "$folder/xuanyan.ini"
 no_sound
 start_show "$folder"
-check "[$wm] the question is asked and answered No" answer "询问" alt+n
-check "[$wm] the caption becomes the vow" wait_window "我一定要追到你!!!" 10
-while xdotool search --onlyvisible --name '^询问$' >/dev/null 2>&1; do sleep 0.05; done
+check "[$wm] the question is asked and answered No" answer "$question_box" alt+n
+check "[$wm] the caption becomes the vow" wait_window "$vow_caption" 10
 [[ -n ${VELMORA_SHOTS:-} ]] && { sleep 4; screenshot "$VELMORA_SHOTS/$wm-video.png"; }
-check "[$wm] the plea comes when the video has ended" wait_window "询问" 40
+check "[$wm] the plea comes when the video has ended" wait_window "$plea_box" 40
 check "[$wm] both media files are gone" \
   bash -c "[[ ! -e '$folder/Orlessa.mp3' && ! -e '$folder/Orlessa.avi' ]]"
 [[ -n ${VELMORA_SHOTS:-} ]] && screenshot "$VELMORA_SHOTS/$wm-plea.png"
-check "[$wm] the plea is answered No" answer "询问" alt+n
-check "[$wm] the vow box closes the show" answer "奋斗" Return
+check "[$wm] the plea is answered No" answer "$plea_box" alt+n
+check "[$wm] the vow box closes the show" answer "$vow_box" Return
 check "[$wm] the program ends after the plea" wait_exit "$show_pid" 10
 check "[$wm] the message files stay" \
   bash -c "[[ -e '$folder/orlessa.ini' && -e '$folder/xuanyan.ini' ]]"
-check "[$wm] no error box" bash -c "! xdotool search --name '^Velmora\$' >/dev/null"
+check "[$wm] no error box" no_error_reported
 finish

@@ -1,44 +1,96 @@
-# Shared helpers for the end-to-end tests: a private X display with a window
-# manager, a fresh program folder, a fake xdg-open, and ways to wait and answer.
+# Shared helpers for the end-to-end tests and the sweep: a private X display
+# with a window manager, a fresh program folder, a fake xdg-open, the show
+# started there, its boxes answered and read back, and ways to wait.
 # The caller sets VELMORA_BIN and VELMORA_SOURCE (ctest passes both).
 
 set -uo pipefail
+# shellcheck source=tests/e2e/facts.sh
+source "$(dirname "${BASH_SOURCE[0]}")/facts.sh"
 
 passed=0
 failed=0
 work=$(mktemp -d /tmp/velmora-e2e.XXXXXX)
+show_log="$work/velmora.log"
 pids=()
 
+stop_processes() {
+  local pid
+  {
+    for pid in "${pids[@]}"; do
+      # Only our own children: the number of one that has ended may be another's now.
+      [[ $(ps -o ppid= -p "$pid" | tr -d ' ') == "$$" ]] && kill -KILL "$pid"
+    done
+    wait
+  } 2>/dev/null
+}
 cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
+  stop_processes
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-check() { # check DESCRIPTION COMMAND...
+check() { # check DESCRIPTION COMMAND...; true when the command is
   local what=$1; shift
   if "$@"; then
     echo "ok   - $what"; passed=$((passed + 1))
   else
-    echo "FAIL - $what"; failed=$((failed + 1))
+    fail "$what"; return 1
   fi
 }
+fail() { echo "FAIL - $*"; failed=$((failed + 1)); }
+note() { echo "     $*"; }
 
 finish() {
   echo "$passed passed, $failed failed"
   [[ $failed -eq 0 ]]
 }
 
-start_display() {
-  local fd_file="$work/display"
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fd_file" 2>"$work/xvfb.log" &
+# ---------------------------------------------------------------------------
+# The desktop.
+
+start_display() { # start_display [WM]: a private X server with a window manager
+  local wm=${1:-openbox} display_file="$work/display" deadline=$((SECONDS + 30))
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$display_file" 2>"$work/xvfb.log" &
   pids+=($!)
-  for _ in $(seq 100); do [[ -s $fd_file ]] && break; sleep 0.05; done
-  export DISPLAY=":$(head -n1 "$fd_file")"
-  openbox >"$work/openbox.log" 2>&1 &
+  while [[ ! -s $display_file ]] && ((SECONDS < deadline)) && kill -0 $! 2>/dev/null; do sleep 0.05; done
+  if [[ ! -s $display_file ]]; then
+    echo "no X server came up; it said:" >&2
+    sed 's/^/  /' "$work/xvfb.log" >&2
+    return 1
+  fi
+  export DISPLAY=":$(head -n1 "$display_file")"
+  case $wm in
+    openbox) openbox >"$work/wm.log" 2>&1 & ;;
+    xfwm4) start_session_bus; xfwm4 --compositor=off >"$work/wm.log" 2>&1 & ;;
+    mutter) start_session_bus; mutter --x11 --replace >"$work/wm.log" 2>&1 & ;;
+    *) echo "unknown window manager: $wm" >&2; return 1 ;;
+  esac
   pids+=($!)
-  sleep 0.5
+  wait_window_manager $!
+}
+
+# A private D-Bus session bus, which xfwm4 and mutter need. It is our own
+# child, so it ends with the test (dbus-run-session, killed, would leave its
+# bus behind); no accessibility bus is started beside it.
+start_session_bus() {
+  local address_file="$work/session-bus"
+  dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$address_file" &
+  pids+=($!)
+  for _ in $(seq 100); do [[ -s $address_file ]] && break; sleep 0.05; done
+  DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$address_file")
+  export DBUS_SESSION_BUS_ADDRESS NO_AT_BRIDGE=1 GTK_A11Y=none
+}
+
+# Until the window manager has said it manages the screen.
+wait_window_manager() { # wait_window_manager PID
+  local deadline=$((SECONDS + 30))
+  while ((SECONDS < deadline)) && kill -0 "$1" 2>/dev/null; do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.05
+  done
+  echo "no window manager came up; it said:" >&2
+  sed 's/^/  /' "$work/wm.log" >&2
+  return 1
 }
 
 # A private PulseAudio server with a null sink; its monitor can be recorded.
@@ -62,13 +114,6 @@ no_sound() {
   export PULSE_SERVER="unix:$work/no-such-socket"
 }
 
-new_program_folder() { # prints the folder
-  local folder="$work/program ${1:-folder}"
-  mkdir -p "$folder"
-  cp "$VELMORA_BIN" "$folder/velmora"
-  echo "$folder"
-}
-
 # xdg-open that only writes down what it was asked to open.
 install_fake_xdg_open() {
   mkdir -p "$work/bin"
@@ -80,11 +125,46 @@ EOS
   export PATH="$work/bin:$PATH"
 }
 opened() { cat "$work/xdg-open.log" 2>/dev/null; }
+forget_opened() { rm -f "$work/xdg-open.log"; }
 
-start_show() { # start_show FOLDER; sets show_pid
-  ( cd "$1" && exec ./velmora ) >"$work/velmora.log" 2>&1 &
+# ---------------------------------------------------------------------------
+# The show.
+
+new_program_folder() { # new_program_folder [NAME]; prints the folder
+  local folder="$work/program ${1:-folder}"
+  mkdir -p "$folder"
+  cp "$VELMORA_BIN" "$folder/velmora"
+  echo "$folder"
+}
+
+# Starts ./velmora in FOLDER with the NAME=VALUE settings given. What it
+# writes, with the boxes it shows and the moments of the show, goes to
+# $show_log, afresh for each start.
+start_show() { # start_show FOLDER [NAME=VALUE...]; sets show_pid
+  (exec_program "$@") >"$show_log" 2>&1 &
   show_pid=$!
-  pids+=($show_pid)
+  pids+=("$show_pid")
+}
+
+# Becomes ./velmora in FOLDER, so that the caller's process number is the
+# program's. This machine now and then refuses to execute a freshly copied
+# binary (EACCES before the program runs); such a start is tried again and
+# noted in $work/restarted, never hidden.
+exec_program() { # exec_program FOLDER [NAME=VALUE...]
+  cd "$1" || exit 1
+  shift
+  export QT_LOGGING_RULES="velmora.boxes.info=true;velmora.timeline.info=true${QT_LOGGING_RULES:+;$QT_LOGGING_RULES}"
+  # shellcheck disable=SC2163 # the words are NAME=VALUE
+  (($#)) && export "$@"
+  shopt -s execfail
+  for _ in 1 2 3; do
+    # shellcheck disable=SC2093 # with execfail a refused exec returns
+    exec ./velmora
+    echo "./velmora could not be started; again" >&2
+    : >"$work/restarted"
+    read -rt 0.3 <> <(:) # a pause that needs no PATH
+  done
+  exit 126
 }
 
 # Waits for a window whose title is exactly NAME; prints its id.
@@ -98,14 +178,32 @@ wait_window() { # wait_window NAME [SECONDS]
   return 1
 }
 
-# Answers a message box: Return is its default (Yes or OK), Escape is No.
-answer() { # answer TITLE KEY
+has_window() { wait_window "$@" >/dev/null; } # has_window NAME [SECONDS]
+
+# Answers the box titled TITLE with KEY and waits until that box has gone.
+# A Yes/No box takes alt+y or alt+n, an OK box Return.
+answer() { # answer TITLE KEY [SECONDS]
   local id
   id=$(wait_window "$1" "${3:-30}") || { echo "no box titled $1" >&2; return 1; }
   sleep 0.3
   xdotool windowactivate --sync "$id" >/dev/null 2>&1 || xdotool windowfocus --sync "$id"
   xdotool key --clearmodifiers "$2"
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -qx "$id" || return 0
+    sleep 0.05
+  done
+  echo "the box titled $1 stayed after $2" >&2
+  return 1
 }
+
+# The boxes the show reported, one a line: "shown buttons=4 title=询问 prompt=...",
+# "error number=75 title=Velmora prompt=...", "answered title=询问 result=6".
+boxes() { sed -n 's/^velmora\.boxes: //p' "$show_log"; }
+# The same without the prompts, to compare with an expected sequence.
+box_sequence() { boxes | sed 's/ prompt=.*//'; }
+# The number of the last run-time error box.
+error_number() { boxes | sed -n 's/^error number=\([0-9]*\) .*/\1/p' | tail -n1; }
+no_error_reported() { ! boxes | grep -q '^error '; }
 
 wait_exit() { # wait_exit PID [SECONDS]; true when the process has ended
   local deadline=$((SECONDS + ${2:-10}))
@@ -117,6 +215,9 @@ wait_exit() { # wait_exit PID [SECONDS]; true when the process has ended
 }
 
 exit_code_of() { wait "$1" 2>/dev/null; echo $?; }
+
+# ---------------------------------------------------------------------------
+# Files and pictures.
 
 present() { [[ -e "$1" ]]; }
 absent() { [[ ! -e "$1" ]]; }

@@ -4,8 +4,7 @@
 # A platform the user chose is left alone.
 source "$(dirname "$0")/lib.sh"
 
-caption="Velmora  BY Tarsune"
-start_display
+start_display || exit 1
 
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$XDG_RUNTIME_DIR"
@@ -33,12 +32,12 @@ check "centred with its frame (frame at $((x - left)),$((y - top)))" \
        "$(((x - left) - (1280 - 789 - left - right) / 2))" -le 2 -a \
        "$(((y - top) - (800 - 486 - top - bottom) / 2))" -ge -2 -a \
        "$(((y - top) - (800 - 486 - top - bottom) / 2))" -le 2
-box=$(wait_window "询问" 30)
+box=$(wait_window "$question_box" 30)
 check "the question box comes up on the X server" test -n "$box"
 read -r bx by < <(xwininfo -id "$box" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
 check "over the window" test "$bx" -gt "$x" -a "$bx" -lt $((x + 789)) -a "$by" -gt "$y" -a "$by" -lt $((y + 486))
-answer "询问" alt+y
-answer "兴奋" alt+n
+answer "$question_box" alt+y
+answer "$matchmaker_box" alt+n
 check "the program ends" wait_exit "$show_pid" 10
 check "it ends cleanly" test "$(exit_code_of "$show_pid")" = 0
 

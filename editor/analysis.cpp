@@ -1,0 +1,219 @@
+#include "editor/analysis.h"
+
+#include "editor/stagelayout.h"
+#include "files/programfiles.h"
+#include "runtime/controls.h"
+#include "show/pace.h"
+
+#include <QFontMetrics>
+#include <QHash>
+
+#include <cmath>
+
+ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int walkTicks)
+{
+    // Each typewriter types one character a tick and finds itself done on
+    // the tick after the last.
+    ShowTimes times;
+    times.letterTyped = double(letterLength + 1) * Pace::letterTickMs / 1000.0;
+    times.walkEnds = times.letterTyped + double(walkTicks) * Pace::walkTickMs / 1000.0;
+    times.question
+            = times.letterTyped + double(declarationLength + 1) * Pace::declarationTickMs / 1000.0;
+    times.musicEnds = Pace::musicSeconds;
+    return times;
+}
+
+QString formatSeconds(double seconds)
+{
+    return QStringLiteral("%1 秒").arg(seconds, 0, 'f', 1);
+}
+
+QString Warning::toString() const
+{
+    return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(message);
+}
+
+namespace {
+// The 1-based line that holds the character at `index` (0-based) of `text`;
+// the CR LF that ends a line belongs to it.
+int lineOfCharacter(const QString &text, qsizetype index)
+{
+    int line = 1;
+    for (qsizetype i = 0; i < index && i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const bool crBeforeLf = c == QLatin1Char('\r') && i + 1 < text.size()
+                && text.at(i + 1) == QLatin1Char('\n');
+        if (c == QLatin1Char('\n') || (c == QLatin1Char('\r') && !crBeforeLf))
+            ++line;
+    }
+    return line;
+}
+
+bool isBlank(const QString &line)
+{
+    return line.trimmed().isEmpty();
+}
+
+// Characters no face the stage's font falls back on can draw.
+QString undrawable(const QString &line, const QFontMetrics &metrics, QHash<char32_t, bool> &cache)
+{
+    QString missing;
+    for (const char32_t ucs4 : line.toUcs4()) {
+        if (ucs4 < 0x20 || ucs4 == 0x7F)
+            continue;
+        auto found = cache.find(ucs4);
+        if (found == cache.end())
+            found = cache.insert(ucs4, metrics.inFontUcs4(ucs4));
+        if (!found.value()) {
+            const QString character = QString::fromUcs4(&ucs4, 1);
+            if (!missing.contains(character))
+                missing += character;
+        }
+    }
+    return missing;
+}
+
+QString describeCharacters(const QString &characters)
+{
+    QStringList named;
+    for (const char32_t ucs4 : characters.toUcs4())
+        named << QStringLiteral("“%1”(U+%2)")
+                         .arg(QString::fromUcs4(&ucs4, 1))
+                         .arg(uint(ucs4), 4, 16, QLatin1Char('0'))
+                         .toUpper();
+    return named.join(QStringLiteral("、"));
+}
+
+struct TextPlace
+{
+    QString file;
+    QPoint origin;
+    QFont font;
+    QList<QRect> coveringRects; // drawn above the text
+    int coveredFrom = -1; // a y from which the text lies in another's place
+};
+
+void checkLines(const QString &text, const TextPlace &place, const StageLayout &layout,
+                QList<Warning> &warnings)
+{
+    const QFontMetrics metrics(place.font);
+    // Whether a face can draw a character does not change while we run.
+    static QHash<QString, QHash<char32_t, bool>> drawableByFont;
+    QHash<char32_t, bool> &drawable = drawableByFont[place.font.key()];
+    const QStringList lines = splitLabelLines(text);
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString &line = lines[i];
+        const int number = i + 1;
+        if (isBlank(line))
+            continue;
+        const int width = metrics.horizontalAdvance(line);
+        const QRect box(place.origin.x(), place.origin.y() + i * layout.linePitch, width,
+                        layout.linePitch);
+        auto warn = [&](const QString &message) {
+            warnings.append({ place.file, number, message });
+        };
+
+        if (box.right() >= layout.area.width())
+            warn(QStringLiteral("这一行超出舞台右边 %1 像素，超出的部分看不到")
+                         .arg(box.x() + box.width() - layout.area.width()));
+        if (box.top() >= layout.area.height())
+            warn(QStringLiteral("这一行在舞台底边之下，看不到"));
+        else if (box.bottom() >= layout.area.height())
+            warn(QStringLiteral("这一行被舞台底边切掉 %1 像素")
+                         .arg(box.y() + box.height() - layout.area.height()));
+        else if (place.coveredFrom >= 0 && box.bottom() >= place.coveredFrom)
+            warn(QStringLiteral("这一行落进了宣言的位置，会和宣言叠在一起"));
+        else if (std::any_of(place.coveringRects.begin(), place.coveringRects.end(),
+                             [&](const QRect &r) { return r.intersects(box); }))
+            warn(QStringLiteral("这一行有一部分被人物或问题挡住"));
+
+        const QString missing = undrawable(line, metrics, drawable);
+        if (!missing.isEmpty())
+            warn(QStringLiteral("舞台的字体画不出这些字符：%1").arg(describeCharacters(missing)));
+    }
+}
+
+void checkTiming(const QString &letter, const QString &declaration, const ShowTimes &times,
+                 QList<Warning> &warnings)
+{
+    if (times.question > times.musicEnds) {
+        // Name the line of the first character typed after the music has stopped.
+        const double letterTick = Pace::letterTickMs / 1000.0;
+        const double declarationTick = Pace::declarationTickMs / 1000.0;
+        const QString message
+                = QStringLiteral("音乐在 %1结束，问题要到 %2才出现：从这一行起已经没有音乐")
+                          .arg(formatSeconds(times.musicEnds), formatSeconds(times.question));
+        if (times.letterTyped > times.musicEnds) {
+            const auto index = qsizetype(std::floor(times.musicEnds / letterTick));
+            warnings.append(
+                    { FileNames::letter,
+                      lineOfCharacter(letter, std::clamp<qsizetype>(index, 0, letter.size() - 1)),
+                      message });
+        } else {
+            const auto index = qsizetype(
+                    std::floor((times.musicEnds - times.letterTyped) / declarationTick));
+            warnings.append(
+                    { FileNames::declaration,
+                      lineOfCharacter(declaration,
+                                      std::clamp<qsizetype>(index, 0, declaration.size() - 1)),
+                      message });
+        }
+    }
+    if (times.question < times.walkEnds)
+        warnings.append(
+                { FileNames::declaration, int(splitLabelLines(declaration).size()),
+                  QStringLiteral("问题在 %1出现，男孩要到 %2才走到女孩面前：宣言太短")
+                          .arg(formatSeconds(times.question), formatSeconds(times.walkEnds)) });
+}
+} // namespace
+
+Analysis analyseTexts(const QString &letter, const QString &declaration, const StageLayout &layout)
+{
+    Analysis analysis;
+    analysis.times = showTimes(letter.size(), declaration.size(), layout.walkTicks);
+
+    const QList<QRect> figures { layout.walkingFigure, layout.waitingFigure, layout.question };
+    checkLines(letter,
+               { FileNames::letter, layout.letterOrigin, layout.letterFont, figures,
+                 layout.declarationOrigin.y() },
+               layout, analysis.warnings);
+    checkLines(declaration,
+               { FileNames::declaration, layout.declarationOrigin, layout.declarationFont, figures,
+                 -1 },
+               layout, analysis.warnings);
+    checkTiming(letter, declaration, analysis.times, analysis.warnings);
+    return analysis;
+}
+
+QString breakLongLines(const QString &text, int originX, int stageWidth, const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    const int room = stageWidth - originX;
+    QStringList out;
+    for (const QString &line : splitLabelLines(text)) {
+        QString rest = line;
+        while (metrics.horizontalAdvance(rest) > room) {
+            // The longest head that fits (widths only grow with the head),
+            // never splitting a surrogate pair.
+            qsizetype fits = 0;
+            qsizetype low = 1, high = rest.size();
+            while (low <= high) {
+                const qsizetype mid = (low + high) / 2;
+                if (metrics.horizontalAdvance(rest.left(mid)) <= room) {
+                    fits = mid;
+                    low = mid + 1;
+                } else {
+                    high = mid - 1;
+                }
+            }
+            if (fits > 0 && fits < rest.size() && rest.at(fits).isLowSurrogate())
+                --fits;
+            if (fits == 0)
+                fits = rest.at(0).isHighSurrogate() && rest.size() > 1 ? 2 : 1;
+            out << rest.left(fits);
+            rest = rest.mid(fits);
+        }
+        out << rest;
+    }
+    return out.join(QStringLiteral("\r\n"));
+}

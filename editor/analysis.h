@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QFont>
+#include <QList>
+#include <QString>
+
+struct StageLayout;
+
+// When each moment of the show comes, in seconds from the start of the letter.
+struct ShowTimes
+{
+    double letterTyped = 0;
+    double walkEnds = 0;
+    double question = 0;
+    double musicEnds = 0;
+};
+// `letterLength` and `declarationLength` count 16-bit characters, CR and LF included.
+ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int walkTicks);
+QString formatSeconds(double seconds);
+
+// Something the addressee would miss: a line cut off or hidden, a character
+// drawn as a box, a question in silence. `line` counts from 1.
+struct Warning
+{
+    QString file;
+    int line = 0;
+    QString message;
+
+    QString toString() const;
+};
+
+struct Analysis
+{
+    ShowTimes times;
+    QList<Warning> warnings;
+};
+
+// Analyses the texts exactly as the show will type them (CR LF line ends).
+Analysis analyseTexts(const QString &letter, const QString &declaration, const StageLayout &layout);
+
+// The texts with every line that runs past the stage's right edge broken
+// (with CR LF) where it still fits.
+QString breakLongLines(const QString &text, int originX, int stageWidth, const QFont &font);

@@ -1,0 +1,67 @@
+#include "editor/checkreport.h"
+
+#include "editor/analysis.h"
+#include "editor/messagefile.h"
+#include "editor/stagelayout.h"
+#include "files/defaulttexts.h"
+#include "files/programfiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+QString describe(const QString &fileName, const MessageFile &file)
+{
+    if (file.state == MessageFile::State::Missing)
+        return QStringLiteral("%1：缺失（放映时写入默认文字），%2 个字符\n")
+                .arg(fileName)
+                .arg(file.text.size());
+    return QStringLiteral("%1：%2，%3 字节，%4 个字符\n")
+            .arg(fileName, encodingName(file.encoding))
+            .arg(file.byteCount)
+            .arg(file.text.size());
+}
+} // namespace
+
+CheckReport checkFolder(const QString &folder)
+{
+    CheckReport report;
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isReadable() || !QDir(folder).isReadable()) {
+        report.exitCode = CheckReport::Unreadable;
+        report.errors = QStringLiteral("velmora-editor: 读不了文件夹 %1\n").arg(folder);
+        return report;
+    }
+    const QString base = QDir(folder).absolutePath() + QLatin1Char('/');
+    const MessageFile letter = MessageFile::read(base + FileNames::letter, DefaultTexts::letter());
+    const MessageFile declaration
+            = MessageFile::read(base + FileNames::declaration, DefaultTexts::declaration());
+    for (const auto &[name, file] :
+         { std::pair { FileNames::letter, &letter }, { FileNames::declaration, &declaration } }) {
+        if (file->state == MessageFile::State::Unreadable) {
+            report.exitCode = CheckReport::Unreadable;
+            report.errors += QStringLiteral("velmora-editor: 读不了 %1：%2\n")
+                                     .arg(base + name, file->error);
+        }
+    }
+    if (report.exitCode == CheckReport::Unreadable)
+        return report;
+
+    const Analysis analysis = analyseTexts(letter.text, declaration.text, StageLayout::standard());
+    const ShowTimes &times = analysis.times;
+    report.output += QStringLiteral("文件夹：%1\n").arg(QDir(folder).absolutePath());
+    report.output += describe(FileNames::letter, letter);
+    report.output += describe(FileNames::declaration, declaration);
+    report.output += QStringLiteral("时间线：信打完 %1，男孩走完 %2，问题 %3，音乐结束 %4\n")
+                             .arg(formatSeconds(times.letterTyped), formatSeconds(times.walkEnds),
+                                  formatSeconds(times.question), formatSeconds(times.musicEnds));
+    for (const Warning &warning : analysis.warnings)
+        report.output += warning.toString() + QLatin1Char('\n');
+    if (analysis.warnings.isEmpty()) {
+        report.output += QStringLiteral("没有问题：每一行都看得见，问题出现时音乐还在。\n");
+    } else {
+        report.output += QStringLiteral("%1 条提示\n").arg(analysis.warnings.size());
+        report.exitCode = CheckReport::HasWarnings;
+    }
+    return report;
+}

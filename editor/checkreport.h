@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The editor's analysis of a folder without a window, in the compilers' form
+// (`FILE:LINE: message`). Writes nothing.
+struct CheckReport
+{
+    enum ExitCode { Clean = 0, HasWarnings = 1, Unreadable = 2 };
+
+    int exitCode = Clean;
+    QString output; // for standard output
+    QString errors; // for standard error
+};
+
+CheckReport checkFolder(const QString &folder);

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "editor/analysis.h"
+#include "editor/messagefile.h"
+#include "runtime/editorprompts.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPlainTextEdit;
+class StagePreview;
+class TimelineView;
+
+// The preparer's window: the letter and the declaration beside the stage as
+// it stands when the question comes, the show's timeline and what would go
+// wrong, kept up to date as one types.
+class EditorWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit EditorWindow(const QString &folder, QWidget *parent = nullptr);
+
+    // Writes both texts; false (and everything kept in the window) when a
+    // file could not be written.
+    bool save();
+    // Breaks the lines that run past the stage's right edge, as one undo step.
+    void breakLongLines();
+    // Saves, then starts the show from the folder.
+    void rehearse();
+
+    // The texts as the show will read them, with CR LF line ends.
+    QString letterText() const { return m_letterText; }
+    QString declarationText() const { return m_declarationText; }
+    const Analysis &analysis() const { return m_analysis; }
+    bool hasUnsavedChanges() const;
+    QString statusText() const;
+
+    QPlainTextEdit *letterEdit() const { return m_letterEdit; }
+    QPlainTextEdit *declarationEdit() const { return m_declarationEdit; }
+    StagePreview *preview() const { return m_preview; }
+    QListWidget *warningList() const { return m_warnings; }
+
+    // The program that rehearsals start: `velmora` in the folder, else beside the editor.
+    QString showProgram() const;
+
+    // Replaceable in tests.
+    std::function<EditorPrompts::UnsavedChoice()> askAboutUnsavedChanges;
+    std::function<void(const QString &)> reportProblem;
+    std::function<bool(const QString &program, const QString &folder)> startShow;
+
+signals:
+    void analysed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    struct Document
+    {
+        QString fileName;
+        QString defaultText;
+        QString title;
+        MessageFile file;
+        QPlainTextEdit *edit = nullptr;
+        QLabel *state = nullptr;
+    };
+
+    QWidget *createTextColumn();
+    QWidget *createStageColumn();
+    void load(Document &document);
+    void showFileState(const Document &document, const QString &saved = {});
+    void letterChanged();
+    void declarationChanged();
+    void runAnalysis();
+    void goToWarning(QListWidgetItem *item);
+    void updateTitle();
+    void showCaretLine(const QPlainTextEdit *edit);
+    QString path(const QString &fileName) const;
+
+    QString m_folder;
+    Document m_letter;
+    Document m_declaration;
+    QPlainTextEdit *m_letterEdit = nullptr;
+    QPlainTextEdit *m_declarationEdit = nullptr;
+    StagePreview *m_preview = nullptr;
+    TimelineView *m_timeline = nullptr;
+    QListWidget *m_warnings = nullptr;
+    QLabel *m_status = nullptr;
+    QLabel *m_caretLine = nullptr;
+    QString m_letterText;
+    QString m_declarationText;
+    Analysis m_analysis;
+    std::optional<QStringList> m_shownWarnings; // what the list shows
+    QTimer m_analysisTimer;
+};
+
+// What a text area holds, as the show's text with CR LF line ends, and back.
+QString showTextFromEditor(const QPlainTextEdit *edit);
+QString editorTextFromShow(const QString &text);

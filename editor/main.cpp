@@ -1,0 +1,88 @@
+#include "editor/checkreport.h"
+#include "editor/editorwindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QScreen>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+struct Arguments
+{
+    bool check = false;
+    QString folder;
+};
+
+Arguments parseArguments(int argc, char *argv[])
+{
+    Arguments arguments;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == QLatin1String("--check"))
+            arguments.check = true;
+        else if (arguments.folder.isEmpty())
+            arguments.folder = argument;
+    }
+    return arguments;
+}
+
+// The check's output is read like a compiler's: Qt's own notes stay out of it.
+void keepOnlyFatalMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+void useChineseDialogs(QApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    QFont uiFont;
+    uiFont.setFamilies(
+            { QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei") });
+    uiFont.setPointSize(10);
+    QApplication::setFont(uiFont);
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const Arguments arguments = parseArguments(argc, argv);
+    // The check measures with the stage's fonts but needs no display.
+    if (arguments.check) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(keepOnlyFatalMessages);
+    }
+
+    QApplication app(argc, argv);
+    const QString folder = arguments.folder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                      : arguments.folder;
+
+    if (arguments.check) {
+        const CheckReport report = checkFolder(folder);
+        std::fputs(report.output.toUtf8().constData(), stdout);
+        std::fputs(report.errors.toUtf8().constData(), stderr);
+        return report.exitCode;
+    }
+
+    useChineseDialogs(app);
+    if (!QFileInfo(folder).isDir()) {
+        EditorPrompts::reportProblem(nullptr,
+                                     QStringLiteral("文件夹 %1 不存在，编辑器没有可以打开的文件。")
+                                             .arg(QDir::toNativeSeparators(folder)));
+        return CheckReport::Unreadable;
+    }
+    EditorWindow window(folder);
+    // Small screens (1280 × 800, say) get the whole window, title bar included.
+    const QSize room = window.screen()->availableGeometry().size() - QSize(0, 32);
+    window.resize(window.sizeHint().boundedTo(room).expandedTo(window.minimumSizeHint()));
+    window.show();
+    return app.exec();
+}

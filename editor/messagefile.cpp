@@ -1,0 +1,113 @@
+#include "editor/messagefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+MessageFile MessageFile::read(const QString &path, const QString &defaultText)
+{
+    MessageFile file;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        file.text = textWrittenForMissingFile(defaultText);
+        return file;
+    }
+    QFile in(path);
+    if (info.isDir() || !in.open(QIODevice::ReadOnly)) {
+        file.state = State::Unreadable;
+        file.error = info.isDir() ? QStringLiteral("这是一个文件夹") : in.errorString();
+        return file;
+    }
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError) {
+        file.state = State::Unreadable;
+        file.error = in.errorString();
+        return file;
+    }
+    file.state = State::Read;
+    file.byteCount = bytes.size();
+    file.encoding = CodePage::detectFileEncoding(bytes);
+    file.text = CodePage::fromFileBytes(bytes);
+    return file;
+}
+
+QString textWrittenForMissingFile(const QString &defaultText)
+{
+    return defaultText + QStringLiteral("\r\n");
+}
+
+QByteArray encodeMessageText(const QString &text, SavedEncoding *used)
+{
+    // GBK bytes may happen to look like a mark or like UTF-8; only the
+    // show's own reader can say whether they come back as they went.
+    const QByteArray ansi = CodePage::toAnsi(text);
+    const bool gbk = CodePage::fromFileBytes(ansi) == text;
+    if (used)
+        *used = gbk ? SavedEncoding::Gbk : SavedEncoding::Utf8WithMark;
+    return gbk ? ansi : QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+namespace {
+// Why a save failed, in the window's language, with the system's own words after it.
+QString saveFailure(const QString &path, const QSaveFile &file)
+{
+    const QFileInfo target(path);
+    QString reason;
+    if (!QFileInfo(target.absolutePath()).isWritable())
+        reason = QStringLiteral("文件夹不能写入（它是只读的，或者你没有写入权限）");
+    else if (target.exists() && !target.isWritable())
+        reason = QStringLiteral("这个文件不能写入（它是只读的，或者你没有写入权限）");
+    else if (file.error() == QFileDevice::RenameError)
+        reason = QStringLiteral("无法用新文件换下原来的文件");
+    else if (file.error() == QFileDevice::WriteError || file.error() == QFileDevice::ResourceError)
+        reason = QStringLiteral("写入时出错（磁盘可能满了）");
+    else
+        reason = QStringLiteral("无法保存");
+    return QStringLiteral("%1：%2").arg(reason, file.errorString());
+}
+} // namespace
+
+SaveResult saveMessageFile(const QString &path, const QString &text)
+{
+    SaveResult result;
+    const QByteArray bytes = encodeMessageText(text, &result.encoding);
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly)) {
+        result.error = saveFailure(path, out);
+        return result;
+    }
+    if (out.write(bytes) != bytes.size()) {
+        result.error = saveFailure(path, out);
+        out.cancelWriting();
+        return result;
+    }
+    if (!out.commit()) {
+        result.error = saveFailure(path, out);
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+QString encodingName(CodePage::FileEncoding encoding)
+{
+    switch (encoding) {
+    case CodePage::FileEncoding::Gbk:
+        return QStringLiteral("GBK");
+    case CodePage::FileEncoding::Utf8:
+        return QStringLiteral("UTF-8");
+    case CodePage::FileEncoding::Utf8WithMark:
+        return QStringLiteral("UTF-8（带字节顺序标记）");
+    case CodePage::FileEncoding::Utf16LEWithMark:
+        return QStringLiteral("UTF-16 LE（带字节顺序标记）");
+    case CodePage::FileEncoding::Utf16BEWithMark:
+        return QStringLiteral("UTF-16 BE（带字节顺序标记）");
+    }
+    return {};
+}
+
+QString encodingName(SavedEncoding encoding)
+{
+    return encoding == SavedEncoding::Gbk ? encodingName(CodePage::FileEncoding::Gbk)
+                                          : encodingName(CodePage::FileEncoding::Utf8WithMark);
+}

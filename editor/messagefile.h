@@ -1,0 +1,42 @@
+#pragma once
+
+#include "runtime/codepage.h"
+
+#include <QString>
+
+// One of the two message files, read and written the way the show reads it.
+struct MessageFile
+{
+    enum class State { Missing, Read, Unreadable };
+
+    State state = State::Missing;
+    // The text the show will type: a missing file holds the default text the
+    // show writes in its place.
+    QString text;
+    CodePage::FileEncoding encoding = CodePage::FileEncoding::Gbk;
+    qint64 byteCount = 0;
+    QString error; // why an unreadable file could not be read
+
+    static MessageFile read(const QString &path, const QString &defaultText);
+};
+
+// What the show writes for a missing file: the default text as one printed line.
+QString textWrittenForMissingFile(const QString &defaultText);
+
+// How a saved file is encoded: GBK when every character survives the trip
+// through it and back through the show's reader, else UTF-8 with a mark.
+enum class SavedEncoding { Gbk, Utf8WithMark };
+QByteArray encodeMessageText(const QString &text, SavedEncoding *used = nullptr);
+
+struct SaveResult
+{
+    bool ok = false;
+    SavedEncoding encoding = SavedEncoding::Gbk;
+    QString error;
+};
+// Replaces the file in one step: the old file stays whole until the new one
+// is complete.
+SaveResult saveMessageFile(const QString &path, const QString &text);
+
+QString encodingName(CodePage::FileEncoding encoding);
+QString encodingName(SavedEncoding encoding);

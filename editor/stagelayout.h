@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+struct Stage;
+
+// Where the walk leaves the walking figure, found by taking the show's own
+// steps against its own stop line from where the figures stand at first.
+struct WalkEnd
+{
+    int ticks = 0;
+    float left = 0;
+};
+WalkEnd walkEnd(const Stage &stage);
+
+// Poses a freshly built stage as the addressee sees it when the question
+// comes: both figures where the walk leaves them, the question beside the girl.
+void poseForQuestion(const Stage &stage);
+
+// The stage's geometry in the window's pixels, taken from a stage built and
+// posed by the show's own code.
+struct StageLayout
+{
+    QSize area;
+    QPoint letterOrigin;
+    QPoint declarationOrigin;
+    QFont letterFont;
+    QFont declarationFont;
+    int linePitch = 0;
+    QRect walkingFigure;
+    QRect waitingFigure;
+    QRect question;
+    int walkTicks = 0;
+
+    // Built once; needs a QApplication.
+    static const StageLayout &standard();
+};

@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# The launchers' folder logic, without installing anything: a fake installed
+# program in a fake /usr/lib/velmora, and homes with blanks in their names.
+# Usage: launcher.sh SOURCE_DIR
+set -uo pipefail
+source=${1:?source folder}
+work=$(mktemp -d "/tmp/velmora launcher.XXXXXX")
+trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
+passed=0 failed=0
+check() { # check DESCRIPTION COMMAND...
+  local what=$1; shift
+  if "$@"; then echo "ok   - $what"; passed=$((passed + 1))
+  else echo "FAIL - $what"; failed=$((failed + 1)); fi
+}
+
+# The installed programs write down where they ran and with what, then exit 7.
+lib="$work/usr lib/velmora"
+mkdir -p "$lib" "$work/bin"
+cp "$source/packaging/show-folder.sh" "$lib/"
+for name in velmora velmora-editor; do
+  sed "s|@VELMORA_PROGRAM_DIR@|$lib|g" "$source/packaging/$name.in" >"$work/bin/$name"
+  chmod +x "$work/bin/$name"
+  printf '#!/bin/sh\n# %s installed\necho "$(pwd)|$0|$*" >"$HOME/ran"\nexit 7\n' "$name" >"$lib/$name"
+  chmod 755 "$lib/$name"
+done
+touch -d '2026-06-01 12:00' "$lib/velmora"
+# A fake notify-send that records the notification.
+printf '#!/bin/sh\necho "$*" >>"%s/notified"\n' "$work" >"$work/bin/notify-send"
+chmod +x "$work/bin/notify-send"
+
+launch() { # launch HOME PROGRAM [ARGS...]; leaves status, output in $work/err
+  local home=$1 program=$2; shift 2
+  HOME=$home PATH="$work/bin:/usr/bin:/bin" DISPLAY=:99 "$work/bin/$program" "$@" \
+    >"$work/out" 2>"$work/err"
+  status=$?
+}
+
+# A fresh home: the folder is made and the program copied in with its time stamp.
+home="$work/home of a preparer"
+mkdir "$home"
+launch "$home" velmora
+folder="$home/Velmora"
+check "the show's exit status is passed on" test "$status" -eq 7
+check "the show folder is made" test -d "$folder"
+check "the program is copied into it" cmp -s "$lib/velmora" "$folder/velmora"
+check "the copy is executable" test -x "$folder/velmora"
+check "the copy keeps the installed time stamp" \
+  test "$(stat -c %Y "$folder/velmora")" = "$(stat -c %Y "$lib/velmora")"
+check "the show runs from its folder, as its folder's program" \
+  test "$(cat "$home/ran")" = "$folder|./velmora|"
+check "no temporary file is left" test -z "$(find "$folder" -name '.velmora.*')"
+
+# Message files and everything else the preparer keeps there stay as they are.
+printf 'my letter\r\n' >"$folder/orlessa.ini"
+printf 'my words\r\n' >"$folder/xuanyan.ini"
+echo photo >"$folder/her.jpg"
+sums() { (cd "$folder" && sha256sum orlessa.ini xuanyan.ini her.jpg); }
+before=$(sums)
+
+# An upgrade brings a newer program: the copy is replaced.
+printf '#!/bin/sh\n# newer\necho "$(pwd)|$0|$*" >"$HOME/ran"\nexit 0\n' >"$lib/velmora"
+touch -d '2026-07-01 12:00' "$lib/velmora"
+launch "$home" velmora
+check "an older copy is replaced by the newer installed program" cmp -s "$lib/velmora" "$folder/velmora"
+check "the newer program runs (exit 0)" test "$status" -eq 0
+check "the message files and other files are untouched" test "$(sums)" = "$before"
+
+# A copy newer than the installed one is the preparer's own: it is left.
+printf '#!/bin/sh\n# my own build\nexit 3\n' >"$folder/velmora"
+touch -d '2026-08-01 12:00' "$folder/velmora"
+launch "$home" velmora
+check "a newer copy is left alone and run" test "$status" -eq 3
+check "a newer copy keeps its content" grep -q 'my own build' "$folder/velmora"
+# An unexecutable copy (a copy cut off before it was finished, say) is replaced.
+chmod 644 "$folder/velmora"
+launch "$home" velmora
+check "a copy that cannot run is replaced" cmp -s "$lib/velmora" "$folder/velmora"
+
+# The editor opens the show folder, or the folder it is given.
+launch "$home" velmora-editor
+check "the editor opens ~/Velmora" test "$(cut -d'|' -f3 "$home/ran")" = "$folder"
+launch "$home" velmora-editor "/some where/else"
+check "the editor opens the folder it is given" test "$(cut -d'|' -f3 "$home/ran")" = "/some where/else"
+launch "$home" velmora-editor --check
+check "the editor's options come with ~/Velmora" test "$(cut -d'|' -f3 "$home/ran")" = "--check $folder"
+
+# Things in the way: each fails with a clear message and a notification, and
+# leaves what is there alone.
+rm -f "$work/notified"
+home="$work/home with a file"
+mkdir "$home"
+echo "not a folder" >"$home/Velmora"
+launch "$home" velmora
+check "a file named Velmora stops the launcher (status $status)" test "$status" -ne 0
+check "... saying so on stderr" grep -q "is not a folder" "$work/err"
+check "... and in a notification" grep -q "is not a folder" "$work/notified"
+check "... and the file stays" test "$(cat "$home/Velmora")" = "not a folder"
+
+home="$work/home with a folder for a program"
+mkdir -p "$home/Velmora/velmora"
+launch "$home" velmora
+check "a folder named velmora in the show folder stops the launcher" test "$status" -ne 0
+check "... and it stays" test -d "$home/Velmora/velmora"
+
+home="$work/read-only home"
+mkdir "$home"
+chmod 555 "$home"
+[[ $(id -u) -eq 0 ]] && home="/proc/velmora home" # root may write anywhere else
+launch "$home" velmora
+check "an unwritable home stops the launcher (status $status)" test "$status" -ne 0
+check "... saying so on stderr" grep -q "Cannot create the show folder" "$work/err"
+
+home="$work/home with an unwritable show folder"
+mkdir "$home"
+ln -s /proc/1 "$home/Velmora" # a folder nobody, not even root, can write into
+launch "$home" velmora
+check "an unwritable show folder stops the launcher" grep -q "Cannot write into" "$work/err"
+
+launch "" velmora
+check "an empty HOME stops the launcher" test "$status" -ne 0
+check "... saying so" grep -q "HOME is not set" "$work/err"
+
+echo "$passed passed, $failed failed"
+[[ $failed -eq 0 ]]

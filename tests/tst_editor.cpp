@@ -1,0 +1,411 @@
+// The editor: its analysis of the texts, its files, its window.
+#include "app/form1.h"
+#include "editor/analysis.h"
+#include "editor/checkreport.h"
+#include "editor/editorwindow.h"
+#include "editor/messagefile.h"
+#include "editor/stagelayout.h"
+#include "editor/stagepreview.h"
+#include "files/defaulttexts.h"
+#include "runtime/codepage.h"
+#include "runtime/controls.h"
+#include "support/fakehost.h"
+#include "support/testfolder.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+namespace {
+const QString letterFile = QStringLiteral("orlessa.ini");
+const QString declarationFile = QStringLiteral("xuanyan.ini");
+
+QString defaultLetter()
+{
+    return textWrittenForMissingFile(DefaultTexts::letter());
+}
+QString defaultDeclaration()
+{
+    return textWrittenForMissingFile(DefaultTexts::declaration());
+}
+
+QStringList warningsOf(const Analysis &analysis)
+{
+    QStringList lines;
+    for (const Warning &warning : analysis.warnings)
+        lines << warning.toString();
+    return lines;
+}
+
+bool anyWarning(const Analysis &analysis, const QString &prefix, const QString &says)
+{
+    return std::any_of(analysis.warnings.begin(), analysis.warnings.end(), [&](const Warning &w) {
+        return w.toString().startsWith(prefix) && w.message.contains(says);
+    });
+}
+
+QString lines(int count, const QString &line)
+{
+    QStringList all;
+    for (int i = 0; i < count; ++i)
+        all << line;
+    return all.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+// What the show itself reads from a message file.
+QString readByTheShow(const QString &fileName)
+{
+    FakeHost host;
+    Form1 form(host);
+    form.runHandler([&] { form.ReadMessageFile(fileName); });
+    return form.Label3->Caption();
+}
+} // namespace
+
+class EditorTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theDefaultTextsFitAndTheQuestionComesAt120Seconds()
+    {
+        const StageLayout &layout = StageLayout::standard();
+        QCOMPARE(layout.walkTicks, 258);
+        const int stageOffset = layout.waitingFigure.x() - twipsToPixels(10450);
+        QCOMPARE(layout.walkingFigure.x(), twipsToPixels(8118) + stageOffset);
+
+        const Analysis analysis = analyseTexts(defaultLetter(), defaultDeclaration(), layout);
+        QCOMPARE(defaultLetter().size(), 225);
+        QCOMPARE(defaultDeclaration().size(), 64);
+        QCOMPARE(formatSeconds(analysis.times.letterTyped), QStringLiteral("87.7 秒"));
+        QCOMPARE(formatSeconds(analysis.times.walkEnds), QStringLiteral("113.5 秒"));
+        QCOMPARE(formatSeconds(analysis.times.question), QStringLiteral("120.2 秒"));
+        QCOMPARE(formatSeconds(analysis.times.musicEnds), QStringLiteral("161.0 秒"));
+        QVERIFY2(analysis.warnings.isEmpty(), qPrintable(warningsOf(analysis).join('\n')));
+    }
+
+    void warningsNameTheFileAndTheLine_data()
+    {
+        QTest::addColumn<QString>("letter");
+        QTest::addColumn<QString>("declaration");
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("says");
+
+        const QString wide = QString(70, QChar(0x6211)); // 我
+        QTest::newRow("letter past the right edge")
+                << QStringLiteral("短\r\n\r\n") + wide + QStringLiteral("\r\n")
+                << defaultDeclaration() << "orlessa.ini:3:"
+                << "右边";
+        QTest::newRow("declaration past the right edge")
+                << defaultLetter() << wide << "xuanyan.ini:1:"
+                << "右边";
+        QTest::newRow("letter into the declaration's place")
+                << lines(27, QStringLiteral("一行")) << defaultDeclaration() << "orlessa.ini:26:"
+                << "宣言的位置";
+        QTest::newRow("letter below the stage")
+                << lines(36, QStringLiteral("一行")) << defaultDeclaration() << "orlessa.ini:36:"
+                << "底边之下";
+        QTest::newRow("declaration under the figures")
+                << defaultLetter() << lines(2, QString(60, QChar(0x8A00))) << "xuanyan.ini:2:"
+                << "挡住";
+        QTest::newRow("declaration below the stage")
+                << defaultLetter() << lines(10, QStringLiteral("宣言")) << "xuanyan.ini:10:"
+                << "底边";
+        QTest::newRow("a character no font draws") << QStringLiteral("好\r\n坏\U0010FFFD\r\n")
+                                                   << defaultDeclaration() << "orlessa.ini:2:"
+                                                   << "U+10FFFD";
+        QTest::newRow("music ends while the letter is typed")
+                << lines(120, QStringLiteral("很长很长的信")) << defaultDeclaration()
+                << "orlessa.ini:52:"
+                << "音乐";
+        QTest::newRow("music ends while the declaration is typed")
+                << defaultLetter() << lines(40, QStringLiteral("宣言")) << "xuanyan.ini:37:"
+                << "音乐";
+        QTest::newRow("question before the walk ends")
+                << defaultLetter() << QStringLiteral("我爱你\r\n") << "xuanyan.ini:2:"
+                << "走到";
+    }
+
+    void warningsNameTheFileAndTheLine()
+    {
+        QFETCH(QString, letter);
+        QFETCH(QString, declaration);
+        QFETCH(QString, where);
+        QFETCH(QString, says);
+        const Analysis analysis = analyseTexts(letter, declaration, StageLayout::standard());
+        QVERIFY2(anyWarning(analysis, where, says), qPrintable(warningsOf(analysis).join('\n')));
+    }
+
+    void labelsFollowEditsAnywhereInTheText()
+    {
+        // Edits keep the widths of the lines they leave alone; the size must
+        // still be what a fresh label measures.
+        QWidget parent;
+        Label edited(&parent, 0, 0);
+        edited.setTextFont(Stage::letterFont(), Stage::textLinePitch);
+        const QString wide = QString(40, QChar(0x5BBD));
+        const QStringList captions {
+            QStringLiteral("一"),
+            QStringLiteral("一二\r\n三"),
+            QStringLiteral("一二\r\n") + wide + QStringLiteral("\r\n三"),
+            QStringLiteral("一二\r\n") + wide + QStringLiteral("\r\n三四"),
+            QStringLiteral("一二\r\n短\r\n三四"), // the widest line shrinks in the middle
+            QStringLiteral("一二\r\n三四"), // a line goes
+            QStringLiteral("零一二\r\n三四\r\n"),
+            QString(),
+        };
+        for (const QString &caption : captions) {
+            edited.setCaption(caption);
+            Label fresh(&parent, 0, 0);
+            fresh.setTextFont(Stage::letterFont(), Stage::textLinePitch);
+            fresh.setCaption(caption);
+            QCOMPARE(edited.lines(), fresh.lines());
+            QCOMPARE(edited.size(), fresh.size());
+            QCOMPARE(edited.Width(), fresh.Width());
+        }
+    }
+
+    void breakingLongLinesKeepsEveryCharacter()
+    {
+        const StageLayout &layout = StageLayout::standard();
+        const QString longLine = QString(150, QChar(0x7231)) + QStringLiteral("\U0001F600end");
+        const QString letter = QStringLiteral("开头\r\n") + longLine + QStringLiteral("\r\n结尾");
+        const QString broken = breakLongLines(letter, layout.letterOrigin.x(), layout.area.width(),
+                                              layout.letterFont);
+        QVERIFY(splitLabelLines(broken).size() >= 5);
+        QCOMPARE(QString(broken).remove(QStringLiteral("\r\n")),
+                 QString(letter).remove(QStringLiteral("\r\n")));
+        QVERIFY(!broken.contains(QRegularExpression(QStringLiteral("[^\r]\n|\r[^\n]"))));
+        const Analysis analysis = analyseTexts(broken, defaultDeclaration(), layout);
+        QVERIFY2(!anyWarning(analysis, QString(), QStringLiteral("右边")),
+                 qPrintable(warningsOf(analysis).join('\n')));
+    }
+
+    void readsEachEncodingTheShowReads()
+    {
+        TestFolder folder;
+        const QString text = QStringLiteral("我喜欢你\r\n");
+        QByteArray le("\xFF\xFE", 2), be("\xFE\xFF", 2);
+        for (QChar c : text) {
+            le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+            be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+        }
+        const struct
+        {
+            QByteArray bytes;
+            CodePage::FileEncoding encoding;
+        } cases[] = {
+            { CodePage::toAnsi(text), CodePage::FileEncoding::Gbk },
+            { "\xEF\xBB\xBF" + text.toUtf8(), CodePage::FileEncoding::Utf8WithMark },
+            { le, CodePage::FileEncoding::Utf16LEWithMark },
+            { be, CodePage::FileEncoding::Utf16BEWithMark },
+        };
+        for (const auto &c : cases) {
+            folder.write(letterFile, c.bytes);
+            const MessageFile file
+                    = MessageFile::read(folder.file(letterFile), QStringLiteral("x"));
+            QCOMPARE(file.state, MessageFile::State::Read);
+            QCOMPARE(file.encoding, c.encoding);
+            QCOMPARE(file.text, text);
+            QCOMPARE(file.byteCount, c.bytes.size());
+        }
+        const MessageFile missing
+                = MessageFile::read(folder.file(declarationFile), DefaultTexts::declaration());
+        QCOMPARE(missing.state, MessageFile::State::Missing);
+        QCOMPARE(missing.text, defaultDeclaration());
+        folder.mkdir(QStringLiteral("folder.ini"));
+        QCOMPARE(MessageFile::read(folder.file(QStringLiteral("folder.ini")), {}).state,
+                 MessageFile::State::Unreadable);
+    }
+
+    void savedFilesComeBackThroughTheShowsReader()
+    {
+        TestFolder folder;
+        const QString chinese = QStringLiteral("我喜欢你\r\n\r\n真的\r\n");
+        SaveResult saved = saveMessageFile(folder.file(letterFile), chinese);
+        QVERIFY(saved.ok);
+        QCOMPARE(saved.encoding, SavedEncoding::Gbk);
+        QCOMPARE(folder.read(letterFile), CodePage::toAnsi(chinese));
+        QCOMPARE(readByTheShow(letterFile), chinese);
+
+        const QString emoji = QStringLiteral("我喜欢你\U0001F496\r\n");
+        saved = saveMessageFile(folder.file(letterFile), emoji);
+        QVERIFY(saved.ok);
+        QCOMPARE(saved.encoding, SavedEncoding::Utf8WithMark);
+        QCOMPARE(folder.read(letterFile), "\xEF\xBB\xBF" + emoji.toUtf8());
+        QCOMPARE(readByTheShow(letterFile), emoji);
+
+        // GBK bytes that open like a UTF-8 mark would be misread: UTF-8 it is.
+        const QString lookalike = CodePage::fromAnsi("\xEF\xBB\xBF\xA1");
+        QCOMPARE(CodePage::toAnsi(lookalike), QByteArray("\xEF\xBB\xBF\xA1"));
+        SavedEncoding used;
+        encodeMessageText(lookalike, &used);
+        QCOMPARE(used, SavedEncoding::Utf8WithMark);
+        QVERIFY(saveMessageFile(folder.file(letterFile), lookalike).ok);
+        QCOMPARE(readByTheShow(letterFile), lookalike);
+    }
+
+    void theWindowOpensOnTheLetterAndFollowsTyping()
+    {
+        TestFolder folder(QStringLiteral("我们的表白"));
+        folder.write(letterFile, CodePage::toAnsi(QStringLiteral("第一行\r\n第二行\r\n")));
+        EditorWindow window(folder.path());
+        QVERIFY(window.windowTitle().contains(QStringLiteral("编辑器")));
+        QVERIFY(window.windowTitle().contains(QStringLiteral("我们的表白")));
+        QCOMPARE(window.focusWidget(), window.letterEdit());
+        QCOMPARE(window.letterEdit()->textCursor().position(),
+                 window.letterEdit()->document()->characterCount() - 1);
+        QCOMPARE(window.letterText(), QStringLiteral("第一行\r\n第二行\r\n"));
+        QCOMPARE(window.declarationText(), defaultDeclaration());
+        QVERIFY(!window.hasUnsavedChanges());
+
+        const Stage &stage = window.preview()->stage();
+        QVERIFY(stage.Picture2->isVisibleTo(window.preview()));
+        QVERIFY(stage.Picture3->isVisibleTo(window.preview()));
+        QCOMPARE(stage.Picture2->Left(), 8118.0f);
+        QCOMPARE(stage.Label2->Caption(), defaultDeclaration());
+
+        QTest::keyClicks(window.letterEdit(), QStringLiteral("ok"));
+        QTest::keyClick(window.letterEdit(), Qt::Key_Return);
+        QCOMPARE(stage.Label1->Caption(), QStringLiteral("第一行\r\n第二行\r\nok\r\n"));
+        QVERIFY(window.hasUnsavedChanges());
+
+        QVERIFY(window.save());
+        QCOMPARE(folder.read(letterFile),
+                 CodePage::toAnsi(QStringLiteral("第一行\r\n第二行\r\nok\r\n")));
+        QCOMPARE(folder.read(declarationFile), CodePage::toAnsi(defaultDeclaration()));
+        QVERIFY(!window.hasUnsavedChanges());
+        QVERIFY(window.statusText().contains(QStringLiteral("GBK")));
+    }
+
+    void breakingLinesInTheWindowIsOneUndoStep()
+    {
+        TestFolder folder;
+        const QString letter = QString(120, QChar(0x7231)) + QStringLiteral("\r\n");
+        folder.write(letterFile, CodePage::toAnsi(letter));
+        EditorWindow window(folder.path());
+        QSignalSpy analysed(&window, &EditorWindow::analysed);
+        window.breakLongLines();
+        QVERIFY(window.letterText().count(QStringLiteral("\r\n")) >= 3);
+        QVERIFY(analysed.wait(1000));
+        QVERIFY(!anyWarning(window.analysis(), letterFile, QStringLiteral("右边")));
+        window.letterEdit()->undo();
+        QCOMPARE(window.letterText(), letter);
+    }
+
+    void aFailedSaveLosesNothing()
+    {
+        TestFolder folder;
+        const QByteArray before = CodePage::toAnsi(QStringLiteral("原来的信\r\n"));
+        folder.write(letterFile, before);
+        EditorWindow window(folder.path());
+        QStringList reported;
+        window.reportProblem = [&](const QString &text) { reported << text; };
+        QVERIFY(folder.makeReadOnly());
+
+        QTest::keyClicks(window.letterEdit(), QStringLiteral(" and more"));
+        QVERIFY(!window.save());
+        QCOMPARE(reported.size(), 1);
+        QVERIFY(reported[0].contains(letterFile));
+        QVERIFY(window.letterText().endsWith(QStringLiteral(" and more")));
+        QVERIFY(window.hasUnsavedChanges());
+        QCOMPARE(folder.read(letterFile), before);
+        QVERIFY(!folder.exists(declarationFile));
+
+        // Closing still asks, and a save that fails again keeps the window open.
+        int asked = 0;
+        window.askAboutUnsavedChanges = [&] {
+            ++asked;
+            return EditorPrompts::UnsavedChoice::Save;
+        };
+        window.show();
+        QVERIFY(!window.close());
+        QCOMPARE(asked, 1);
+        QVERIFY(window.isVisible());
+
+        int started = 0;
+        window.startShow = [&](const QString &, const QString &) { return ++started, true; };
+        window.rehearse();
+        QCOMPARE(started, 0);
+    }
+
+    void aFileThatCannotBeReadIsNeverWrittenOver()
+    {
+        TestFolder folder;
+        folder.mkdir(declarationFile);
+        EditorWindow window(folder.path());
+        QVERIFY(window.declarationEdit()->isReadOnly());
+        QVERIFY(window.save());
+        QVERIFY(QFileInfo(folder.file(declarationFile)).isDir());
+        QCOMPARE(folder.read(letterFile), CodePage::toAnsi(defaultLetter()));
+    }
+
+    void closingAsksOnlyWhenSomethingIsUnsaved()
+    {
+        TestFolder folder;
+        EditorWindow window(folder.path());
+        int asked = 0;
+        EditorPrompts::UnsavedChoice answer = EditorPrompts::UnsavedChoice::Cancel;
+        window.askAboutUnsavedChanges = [&] { return ++asked, answer; };
+        window.show();
+        QTest::keyClicks(window.declarationEdit(), QStringLiteral("!"));
+        QVERIFY(!window.close());
+        QCOMPARE(asked, 1);
+        answer = EditorPrompts::UnsavedChoice::Discard;
+        QVERIFY(window.close());
+        QVERIFY(!folder.exists(letterFile));
+
+        EditorWindow clean(folder.path());
+        clean.askAboutUnsavedChanges = [&] { return ++asked, answer; };
+        clean.show();
+        QVERIFY(clean.close());
+        QCOMPARE(asked, 2);
+    }
+
+    void rehearsingSavesThenStartsTheShowFromTheFolder()
+    {
+        TestFolder folder;
+        folder.write(QStringLiteral("velmora"), "#!/bin/sh\n");
+        QFile::setPermissions(folder.file(QStringLiteral("velmora")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                      | QFileDevice::ExeOwner);
+        EditorWindow window(folder.path());
+        QString program, where;
+        window.startShow = [&](const QString &p, const QString &f) {
+            program = p;
+            where = f;
+            return true;
+        };
+        window.rehearse();
+        QCOMPARE(program, folder.file(QStringLiteral("velmora")));
+        QCOMPARE(where, folder.path());
+        QCOMPARE(folder.read(letterFile), CodePage::toAnsi(defaultLetter()));
+    }
+
+    void checkingAFolderWritesNothingAndSaysHowItWent()
+    {
+        TestFolder folder;
+        CheckReport report = checkFolder(folder.path());
+        QCOMPARE(report.exitCode, int(CheckReport::Clean));
+        QVERIFY(report.output.contains(QStringLiteral("问题 120.2 秒")));
+        QVERIFY(report.output.contains(QStringLiteral("orlessa.ini：缺失")));
+        QVERIFY(!folder.exists(letterFile) && !folder.exists(declarationFile));
+
+        folder.write(letterFile, "\xEF\xBB\xBF" + QString(70, QChar(0x6211)).toUtf8());
+        report = checkFolder(folder.path());
+        QCOMPARE(report.exitCode, int(CheckReport::HasWarnings));
+        QVERIFY(report.output.contains(
+                QStringLiteral("orlessa.ini：UTF-8（带字节顺序标记），213 字节，70 个字符")));
+        QVERIFY(report.output.contains(
+                QRegularExpression(QStringLiteral("^orlessa.ini:1: .*右边 \\d+ 像素"),
+                                   QRegularExpression::MultilineOption)));
+
+        QCOMPARE(checkFolder(folder.file(QStringLiteral("nowhere"))).exitCode,
+                 int(CheckReport::Unreadable));
+        folder.mkdir(declarationFile);
+        QCOMPARE(checkFolder(folder.path()).exitCode, int(CheckReport::Unreadable));
+    }
+};
+
+QTEST_MAIN(EditorTest)
+#include "tst_editor.moc"
