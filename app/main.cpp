@@ -48,9 +48,9 @@ int main(int argc, char *argv[])
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
     // In a Wayland session with an X server beside it the show runs on X11,
     // where it can be centred and kept off the taskbar, unless the user
-    // chose a platform.
+    // chose a platform; should that X server not answer, Wayland it is.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     qInstallMessageHandler(reportFatal);
 
     QApplication app(argc, argv);
