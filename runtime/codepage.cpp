@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace {
 constexpr auto ansiName = "GBK";
 
@@ -10,6 +12,20 @@ QString decode(QStringConverter::Encoding encoding, QByteArrayView bytes)
 {
     QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
+}
+
+// Linux editors save UTF-8 without a mark. GBK text beyond ASCII is almost
+// never valid UTF-8 as well, so such a file is taken for UTF-8; a file of
+// plain ASCII reads the same either way.
+bool isUtf8BeyondAscii(QByteArrayView bytes)
+{
+    const bool beyondAscii
+            = std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; });
+    if (!beyondAscii)
+        return false;
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString decoded = decoder.decode(bytes);
+    return !decoder.hasError();
 }
 } // namespace
 
@@ -39,6 +55,8 @@ FileEncoding detectFileEncoding(QByteArrayView bytes)
         return FileEncoding::Utf16LEWithMark;
     if (bytes.startsWith("\xFE\xFF"))
         return FileEncoding::Utf16BEWithMark;
+    if (isUtf8BeyondAscii(bytes))
+        return FileEncoding::Utf8;
     return FileEncoding::Gbk;
 }
 

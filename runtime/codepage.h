@@ -15,7 +15,9 @@ enum class FileEncoding { Gbk, Utf8, Utf8WithMark, Utf16LEWithMark, Utf16BEWithM
 FileEncoding detectFileEncoding(QByteArrayView bytes);
 
 // Text read from a message file: a UTF-8 or UTF-16 byte-order mark selects
-// that encoding (the mark itself is dropped); anything else is GBK.
+// that encoding (the mark itself is dropped); without a mark, a file that is
+// valid UTF-8 throughout and holds more than ASCII is UTF-8; anything else
+// is GBK. What the show writes is always GBK.
 QString fromFileBytes(const QByteArray &bytes);
 
 } // namespace CodePage

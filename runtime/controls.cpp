@@ -2,8 +2,11 @@
 
 #include "runtime/runtimeerror.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -53,12 +56,34 @@ void TwipsGeometry::place()
                           twipsToPixels(m_height));
 }
 
+namespace {
+// A character beyond the 16-bit range takes two units, and a typewriter adds
+// one a tick: half a character is never drawn.
+QString wholeCharacters(QString line)
+{
+    if (std::none_of(line.cbegin(), line.cend(), [](QChar c) { return c.isSurrogate(); }))
+        return line;
+    for (qsizetype i = line.size(); i-- > 0;) {
+        const QChar c = line.at(i);
+        const bool paired = c.isHighSurrogate()
+                ? i + 1 < line.size() && line.at(i + 1).isLowSurrogate()
+                : !c.isLowSurrogate() || (i > 0 && line.at(i - 1).isHighSurrogate());
+        if (!paired)
+            line.remove(i, 1);
+    }
+    return line;
+}
+} // namespace
+
 QStringList splitLabelLines(const QString &text)
 {
     QString normalised = text;
     normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return normalised.split(QLatin1Char('\n'));
+    QStringList lines = normalised.split(QLatin1Char('\n'));
+    for (QString &line : lines)
+        line = wholeCharacters(line);
+    return lines;
 }
 
 Label::Label(QWidget *container, float left, float top)
@@ -206,33 +231,136 @@ void TextBox::insertAtCaret(const QString &text)
     update();
 }
 
+// A line break (CR LF) and a character beyond the 16-bit range go as one.
+qsizetype TextBox::unitsAfterCaret() const
+{
+    const QStringView rest = QStringView(m_text).mid(m_selStart);
+    if (rest.startsWith(u"\r\n")
+        || (rest.size() > 1 && rest[0].isHighSurrogate() && rest[1].isLowSurrogate()))
+        return 2;
+    return rest.isEmpty() ? 0 : 1;
+}
+
+qsizetype TextBox::unitsBeforeCaret() const
+{
+    const QStringView before = QStringView(m_text).left(m_selStart);
+    if (before.endsWith(u"\r\n")
+        || (before.size() > 1 && before.last().isLowSurrogate()
+            && before[before.size() - 2].isHighSurrogate()))
+        return 2;
+    return before.isEmpty() ? 0 : 1;
+}
+
+qsizetype TextBox::lineStart() const
+{
+    for (qsizetype i = m_selStart; i > 0; --i) {
+        if (m_text.at(i - 1) == QLatin1Char('\r') || m_text.at(i - 1) == QLatin1Char('\n'))
+            return i;
+    }
+    return 0;
+}
+
+qsizetype TextBox::lineEnd() const
+{
+    for (qsizetype i = m_selStart; i < m_text.size(); ++i) {
+        if (m_text.at(i) == QLatin1Char('\r') || m_text.at(i) == QLatin1Char('\n'))
+            return i;
+    }
+    return m_text.size();
+}
+
+void TextBox::paste()
+{
+    // The clipboard of a Linux desktop breaks lines with LF; the box keeps CR LF.
+    QString pasted = QGuiApplication::clipboard()->text();
+    pasted.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    pasted.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    pasted.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    insertAtCaret(pasted);
+}
+
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
+    if (event->matches(QKeySequence::Paste)) {
+        paste();
+        return;
+    }
+    if (event->matches(QKeySequence::MoveToStartOfDocument)) {
+        setSelStart(0);
+        return;
+    }
+    if (event->matches(QKeySequence::MoveToEndOfDocument)) {
+        setSelStart(m_text.size());
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         insertAtCaret(QStringLiteral("\r\n"));
         return;
-    case Qt::Key_Backspace:
-        if (m_selStart > 0) {
-            m_text.remove(--m_selStart, 1);
-            update();
-        }
+    case Qt::Key_Backspace: {
+        const qsizetype count = unitsBeforeCaret();
+        m_selStart -= int(count);
+        m_text.remove(m_selStart, count);
+        update();
+        return;
+    }
+    case Qt::Key_Delete:
+        m_text.remove(m_selStart, unitsAfterCaret());
+        update();
         return;
     case Qt::Key_Left:
-        setSelStart(m_selStart - 1);
+        setSelStart(m_selStart - unitsBeforeCaret());
         return;
     case Qt::Key_Right:
-        setSelStart(m_selStart + 1);
+        setSelStart(m_selStart + unitsAfterCaret());
+        return;
+    case Qt::Key_Home:
+        setSelStart(lineStart());
+        return;
+    case Qt::Key_End:
+        setSelStart(lineEnd());
         return;
     default:
         break;
     }
     const QString typed = event->text();
-    if (!typed.isEmpty() && typed.at(0).isPrint())
+    if (!typed.isEmpty() && (typed.at(0).isPrint() || typed.at(0).isHighSurrogate()))
         insertAtCaret(typed);
     else
         QWidget::keyPressEvent(event);
+}
+
+// Input methods commit whole words at once (Chinese ones always do).
+void TextBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (event->replacementLength() > 0) {
+        const qsizetype from
+                = std::clamp<qsizetype>(m_selStart + event->replacementStart(), 0, m_text.size());
+        const qsizetype count
+                = std::min<qsizetype>(event->replacementLength(), m_text.size() - from);
+        m_text.remove(from, count);
+        m_selStart = int(from);
+    }
+    insertAtCaret(event->commitString());
+    event->accept();
+}
+
+QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    switch (query) {
+    case Qt::ImEnabled:
+        return true;
+    case Qt::ImCursorRectangle:
+        return QRect(2, 0, 1, height());
+    case Qt::ImSurroundingText:
+        return m_text;
+    case Qt::ImCursorPosition:
+    case Qt::ImAnchorPosition:
+        return m_selStart;
+    default:
+        return QWidget::inputMethodQuery(query);
+    }
 }
 
 void TextBox::paintEvent(QPaintEvent *)

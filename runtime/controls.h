@@ -78,7 +78,8 @@ private:
 };
 
 // A multi-line text box that keeps its text exactly as written (CR and LF
-// included) and takes what the user types at its caret.
+// included) and takes what the user types or pastes, and what an input
+// method commits, at its caret.
 class TextBox : public QWidget, public TwipsGeometry
 {
     Q_OBJECT
@@ -92,12 +93,20 @@ public:
     // Giving the focus to a hidden or disabled box is a run-time error.
     void SetFocus();
 
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void insertAtCaret(const QString &text);
+    void paste();
+    qsizetype unitsBeforeCaret() const;
+    qsizetype unitsAfterCaret() const;
+    qsizetype lineStart() const;
+    qsizetype lineEnd() const;
 
     QString m_text;
     int m_selStart = 0;

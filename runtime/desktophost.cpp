@@ -5,7 +5,9 @@
 #include "runtime/runtimeerror.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -17,20 +19,76 @@ QString boxText(const QString &text)
     QString shown = text;
     return shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
+
+// The host's message box. A box that asks Yes or No has no cancel: Escape
+// does nothing, the title bar offers no close button and a request to close
+// it (Alt+F4, the window manager) leaves it standing, so that only Yes or No
+// answers it. A box with one OK button closes by Return, Escape or its ×.
+class HostMessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+    void requireAnswer()
+    {
+        m_answerRequired = true;
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                       | Qt::MSWindowsFixedSizeDialogHint);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (m_answerRequired && event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (m_answerRequired && !clickedButton()) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+    // Whatever else would reject the box without an answer.
+    void done(int result) override
+    {
+        if (m_answerRequired && !clickedButton())
+            return;
+        QMessageBox::done(result);
+    }
+
+private:
+    bool m_answerRequired = false;
+};
 } // namespace
+
+// A box raised before the window is first shown is centred on the screen,
+// not on the window's future place.
+QWidget *DesktopHost::boxOwner() const
+{
+    return m_owner && m_owner->isVisible() ? m_owner.data() : nullptr;
+}
 
 int DesktopHost::ShowMessage(const QString &prompt, int buttons, const QString &title)
 {
     BoxReport::shown(buttons, title, prompt);
-    QMessageBox box(m_owner);
+    HostMessageBox box(boxOwner());
     box.setWindowTitle(title);
     box.setText(boxText(prompt));
     box.setTextFormat(Qt::PlainText);
     if (buttons == MessageBox::YesNo) {
         box.setIcon(QMessageBox::NoIcon);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
         box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
+        box.requireAnswer();
         return BoxReport::answered(
                 title, box.exec() == QMessageBox::Yes ? MessageBox::Yes : MessageBox::No);
     }
@@ -54,7 +112,7 @@ void DesktopHost::showRuntimeError(const RuntimeError &error)
 {
     BoxReport::error(error, QStringLiteral("Velmora"));
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Velmora"), boxText(error.message()),
-                    QMessageBox::Ok, m_owner);
+                    QMessageBox::Ok, boxOwner());
     box.setTextFormat(Qt::PlainText);
     box.exec();
     BoxReport::answered(QStringLiteral("Velmora"), MessageBox::Ok);

@@ -22,6 +22,8 @@ public:
     int exitCode() const { return m_exitCode; }
 
 private:
+    QWidget *boxOwner() const;
+
     QPointer<QWidget> m_owner;
     bool m_ended = false;
     int m_exitCode = 0;

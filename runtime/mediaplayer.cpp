@@ -67,7 +67,10 @@ void MediaPlayer::Controls::stop()
 QVideoWidget *MediaPlayer::createView(QWidget *container)
 {
     auto *view = new QVideoWidget(container);
-    view->setAspectRatioMode(m_settings.stretchToFit ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio);
+    // Stretching to fit sizes the video to the player's area but never
+    // distorts it: bars fill where the shapes differ. (Qt's surface always
+    // fits the video to the area; only the video player has one.)
+    view->setAspectRatioMode(Qt::KeepAspectRatio);
     view->setEnabled(m_settings.enabled);
     view->setAttribute(Qt::WA_TransparentForMouseEvents, !m_settings.enabled);
     view->setContextMenuPolicy(m_settings.enableContextMenu ? Qt::DefaultContextMenu

@@ -58,8 +58,42 @@ private slots:
         }
         QCOMPARE(CodePage::fromFileBytes(le), text);
         QCOMPARE(CodePage::fromFileBytes(be), text);
-        // Without a mark, UTF-8 is read as GBK: garbled, but no error.
-        QVERIFY(CodePage::fromFileBytes(text.toUtf8()) != text);
+    }
+
+    void unmarkedFilesAreUtf8OrGbk_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("encoding");
+        QTest::addColumn<QString>("text");
+        using E = CodePage::FileEncoding;
+        const QString letter = QStringLiteral("我喜欢你\r\n");
+        const QString emoji = QStringLiteral("爱你 \U0001F496!");
+        QTest::newRow("utf-8 as editors save it") << letter.toUtf8() << int(E::Utf8) << letter;
+        QTest::newRow("utf-8 beyond the 16-bit range") << emoji.toUtf8() << int(E::Utf8) << emoji;
+        QTest::newRow("gbk") << CodePage::toAnsi(letter) << int(E::Gbk) << letter;
+        QTest::newRow("default letter in gbk") << CodePage::toAnsi(DefaultTexts::letter())
+                                               << int(E::Gbk) << DefaultTexts::letter();
+        QTest::newRow("plain ascii")
+                << QByteArray("ab\r\n") << int(E::Gbk) << QStringLiteral("ab\r\n");
+        QTest::newRow("empty") << QByteArray() << int(E::Gbk) << QString();
+        // One bad byte anywhere, or a character cut off at the end: GBK.
+        const QByteArray utf8 = letter.toUtf8();
+        QTest::newRow("utf-8 with a stray byte")
+                << utf8 + "\xFF" << int(E::Gbk) << CodePage::fromAnsi(utf8 + "\xFF");
+        QTest::newRow("utf-8 cut short")
+                << utf8.left(5) << int(E::Gbk) << CodePage::fromAnsi(utf8.left(5));
+        QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80") << int(E::Gbk)
+                                           << CodePage::fromAnsi(QByteArray("\xED\xA0\x80"));
+        QTest::newRow("marked utf-8") << "\xEF\xBB\xBF" + utf8 << int(E::Utf8WithMark) << letter;
+    }
+
+    void unmarkedFilesAreUtf8OrGbk()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, encoding);
+        QFETCH(QString, text);
+        QCOMPARE(int(CodePage::detectFileEncoding(bytes)), encoding);
+        QCOMPARE(CodePage::fromFileBytes(bytes), text);
     }
 
     void numberedFiles()

@@ -6,6 +6,7 @@
 #include "support/fakehost.h"
 #include "support/testfolder.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QtTest>
 
@@ -111,6 +112,36 @@ private slots:
         show.letterTicks(1);
         QCOMPARE(show.form.Label1->Caption(), QStringLiteral("axb"));
         QCOMPARE(show.form.Text1->SelStart(), 2);
+    }
+
+    void aUtf8LetterIsTypedWholeCharacterByWholeCharacter()
+    {
+        // As Linux editors save it: UTF-8 without a mark, with an emoji.
+        const QString letter = QStringLiteral("爱\U0001F496你");
+        Show show(letter.toUtf8());
+        QCOMPARE(show.form.Label3->Caption(), letter);
+        // Each 16-bit unit costs a tick; the half-typed emoji is not drawn.
+        show.letterTicks(2);
+        QCOMPARE(show.form.Label1->Caption(), letter.left(2));
+        QCOMPARE(show.form.Label1->lines(), QStringList({ "爱" }));
+        show.letterTicks(1);
+        QCOMPARE(show.form.Label1->lines(), QStringList({ "爱\U0001F496" }));
+        show.letterTicks(1);
+        QCOMPARE(show.form.Label1->lines(), QStringList({ letter }));
+        QVERIFY(show.form.Timer1->Enabled());
+        show.letterTicks(1);
+        QVERIFY(!show.form.Timer1->Enabled());
+    }
+
+    void wordsFromAnInputMethodJoinTheText()
+    {
+        Show show("abc");
+        show.letterTicks(1);
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("我爱你"));
+        QCoreApplication::sendEvent(show.form.Text1, &commit);
+        show.letterTicks(1);
+        QCOMPARE(show.form.Label1->Caption(), QStringLiteral("a我爱你b"));
     }
 
     void labelsSizeToTheirTextHoweverItGrows()
@@ -246,8 +277,7 @@ private slots:
         QCOMPARE(call.directory, QStringLiteral("0"));
         QCOMPARE(call.showCommand, 0);
         QCOMPARE(show.host.log.mid(1),
-                 QStringList({ "box:询问", "box:兴奋", "shell:" + Matchmaker::address,
-                               "end:0" }));
+                 QStringList({ "box:询问", "box:兴奋", "shell:" + Matchmaker::address, "end:0" }));
         QVERIFY(!show.folder.exists("Orlessa.mp3"));
         QVERIFY(show.form.Label4->isHidden());
         QCOMPARE(show.form.Picture3->Left(), 9553.0f);

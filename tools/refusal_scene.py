@@ -4,8 +4,15 @@ cracks and falls in two; he gathers the halves, patches them together, and
 ends with his fist raised beside a glowing, beating heart.
 
 usage: refusal_scene.py WORKDIR
-Writes WORKDIR/frames/NNNN.png (1280 x 720, 307 frames at 24000/1001 fps)
-and WORKDIR/refusal.wav, ready for the encoder."""
+Writes WORKDIR/frames/NNNN.png (1184 x 744, 307 frames at 24000/1001 fps)
+and WORKDIR/refusal.wav, ready for the encoder.
+
+The frames have the shape of the player's area in the window (788 x 496), so
+the film fills it without bars. The scene is drawn in units of its own: the
+ground line lies at 600 to 610 and the boy in the middle at x = 640; the frame
+shows VIEW of it, with room above the clouds for the sky and the sun. The
+player's bottom 10 pixels lie below the window's client area, so nothing
+that matters is drawn in the lowest 2 per cent of the frame."""
 
 import math
 import os
@@ -20,7 +27,11 @@ from svgkit import INK, f, half_heart_d, heart_d, heart_gradient, svg_doc  # noq
 from figures import boy  # noqa: E402
 from synth import SR, Mixer, Piano, midi_hz, normalise, reverb, write_wav  # noqa: E402
 
-W, H = 1280, 720
+W, H = 1184, 744                          # frame size in pixels
+# the part of the scene in the frame: x, y, width, height, in the shape W : H
+VIEW = (24.0, -40.0, 1232.0, 1232.0 * H / W)
+VX, VY, VW, VH = VIEW
+BOTTOM = VY + VH
 FPS = 24000 / 1001
 FRAMES = 307
 DURATION = FRAMES / FPS
@@ -88,7 +99,7 @@ def sky(t):
     defs = ('<linearGradient id="sky" x1="0" y1="0" x2="0" y2="1">'
             '<stop offset="0" stop-color="%s"/><stop offset="0.55" stop-color="%s"/>'
             '<stop offset="1" stop-color="%s"/></linearGradient>' % (top, mid, low))
-    body = ['<rect width="%d" height="%d" fill="url(#sky)"/>' % (W, H)]
+    body = ['<rect x="%s" y="%s" width="%s" height="%s" fill="url(#sky)"/>' % (f(VX - 60), f(VY - 60), f(VW + 120), f(VH + 120))]
     if h > 0:
         # sunbeams fanning down from behind the clouds
         rays = []
@@ -103,9 +114,9 @@ def sky(t):
     far = mixcol("#7d8b93", "#f0b8a0", h)
     near = mixcol("#6f8276", "#a9cf8e", h)
     body.append('<path d="M0,560 C160,500 300,520 420,540 C560,500 700,490 860,530 C1000,500 1150,505 1280,540 '
-                'L1280,720 L0,720 Z" fill="%s" opacity="0.7"/>' % far)
-    body.append('<path d="M0,610 C200,575 420,585 640,600 C860,585 1080,575 1280,605 L1280,720 L0,720 Z" '
-                'fill="%s" stroke="%s" stroke-width="5"/>' % (near, INK))
+                'L1320,540 L1320,%s L-40,%s L-40,560 Z" fill="%s" opacity="0.7"/>' % (f(BOTTOM + 60), f(BOTTOM + 60), far))
+    body.append('<path d="M-40,617 L0,610 C200,575 420,585 640,600 C860,585 1080,575 1280,605 L1320,612 '
+                'L1320,%s L-40,%s Z" fill="%s" stroke="%s" stroke-width="5"/>' % (f(BOTTOM + 60), f(BOTTOM + 60), near, INK))
     # puddles catching the rain
     for cx, cy, rx in ((300, 676, 130), (1010, 684, 150), (650, 702, 90)):
         body.append('<ellipse cx="%d" cy="%d" rx="%d" ry="%s" fill="%s" stroke="%s" stroke-width="3" opacity="0.9"/>'
@@ -139,8 +150,8 @@ def rain(t):
         return ""
     rng = np.random.default_rng(5150)
     n = 170
-    xs = rng.uniform(-100, W + 60, n)
-    ys = rng.uniform(0, H + 80, n)
+    xs = rng.uniform(VX - 100, VX + VW + 60, n)
+    ys = rng.uniform(0, VH + 80, n)
     speed = rng.uniform(900, 1250, n)
     length = rng.uniform(26, 46, n)
     keep = rng.random(n)
@@ -148,7 +159,7 @@ def rain(t):
     for k in range(n):
         if keep[k] > amount:
             continue
-        y = (ys[k] + speed[k] * t) % (H + 80) - 40
+        y = (ys[k] + speed[k] * t) % (VH + 80) - 40 + VY
         x = xs[k] + 0.22 * (y + 40)
         d.append("M%s,%s l%s,%s" % (f(x), f(y), f(-0.22 * length[k]), f(-length[k])))
     body = ['<path d="%s" stroke="#e8f0fb" stroke-width="3.2" stroke-linecap="round" opacity="0.7"/>' % " ".join(d)]
@@ -319,8 +330,9 @@ def frame_svg(i):
     zoom = 1.0 + 0.06 * ramp(t, 0, DURATION)
     body = ['<g transform="translate(640 420) scale(%s) translate(-640 -420)">' % f(zoom),
             scenery, clouds(t), boy_layer(t, held), front, rain(t), '</g>',
-            '<rect width="%d" height="%d" fill="url(#vignette)" opacity="%s"/>' % (W, H, f(1 - 0.7 * hope(t)))]
-    return svg_doc(W, H, "\n".join(body), defs=defs + sky_defs)
+            '<rect x="%s" y="%s" width="%s" height="%s" fill="url(#vignette)" opacity="%s"/>'
+            % (f(VX), f(VY), f(VW), f(VH), f(1 - 0.7 * hope(t)))]
+    return svg_doc(W, H, "\n".join(body), view=VIEW, defs=defs + sky_defs)
 
 
 def render_frame(args):

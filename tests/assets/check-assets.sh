@@ -103,7 +103,7 @@ check "refusal.avi is a RIFF AVI" "52494646 41564920" "$(hexat "$avi" 0 4) $(hex
 check "refusal.avi video codec" "mpeg4" "$(probe "$avi" v:0 codec_name)"
 check "refusal.avi bitmap compression is DX50" "DX50" "$(probe "$avi" v:0 codec_tag_string)"
 check "refusal.avi stream handler is DX50" "1" "$(grep -c -a 'vidsDX50' "$avi")"
-check "refusal.avi frame size" "1280x720" "$(probe "$avi" v:0 width)x$(probe "$avi" v:0 height)"
+check "refusal.avi frame size" "1184x744" "$(probe "$avi" v:0 width)x$(probe "$avi" v:0 height)"
 check "refusal.avi frame rate" "24000/1001" "$(probe "$avi" v:0 r_frame_rate)"
 within "refusal.avi lasts 12.5-13.1 s" 12.5 13.1 "$(ffprobe -v error -show_entries format=duration -of default=nw=1:nk=1 "$avi" 2>/dev/null)"
 within "refusal.avi frame count" 305 309 "$(probe "$avi" v:0 nb_frames)"
