@@ -2,11 +2,11 @@
 #include "runtime/desktophost.h"
 #include "runtime/qtmediabackend.h"
 #include "runtime/timeline.h"
+#include "runtime/windowplacement.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QScreen>
 #include <QTranslator>
 
 #include <cstdio>
@@ -39,12 +39,6 @@ void useChineseDialogs(QApplication &app)
     uiFont.setPointSize(10);
     QApplication::setFont(uiFont);
 }
-
-void centreOnScreen(QWidget &window)
-{
-    const QRect screen = window.screen()->availableGeometry();
-    window.move(screen.center() - window.rect().center());
-}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -54,6 +48,11 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QtMediaBackend::prepareEnvironment();
+    // In a Wayland session with an X server beside it the show runs on X11,
+    // where it can be centred and kept off the taskbar, unless the user
+    // chose a platform; should that X server not answer, Wayland it is.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     qInstallMessageHandler(reportFatal);
 
     QApplication app(argc, argv);
@@ -72,7 +71,6 @@ int main(int argc, char *argv[])
         return host.exitCode();
 
     Timeline::mark("load handler done");
-    centreOnScreen(form);
-    form.show();
+    showCentred(form);
     return app.exec();
 }

@@ -4,10 +4,10 @@
 
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
@@ -439,8 +439,64 @@ void TextBox::paintEvent(QPaintEvent *)
                      m_text.left(m_selStart).section(QLatin1Char('\n'), -1));
 }
 
+namespace {
+QString doubledName(const QString &name)
+{
+    const QFileInfo file(name);
+    const QString suffix = file.suffix();
+    const QString base = suffix.isEmpty() ? name : name.chopped(suffix.size() + 1);
+    return base + QLatin1String("@2x") + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
+}
+
+// The content area of a picture box: draws the picture, in logical pixels,
+// from its top-left corner. The pixels drawn are chosen at each paint, so a
+// window moved to a screen of another scale draws the right ones.
+class PictureSurface : public QWidget
+{
+public:
+    PictureSurface(const QString &name, QWidget *box)
+        : QWidget(box)
+        , m_name(name)
+        , m_normal(name)
+    { }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        if (devicePixelRatioF() > 1 && !doubled().isNull()) {
+            // Between 100 % and 200 % the doubled picture is reduced, smoothly.
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawPixmap(QPointF(0, 0), doubled());
+        } else {
+            painter.drawPixmap(QPointF(0, 0), m_normal);
+        }
+    }
+
+private:
+    const QPixmap &doubled()
+    {
+        if (!m_doubledLoaded) {
+            m_doubledLoaded = true;
+            const QString name = doubledName(m_name);
+            if (QFileInfo::exists(name) && m_doubled.load(name)
+                && m_doubled.size() == 2 * m_normal.size())
+                m_doubled.setDevicePixelRatio(2.0);
+            else
+                m_doubled = QPixmap();
+        }
+        return m_doubled;
+    }
+
+    QString m_name;
+    QPixmap m_normal;
+    QPixmap m_doubled;
+    bool m_doubledLoaded = false;
+};
+} // namespace
+
 PictureBox::PictureBox(QWidget *container, float left, float top, float width, float height,
-                       const QPixmap &picture, int frameWidth)
+                       const QString &pictureName, int frameWidth)
     : QFrame(container)
     , TwipsGeometry(this)
     , m_content(nullptr)
@@ -453,11 +509,8 @@ PictureBox::PictureBox(QWidget *container, float left, float top, float width, f
     setBackgroundRole(QPalette::Base);
     setBounds(left, top, width, height);
 
-    auto *image = new QLabel(this);
-    image->setPixmap(picture);
-    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setGeometry(contentsRect());
-    m_content = image;
+    m_content = new PictureSurface(pictureName, this);
+    m_content->setGeometry(contentsRect());
 }
 
 namespace {

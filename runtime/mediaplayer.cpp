@@ -1,10 +1,42 @@
 #include "runtime/mediaplayer.h"
 
+#include <QEvent>
+#include <QGuiApplication>
 #include <QStackedLayout>
 #include <QVideoWidget>
 
 namespace {
 constexpr qint32 mediaEnded = 1;
+
+class ContainerClip : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+            auto *view = static_cast<QWidget *>(watched);
+            if (view->parentWidget()) {
+                const QRect inside = view->geometry() & view->parentWidget()->rect();
+                if (inside != view->geometry())
+                    view->setGeometry(inside);
+            }
+        }
+        return false;
+    }
+};
+
+bool platformClipsNativeChildren()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+} // namespace
+
+void MediaPlayer::keepWithinContainer(QWidget *view)
+{
+    view->installEventFilter(new ContainerClip(view));
 }
 
 MediaPlayer::MediaPlayer(const Settings &settings, std::unique_ptr<MediaBackend> backend,
@@ -45,6 +77,8 @@ QWidget *MediaPlayer::createView(QWidget *container)
     m_surface->setFocusPolicy(m_settings.enabled ? Qt::StrongFocus : Qt::NoFocus);
     auto *layout = new QStackedLayout(m_surface);
     layout->setContentsMargins(0, 0, 0, 0);
+    if (!platformClipsNativeChildren())
+        keepWithinContainer(m_surface);
     return m_surface;
 }
 
