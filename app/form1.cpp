@@ -9,7 +9,6 @@
 
 #include <QCloseEvent>
 #include <QIcon>
-#include <QVideoWidget>
 
 Form1::Form1(Host &host, QWidget *parent)
     : QWidget(parent,
@@ -48,8 +47,8 @@ void Form1::createPlayers()
     WindowsMediaPlayer1 = new MediaPlayer(video, m_host.createMediaBackend(MediaRole::Video), this);
     WindowsMediaPlayer1View = WindowsMediaPlayer1->createView(this);
     WindowsMediaPlayer1View->setGeometry(0, 0, twipsToPixels(11820), twipsToPixels(7440));
-    // The video surface is a native window, which no sibling can cover: it
-    // stays hidden for as long as the stage lies above it.
+    // The video, once made, is a native window, which no sibling can cover:
+    // its surface stays hidden for as long as the stage lies above it.
     WindowsMediaPlayer1View->hide();
     connect(WindowsMediaPlayer1, &MediaPlayer::playbackEnded, this, [this](qint32 value) {
         runHandler([this, value] { WindowsMediaPlayer1_PlaybackEnded(value); });

@@ -10,7 +10,6 @@
 #include <functional>
 
 class Host;
-class QVideoWidget;
 
 // The show's one window: its controls, its handlers and its own procedures.
 // The handlers live beside the subsystem they belong to (files/, show/, refusal/).
@@ -47,7 +46,7 @@ public:
 
     // Controls, in the window's stacking order from the bottom.
     Label *Label3;
-    QVideoWidget *WindowsMediaPlayer1View;
+    QWidget *WindowsMediaPlayer1View;
     PictureBox *Picture1;
     Label *Label1;
     Label *Label2;

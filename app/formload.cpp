@@ -3,6 +3,7 @@
 #include "files/programfiles.h"
 #include "files/savefilefromres.h"
 #include "runtime/hostfiles.h"
+#include "runtime/timeline.h"
 
 void Form1::Form_Load()
 {
@@ -14,8 +15,10 @@ void Form1::Form_Load()
         WriteDefaultMessages();
 
     ReadMessageFile(FileNames::letter);
+    Timeline::mark("letter read");
 
     SaveFileFromRes(QVariant::fromValue<qint16>(Resources::music), Resources::type,
                     ProgramPath(FileNames::music));
+    Timeline::mark("music written");
     WindowsMediaPlayer2->setURL(ProgramPath(FileNames::music));
 }

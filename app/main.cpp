@@ -1,11 +1,12 @@
 #include "app/form1.h"
 #include "runtime/desktophost.h"
+#include "runtime/qtmediabackend.h"
 #include "runtime/timeline.h"
+#include "runtime/windowplacement.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QScreen>
 #include <QTranslator>
 
 #include <cstdio>
@@ -38,12 +39,6 @@ void useChineseDialogs(QApplication &app)
     uiFont.setPointSize(10);
     QApplication::setFont(uiFont);
 }
-
-void centreOnScreen(QWidget &window)
-{
-    const QRect screen = window.screen()->availableGeometry();
-    window.move(screen.center() - window.rect().center());
-}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -52,21 +47,30 @@ int main(int argc, char *argv[])
     // Qt 6.4's FFmpeg backend is not ready for shows without a sound device.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    QtMediaBackend::prepareEnvironment();
+    // In a Wayland session with an X server beside it the show runs on X11,
+    // where it can be centred and kept off the taskbar, unless the user
+    // chose a platform; should that X server not answer, Wayland it is.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     qInstallMessageHandler(reportFatal);
 
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
+    Timeline::mark("application ready");
     QApplication::setQuitOnLastWindowClosed(false);
     useChineseDialogs(app);
 
+    Timeline::mark("fonts and translations set");
     DesktopHost host;
     Form1 form(host);
     host.setOwner(&form);
+    Timeline::mark("window built");
     form.runHandler([&form] { form.Form_Load(); });
     if (host.hasEnded())
         return host.exitCode();
 
-    centreOnScreen(form);
-    form.show();
+    Timeline::mark("load handler done");
+    showCentred(form);
     return app.exec();
 }

@@ -24,5 +24,5 @@ video_cpu=$(cpu_share "$show_pid" 10)
 video_rss=$(peak_rss_mb "$show_pid")
 kill "$show_pid"; wait "$show_pid" 2>/dev/null
 
-printf 'cost: typing with music: CPU %s %% of one core (target < 2 %%), peak RSS %s MB (target < 100 MB)\n' "$typing_cpu" "$typing_rss"
-printf 'cost: refusal video:     CPU %s %% of one core (target < 35 %%), peak RSS %s MB (target < 220 MB)\n' "$video_cpu" "$video_rss"
+printf 'cost: typing with music: CPU %s %% of one core (target <= 1 %%), peak RSS %s MB (target <= 80 MB)\n' "$typing_cpu" "$typing_rss"
+printf 'cost: refusal video:     CPU %s %% of one core (target <= 20 %%), peak RSS %s MB (target <= 160 MB)\n' "$video_cpu" "$video_rss"

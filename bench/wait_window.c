@@ -1,8 +1,11 @@
 /* Starts a program and prints, in milliseconds, how long it takes until a
- * viewable window with the given title exists on the display.
+ * viewable window with the given title exists on the display, its process id,
+ * and the CPU time all its threads had used by then (less sensitive to other
+ * load on the machine than the wall-clock time).
  * Usage: wait-window TITLE PROGRAM [ARGS...]   (the program keeps running) */
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <dirent.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -39,6 +42,32 @@ static int find(Display *display, Window window, const char *title)
     return found;
 }
 
+/* CPU time of every thread of a process so far, in milliseconds. */
+static double cpu_ms(pid_t pid)
+{
+    char path[64];
+    snprintf(path, sizeof path, "/proc/%d/task", (int)pid);
+    DIR *tasks = opendir(path);
+    if (!tasks)
+        return -1;
+    double total_ns = 0;
+    struct dirent *task;
+    while ((task = readdir(tasks))) {
+        if (task->d_name[0] == '.')
+            continue;
+        char stat_path[sizeof path + sizeof task->d_name + sizeof "//schedstat"];
+        snprintf(stat_path, sizeof stat_path, "%s/%s/schedstat", path, task->d_name);
+        FILE *stat = fopen(stat_path, "r");
+        double on_cpu_ns = 0;
+        if (stat && fscanf(stat, "%lf", &on_cpu_ns) == 1)
+            total_ns += on_cpu_ns;
+        if (stat)
+            fclose(stat);
+    }
+    closedir(tasks);
+    return total_ns / 1e6;
+}
+
 /* Windows come and go while the tree is walked; a vanished one is no error. */
 static int ignore_errors(Display *display, XErrorEvent *error)
 {
@@ -67,7 +96,8 @@ int main(int argc, char **argv)
     }
     while (now_ms() - started < 30000) {
         if (find(display, DefaultRootWindow(display), argv[1])) {
-            printf("%.1f %d\n", now_ms() - started, (int)child);
+            double elapsed = now_ms() - started;
+            printf("%.1f %d %.1f\n", elapsed, (int)child, cpu_ms(child));
             return 0;
         }
         usleep(1000);

@@ -12,8 +12,6 @@
 #include "runtime/timeline.h"
 #include "show/matchmaker.h"
 
-#include <QVideoWidget>
-
 namespace {
 constexpr qint32 videoFinished = 1;
 }

@@ -4,12 +4,15 @@
 
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
+
+#include <utility>
 
 #include <cmath>
 #include <utility>
@@ -55,6 +58,7 @@ void TwipsGeometry::place()
 {
     m_widget->setGeometry(twipsToPixels(m_left), twipsToPixels(m_top), twipsToPixels(m_width),
                           twipsToPixels(m_height));
+    placed();
 }
 
 namespace {
@@ -92,12 +96,22 @@ Label::Label(QWidget *container, float left, float top)
     , TwipsGeometry(this)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Lines are drawn from the top-left corner: when the label grows, only
+    // the new area needs painting.
+    setAttribute(Qt::WA_StaticContents);
     setBounds(left, top, 0, 0);
     autoSize();
 }
 
 void Label::setCaption(const QString &caption)
 {
+    if (outOfSight()) {
+        m_caption = caption;
+        m_lines = splitLabelLines(caption);
+        m_measureDeferred = true;
+        return;
+    }
+    measureIfDeferred();
     // Only the lines that changed are measured and drawn again. A typewriter
     // adds one character a tick to the last line, which is measured by what
     // was added, so that a long text costs no more per tick than a short one.
@@ -126,6 +140,7 @@ void Label::setCaption(const QString &caption)
                                           : metrics.horizontalAdvance(lines[i]));
     }
     widths.append(m_lineWidths.mid(oldCount - sameAtEnd));
+    const int oldWidth = lastLineGrew ? m_lineWidths[same] : 0;
 
     m_caption = caption;
     m_lines = lines;
@@ -136,16 +151,36 @@ void Label::setCaption(const QString &caption)
         update();
         return;
     }
+    if (lastLineGrew && lines.size() == oldCount) {
+        // Only what was added to the last line: the rest of it stays as drawn.
+        update(lineRect(same, oldWidth, widths[same]));
+        return;
+    }
     const qsizetype dirtyEnd = std::max(lines.size(), oldCount) - sameAtEnd;
     update(QRect(0, int(same) * m_linePitch, std::max(width(), 1),
                  int(dirtyEnd - same) * m_linePitch));
+}
+
+float Label::Width() const
+{
+    const_cast<Label *>(this)->measureIfDeferred();
+    return TwipsGeometry::Width();
+}
+
+float Label::Height() const
+{
+    const_cast<Label *>(this)->measureIfDeferred();
+    return TwipsGeometry::Height();
 }
 
 void Label::setTextFont(const QFont &font, int linePitch)
 {
     setFont(font);
     m_linePitch = linePitch;
-    autoSize();
+    if (outOfSight())
+        m_measureDeferred = true;
+    else
+        autoSize();
 }
 
 void Label::setTextColor(const QColor &color)
@@ -157,11 +192,34 @@ void Label::setTextColor(const QColor &color)
 void Label::setCentred(bool centred)
 {
     m_centred = centred;
+    // Centred lines move as they grow: the whole label is repainted.
+    setAttribute(Qt::WA_StaticContents, !centred);
     update();
+}
+
+// Grows right and down from its top-left corner: beyond the container's right
+// or bottom edge no part of it can be seen.
+bool Label::outOfSight() const
+{
+    const QWidget *container = parentWidget();
+    return container && (x() >= container->width() || y() >= container->height());
+}
+
+void Label::measureIfDeferred()
+{
+    if (std::exchange(m_measureDeferred, false))
+        autoSize();
+}
+
+void Label::placed()
+{
+    if (m_measureDeferred && !outOfSight())
+        autoSize();
 }
 
 void Label::autoSize()
 {
+    m_measureDeferred = false;
     m_lineWidths.clear();
     measureFrom(0);
 }
@@ -178,6 +236,15 @@ void Label::measureFrom(qsizetype first)
     setSizeFromPixels(QSize(m_widest, m_linePitch * int(m_lines.size())));
 }
 
+// The part of a line between two advances, widened for glyphs that reach a
+// little beyond their advance.
+QRect Label::lineRect(qsizetype line, int fromX, int toX) const
+{
+    constexpr int overhang = 2;
+    return QRect(fromX - overhang, int(line) * m_linePitch, toX - fromX + 2 * overhang,
+                 m_linePitch);
+}
+
 void Label::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
@@ -187,9 +254,10 @@ void Label::paintEvent(QPaintEvent *event)
     const int baseline = (m_linePitch + metrics.ascent() - metrics.descent()) / 2;
     const QRect dirty = event->rect();
     const int first = std::max(0, dirty.top() / m_linePitch);
-    const int last = std::min(int(m_lines.size()) - 1, dirty.bottom() / m_linePitch);
+    const int last = std::min<int>(int(m_lines.size()) - 1, dirty.bottom() / m_linePitch);
     for (int i = first; i <= last; ++i) {
-        const int x = m_centred ? (width() - m_lineWidths[i]) / 2 : 0;
+        const int lineWidth = i < m_lineWidths.size() ? m_lineWidths[i] : 0;
+        const int x = m_centred ? (width() - lineWidth) / 2 : 0;
         painter.drawText(x, i * m_linePitch + baseline, m_lines[i]);
     }
 }
@@ -372,8 +440,64 @@ void TextBox::paintEvent(QPaintEvent *)
                      m_text.left(m_selStart).section(QLatin1Char('\n'), -1));
 }
 
+namespace {
+QString doubledName(const QString &name)
+{
+    const QFileInfo file(name);
+    const QString suffix = file.suffix();
+    const QString base = suffix.isEmpty() ? name : name.chopped(suffix.size() + 1);
+    return base + QLatin1String("@2x") + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
+}
+
+// The content area of a picture box: draws the picture, in logical pixels,
+// from its top-left corner. The pixels drawn are chosen at each paint, so a
+// window moved to a screen of another scale draws the right ones.
+class PictureSurface : public QWidget
+{
+public:
+    PictureSurface(const QString &name, QWidget *box)
+        : QWidget(box)
+        , m_name(name)
+        , m_normal(name)
+    { }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        if (devicePixelRatioF() > 1 && !doubled().isNull()) {
+            // Between 100 % and 200 % the doubled picture is reduced, smoothly.
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawPixmap(QPointF(0, 0), doubled());
+        } else {
+            painter.drawPixmap(QPointF(0, 0), m_normal);
+        }
+    }
+
+private:
+    const QPixmap &doubled()
+    {
+        if (!m_doubledLoaded) {
+            m_doubledLoaded = true;
+            const QString name = doubledName(m_name);
+            if (QFileInfo::exists(name) && m_doubled.load(name)
+                && m_doubled.size() == 2 * m_normal.size())
+                m_doubled.setDevicePixelRatio(2.0);
+            else
+                m_doubled = QPixmap();
+        }
+        return m_doubled;
+    }
+
+    QString m_name;
+    QPixmap m_normal;
+    QPixmap m_doubled;
+    bool m_doubledLoaded = false;
+};
+} // namespace
+
 PictureBox::PictureBox(QWidget *container, float left, float top, float width, float height,
-                       const QPixmap &picture, int frameWidth)
+                       const QString &pictureName, int frameWidth)
     : QFrame(container)
     , TwipsGeometry(this)
     , m_content(nullptr)
@@ -386,11 +510,8 @@ PictureBox::PictureBox(QWidget *container, float left, float top, float width, f
     setBackgroundRole(QPalette::Base);
     setBounds(left, top, width, height);
 
-    auto *image = new QLabel(this);
-    image->setPixmap(picture);
-    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setGeometry(contentsRect());
-    m_content = image;
+    m_content = new PictureSurface(pictureName, this);
+    m_content->setGeometry(contentsRect());
 }
 
 namespace {

@@ -30,6 +30,8 @@ public:
 
 protected:
     void setSizeFromPixels(QSize size);
+    // Called whenever the widget has been placed anew.
+    virtual void placed() { }
 
 private:
     void place();
@@ -54,6 +56,10 @@ public:
 
     QString Caption() const { return m_caption; }
     void setCaption(const QString &caption);
+    // A label out of sight is measured only when its size is asked for or it
+    // is moved into sight.
+    float Width() const;
+    float Height() const;
 
     void setTextFont(const QFont &font, int linePitch);
     void setTextColor(const QColor &color);
@@ -63,10 +69,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void placed() override;
 
 private:
     void autoSize();
     void measureFrom(qsizetype first);
+    bool outOfSight() const;
+    void measureIfDeferred();
+    QRect lineRect(qsizetype line, int fromX, int toX) const;
 
     QString m_caption;
     QStringList m_lines;
@@ -75,6 +85,7 @@ private:
     QColor m_color = Qt::black;
     int m_linePitch = 12;
     bool m_centred = false;
+    bool m_measureDeferred = false;
 };
 
 // A multi-line text box that keeps its text exactly as written (CR and LF
@@ -113,13 +124,15 @@ private:
 };
 
 // A picture box: one fixed image drawn unscaled from the top-left corner of
-// its content area, which holds the child controls.
+// its content area, which holds the child controls. The picture is named by
+// its file or resource; on screens scaled above 100 % its doubled version,
+// "name@2x.ext", is drawn in the same place where there is one.
 class PictureBox : public QFrame, public TwipsGeometry
 {
     Q_OBJECT
 public:
     PictureBox(QWidget *container, float left, float top, float width, float height,
-               const QPixmap &picture, int frameWidth = 0);
+               const QString &pictureName, int frameWidth = 0);
 
     QWidget *content() const { return m_content; }
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QResource>
 
 #include <cerrno>
 #include <cstdio>
@@ -53,8 +54,13 @@ void DeleteFile(const QString &path)
 
 QByteArray LoadResourceBytes(int number, const QString &typeName)
 {
-    QFile resource(QStringLiteral(":/%1/%2").arg(typeName).arg(number));
-    if (!resource.open(QIODevice::ReadOnly))
+    const QResource resource(QStringLiteral(":/%1/%2").arg(typeName).arg(number));
+    if (!resource.isValid() || !resource.data())
         raiseError(ErrorNumber::ResourceNotFound, QString::number(number));
-    return resource.readAll();
+    // Stored as they are, the bytes lie in the program for as long as it runs:
+    // they are lent, not copied (the music alone is 2.5 MB).
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()),
+                                       resource.size());
+    return resource.uncompressedData();
 }

@@ -17,5 +17,6 @@ bool FileExists(const QString &path);
 // A missing file, a folder or a file that cannot be removed raises a run-time error.
 void DeleteFile(const QString &path);
 
-// Raw bytes of an embedded resource of the given type name and number.
+// Raw bytes of an embedded resource of the given type name and number,
+// shared with the program image where they are stored uncompressed.
 QByteArray LoadResourceBytes(int number, const QString &typeName);

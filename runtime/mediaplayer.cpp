@@ -1,9 +1,42 @@
 #include "runtime/mediaplayer.h"
 
+#include <QEvent>
+#include <QGuiApplication>
+#include <QStackedLayout>
 #include <QVideoWidget>
 
 namespace {
 constexpr qint32 mediaEnded = 1;
+
+class ContainerClip : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+            auto *view = static_cast<QWidget *>(watched);
+            if (view->parentWidget()) {
+                const QRect inside = view->geometry() & view->parentWidget()->rect();
+                if (inside != view->geometry())
+                    view->setGeometry(inside);
+            }
+        }
+        return false;
+    }
+};
+
+bool platformClipsNativeChildren()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+} // namespace
+
+void MediaPlayer::keepWithinContainer(QWidget *view)
+{
+    view->installEventFilter(new ContainerClip(view));
 }
 
 MediaPlayer::MediaPlayer(const Settings &settings, std::unique_ptr<MediaBackend> backend,
@@ -22,8 +55,10 @@ void MediaPlayer::setURL(const QString &url)
 {
     m_url = url;
     m_endPending = !url.isEmpty();
-    if (m_settings.autoStart && !url.isEmpty())
+    if (m_settings.autoStart && !url.isEmpty()) {
+        ensureVideoWidget();
         m_backend->play(url);
+    }
 }
 
 void MediaPlayer::Controls::stop()
@@ -32,20 +67,36 @@ void MediaPlayer::Controls::stop()
     m_player->m_backend->stop();
 }
 
-QVideoWidget *MediaPlayer::createView(QWidget *container)
+QWidget *MediaPlayer::createView(QWidget *container)
 {
-    auto *view = new QVideoWidget(container);
+    m_surface = new QWidget(container);
+    m_surface->setEnabled(m_settings.enabled);
+    m_surface->setAttribute(Qt::WA_TransparentForMouseEvents, !m_settings.enabled);
+    m_surface->setContextMenuPolicy(m_settings.enableContextMenu ? Qt::DefaultContextMenu
+                                                                 : Qt::NoContextMenu);
+    m_surface->setFocusPolicy(m_settings.enabled ? Qt::StrongFocus : Qt::NoFocus);
+    auto *layout = new QStackedLayout(m_surface);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (!platformClipsNativeChildren())
+        keepWithinContainer(m_surface);
+    return m_surface;
+}
+
+void MediaPlayer::ensureVideoWidget()
+{
+    if (!m_surface || m_videoWidget)
+        return;
+    m_videoWidget = new QVideoWidget(m_surface);
     // Stretching to fit sizes the video to the player's area but never
     // distorts it: bars fill where the shapes differ. (Qt's surface always
     // fits the video to the area; only the video player has one.)
-    view->setAspectRatioMode(Qt::KeepAspectRatio);
-    view->setEnabled(m_settings.enabled);
-    view->setAttribute(Qt::WA_TransparentForMouseEvents, !m_settings.enabled);
-    view->setContextMenuPolicy(m_settings.enableContextMenu ? Qt::DefaultContextMenu
-                                                            : Qt::NoContextMenu);
-    view->setFocusPolicy(m_settings.enabled ? Qt::StrongFocus : Qt::NoFocus);
-    m_backend->setVideoOutput(view);
-    return view;
+    m_videoWidget->setAspectRatioMode(Qt::KeepAspectRatio);
+    m_videoWidget->setContextMenuPolicy(m_surface->contextMenuPolicy());
+    m_videoWidget->setFocusPolicy(m_surface->focusPolicy());
+    m_videoWidget->setAttribute(Qt::WA_TransparentForMouseEvents, !m_settings.enabled);
+    m_surface->layout()->addWidget(m_videoWidget);
+    m_videoWidget->show();
+    m_backend->setVideoOutput(m_videoWidget);
 }
 
 void MediaPlayer::reportEnd()

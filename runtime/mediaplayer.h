@@ -63,8 +63,17 @@ public:
     void setURL(const QString &url);
     Controls controls() { return Controls(this); }
 
-    // The surface the video is drawn on, configured from the settings.
-    QVideoWidget *createView(QWidget *container);
+    // The surface the video is drawn on, configured from the settings. The
+    // video widget inside it (a native window, and the media framework behind
+    // it) is made only when a file is first given, so a show that never plays
+    // the video never pays for it. The surface's area may reach past its
+    // container's edges, which cut it off there.
+    QWidget *createView(QWidget *container);
+
+    // A video surface is a native window of its own. X11 cuts it off at its
+    // container's edges; a Wayland compositor draws all of it, over whatever
+    // lies beyond them. There the surface is kept within its container.
+    static void keepWithinContainer(QWidget *view);
 
     const Settings &settings() const { return m_settings; }
 
@@ -73,9 +82,12 @@ signals:
 
 private:
     void reportEnd();
+    void ensureVideoWidget();
 
     Settings m_settings;
     std::unique_ptr<MediaBackend> m_backend;
     QString m_url;
+    QWidget *m_surface = nullptr;
+    QVideoWidget *m_videoWidget = nullptr;
     bool m_endPending = false;
 };

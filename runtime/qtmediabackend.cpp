@@ -3,10 +3,53 @@
 #include "runtime/timeline.h"
 
 #include <QAudioOutput>
+#include <QDir>
 #include <QMediaPlayer>
 #include <QTimer>
 #include <QUrl>
 #include <QVideoWidget>
+
+#include <utility>
+
+namespace {
+// GStreamer ranks its FFmpeg-based MP3 decoder first; loading it drags in the
+// whole of FFmpeg's codec libraries, which holds the music up by a few hundred
+// milliseconds. The mpg123 decoder is small and decodes the same streams. The
+// user's own rank settings, read after ours, still win.
+void preferLightDecoders()
+{
+    QByteArray ranks = QByteArrayLiteral("mpg123audiodec:MAX");
+    const QByteArray own = qgetenv("GST_PLUGIN_FEATURE_RANK");
+    if (!own.isEmpty())
+        ranks += ',' + own;
+    qputenv("GST_PLUGIN_FEATURE_RANK", ranks);
+}
+
+// Without a graphics device OpenGL is emulated on the processor, and the video
+// surface drawing through it costs twice the processor time of Qt's own
+// raster drawing, and the emulator 70 MB of memory. There, the window system
+// is used without OpenGL.
+void avoidEmulatedOpenGl()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        return;
+    const QStringList devices
+            = QDir(QStringLiteral("/dev/dri"))
+                      .entryList({ QStringLiteral("card*"), QStringLiteral("renderD*") },
+                                 QDir::System | QDir::Files);
+    if (devices.isEmpty())
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+} // namespace
+
+void QtMediaBackend::prepareEnvironment()
+{
+    static bool done = false;
+    if (std::exchange(done, true))
+        return;
+    preferLightDecoders();
+    avoidEmulatedOpenGl();
+}
 
 QtMediaBackend::QtMediaBackend(QObject *parent)
     : MediaBackend(parent)

@@ -17,6 +17,11 @@ public:
     explicit QtMediaBackend(QObject *parent = nullptr);
     ~QtMediaBackend() override;
 
+    // Settings the media framework and the video surface read when they
+    // start: to be called before the application object is made. The user's
+    // own settings win.
+    static void prepareEnvironment();
+
     void play(const QString &path) override;
     void stop() override;
     void setVolume(int percent) override;

@@ -2,8 +2,6 @@
 
 #include "runtime/controls.h"
 
-#include <QPixmap>
-
 namespace {
 QFont chineseFont(const QStringList &families, int pixelSize)
 {
@@ -36,7 +34,7 @@ Stage Stage::build(QWidget *parent)
 {
     Stage stage;
     stage.Picture1 = new PictureBox(parent, -120, -120, 12015, 7575,
-                                    QPixmap(QStringLiteral(":/background.jpg")), 2);
+                                    QStringLiteral(":/background.jpg"), 2);
     QWidget *content = stage.Picture1->content();
 
     stage.Label1 = new Label(content, 120, 120);
@@ -53,10 +51,10 @@ Stage Stage::build(QWidget *parent)
     stage.Label4->setCentred(true);
 
     stage.Picture2 = new PictureBox(content, 120, 5800, 1455, 1575,
-                                    QPixmap(QStringLiteral(":/walking-figure.jpg")));
+                                    QStringLiteral(":/walking-figure.jpg"));
     stage.Picture2->hide();
     stage.Picture3 = new PictureBox(content, 10450, 5800, 1455, 1575,
-                                    QPixmap(QStringLiteral(":/waiting-figure.jpg")));
+                                    QStringLiteral(":/waiting-figure.jpg"));
     stage.Picture3->hide();
     return stage;
 }

@@ -31,6 +31,9 @@ class RefusalTest : public QObject
     Q_OBJECT
 
 private slots:
+    // As the program does, before anything starts the media framework.
+    void initTestCase() { QtMediaBackend::prepareEnvironment(); }
+
     void theVideoTakesTheStage()
     {
         ShowFixture show("", "");
@@ -51,6 +54,10 @@ private slots:
         QCOMPARE(show.form.Caption(), QStringLiteral("我一定要追到你!!!"));
         QVERIFY(show.form.Picture1->isHidden());
         QVERIFY(!show.form.WindowsMediaPlayer1View->isHidden());
+        QVERIFY(show.host.videoBackend()->hasView);
+        const auto *video = show.form.WindowsMediaPlayer1View->findChild<QVideoWidget *>();
+        QVERIFY(video && !video->isHidden());
+        QCOMPARE(video->aspectRatioMode(), Qt::KeepAspectRatio);
         QCOMPARE(show.folder.read("Orlessa.avi"), LoadResourceBytes(102, "CUSTOM"));
         QVERIFY(show.folder.exists("Orlessa.mp3"));
         QVERIFY(!show.form.Label4->isHidden());
@@ -150,6 +157,26 @@ private slots:
         fake->finish();
         QCOMPARE(ended.count(), 1);
         QCOMPARE(ended.at(0).at(0).toInt(), 1);
+    }
+
+    void theMusicIsDecodedWithoutFfmpeg()
+    {
+        // FFmpeg's libraries take a few hundred milliseconds to load; the
+        // music must not wait for them.
+        const auto loaded = [](const char *library) {
+            QFile maps(QStringLiteral("/proc/self/maps"));
+            return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+        };
+        if (loaded("libavcodec"))
+            QSKIP("FFmpeg was loaded before this test");
+        TestFolder folder;
+        folder.write("Orlessa.mp3", LoadResourceBytes(101, "CUSTOM"));
+        MediaPlayer player(MediaPlayer::Settings {}, std::make_unique<QtMediaBackend>());
+        player.setURL(folder.file("Orlessa.mp3"));
+        QTRY_VERIFY_WITH_TIMEOUT(loaded("libgstmpg123"), 10000);
+        QTest::qWait(200);
+        QVERIFY(!loaded("libavcodec"));
+        player.controls().stop();
     }
 
     void anUnplayableVideoStillEnds()

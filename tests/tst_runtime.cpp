@@ -188,6 +188,14 @@ private slots:
         QVERIFY(LoadResourceBytes(102, QStringLiteral("CUSTOM")).startsWith("RIFF"));
         QCOMPARE(errorNumberOf([] { LoadResourceBytes(103, QStringLiteral("CUSTOM")); }),
                  ErrorNumber::ResourceNotFound);
+        QCOMPARE(errorNumberOf([] { LoadResourceBytes(101, QStringLiteral("OTHER")); }),
+                 ErrorNumber::ResourceNotFound);
+        // The media are lent from the program image, byte for byte as stored.
+        const QByteArray music = LoadResourceBytes(101, QStringLiteral("CUSTOM"));
+        QCOMPARE(music.constData(), LoadResourceBytes(101, QStringLiteral("CUSTOM")).constData());
+        QFile stored(QStringLiteral(":/CUSTOM/101"));
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(music, stored.readAll());
     }
 
     void errorMessages()

@@ -125,6 +125,69 @@ private slots:
         QVERIFY(typed.width() < 20);
     }
 
+    void aTickRepaintsOnlyWhatItAdded()
+    {
+        // Records what each paint of the label was asked to cover.
+        class WatchedLabel : public Label
+        {
+        public:
+            using Label::Label;
+            QList<QRect> painted;
+
+        protected:
+            void paintEvent(QPaintEvent *event) override
+            {
+                painted << event->rect();
+                Label::paintEvent(event);
+            }
+        };
+        QWidget stage;
+        stage.resize(400, 300);
+        WatchedLabel letter(&stage, 150, 150);
+        letter.setTextFont(letter.font(), 14);
+        const QString text = QStringLiteral("我们在最青春的时候相遇\r\n在最美的年华");
+        letter.setCaption(text.left(text.size() - 3));
+        stage.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&stage));
+        QTRY_VERIFY(!letter.painted.isEmpty());
+
+        letter.painted.clear();
+        letter.setCaption(text.left(text.size() - 2));
+        QTRY_VERIFY(!letter.painted.isEmpty());
+        const QRect added = letter.painted.first();
+        QCOMPARE(added.top(), 14);
+        QCOMPARE(added.height(), 14);
+        QVERIFY(added.width() < 30);
+        QVERIFY(added.right() >= letter.lines().last().size() * 10);
+
+        // A centred label moves its lines as they grow: all of it is repainted.
+        letter.setCentred(true);
+        QCoreApplication::processEvents();
+        letter.painted.clear();
+        letter.setCaption(text.left(text.size() - 1));
+        QTRY_VERIFY(!letter.painted.isEmpty());
+        QCOMPARE(letter.painted.first(), letter.rect());
+    }
+
+    void aLabelOutOfSightIsMeasuredWhenAsked()
+    {
+        QWidget stage;
+        stage.resize(100, 100);
+        Label source(&stage, 1500, 0), seen(&stage, 0, 0);
+        const QString text = QStringLiteral("我们\r\n在最青春的时候相遇");
+        source.setCaption(text);
+        seen.setCaption(text);
+        QCOMPARE(source.Caption(), text);
+        QCOMPARE(source.Width(), seen.Width());
+        QCOMPARE(source.Height(), seen.Height());
+        QCOMPARE(source.size(), seen.size());
+
+        Label moved(&stage, 1500, 0);
+        moved.setCaption(text);
+        moved.setLeft(15);
+        QCOMPARE(moved.size(), seen.size());
+    }
+
     void theDeclarationIsReadWhenTheLetterIsDone()
     {
         ShowFixture show("a", "first");

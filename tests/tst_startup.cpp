@@ -57,7 +57,8 @@ private slots:
         QCOMPARE(show.form.WindowsMediaPlayer1View->geometry(), QRect(0, 0, 788, 496));
         QCOMPARE(show.form.WindowsMediaPlayer1->settings().volume, 100);
         QCOMPARE(show.host.musicBackend()->volume, 50);
-        QVERIFY(show.host.videoBackend()->hasView);
+        // The video widget and the media framework behind it wait for the film.
+        QVERIFY(!show.host.videoBackend()->hasView);
         // The figures lie above the labels on the stage.
         const QObjectList stage = show.form.Picture1->content()->children();
         QVERIFY(stage.indexOf(show.form.Picture3) > stage.indexOf(show.form.Picture2));

@@ -115,17 +115,20 @@ def main():
     with open(svg, "w") as fh:
         fh.write(cupid_svg())
     os.makedirs(os.path.join(res, "icons"), exist_ok=True)
-    for size in (64, 128, 256):
+    # 512 is the doubled 256; the doubled 64 and 128 are the 128 and 256
+    for size in (64, 128, 256, 512):
         tmp = os.path.join(work, "cupid-%d.png" % size)
         render(svg, tmp, size, size)
         Image.open(tmp).convert("RGBA").save(os.path.join(res, "icons", "cupid-%d.png" % size))
-    # the 48 px window icon has no alpha channel: flattened on white
-    tmp = os.path.join(work, "cupid-48.png")
-    render(svg, tmp, 48, 48)
-    rgba = Image.open(tmp).convert("RGBA")
-    flat = Image.new("RGBA", rgba.size, (255, 255, 255, 255))
-    flat.alpha_composite(rgba)
-    flat.convert("RGB").save(os.path.join(res, "cupid-48.png"))
+    # the 48 px window icon has no alpha channel: flattened on white; its
+    # doubled size is picked by Qt on screens scaled above 100 %
+    for size, name in ((48, "cupid-48.png"), (96, "cupid-48@2x.png")):
+        tmp = os.path.join(work, name)
+        render(svg, tmp, size, size)
+        rgba = Image.open(tmp).convert("RGBA")
+        flat = Image.new("RGBA", rgba.size, (255, 255, 255, 255))
+        flat.alpha_composite(rgba)
+        flat.convert("RGB").save(os.path.join(res, name))
 
 
 if __name__ == "__main__":

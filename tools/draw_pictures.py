@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Draws background.jpg, walking-figure.jpg and waiting-figure.jpg.
+"""Draws background.jpg, walking-figure.jpg and waiting-figure.jpg, and each
+of them at twice its size (NAME@2x.jpg) for screens scaled above 100 %.
 
 usage: draw_pictures.py WORKDIR RESOURCES
 The SVG sources and raw renderings stay in WORKDIR."""
@@ -149,27 +150,37 @@ def figure_svg(which):
     return svg_doc(200, 200, "\n".join(body))
 
 
-def main():
-    work, res = sys.argv[1], sys.argv[2]
-
+def draw_background(work, res, scale, name):
+    width, height = BG_W * scale, BG_H * scale
     svg = os.path.join(work, "background.svg")
     with open(svg, "w") as fh:
         fh.write(background_svg())
-    art_png = os.path.join(work, "background-art.png")
-    render(svg, art_png, BG_W, BG_H)
-    bg = clouds(BG_W, BG_H).convert("RGBA")
+    art_png = os.path.join(work, "background-art-%dx.png" % scale)
+    render(svg, art_png, width, height)
+    # the same clouds: the noise grid depends only on the aspect ratio
+    bg = clouds(width, height).convert("RGBA")
     bg.alpha_composite(Image.open(art_png).convert("RGBA"))
-    bg.convert("RGB").save(os.path.join(res, "background.jpg"), quality=92, subsampling=0)
+    bg.convert("RGB").save(os.path.join(res, name), quality=92, subsampling=0)
 
-    for which, name in (("boy", "walking-figure.jpg"), ("girl", "waiting-figure.jpg")):
-        svg = os.path.join(work, which + ".svg")
-        with open(svg, "w") as fh:
-            fh.write(figure_svg(which))
-        big = os.path.join(work, which + ".png")
-        # drawn at 4x and reduced, which keeps the thin outlines crisp but soft
-        render(svg, big, 400, 400)
-        img = Image.open(big).convert("RGB").resize((100, 100), Image.LANCZOS)
-        img.save(os.path.join(res, name), quality=95, subsampling=0)
+
+def draw_figure(work, res, which, scale, name):
+    svg = os.path.join(work, which + ".svg")
+    with open(svg, "w") as fh:
+        fh.write(figure_svg(which))
+    size = 100 * scale
+    big = os.path.join(work, "%s-%dx.png" % (which, scale))
+    # drawn at 4x and reduced, which keeps the thin outlines crisp but soft
+    render(svg, big, 4 * size, 4 * size)
+    img = Image.open(big).convert("RGB").resize((size, size), Image.LANCZOS)
+    img.save(os.path.join(res, name), quality=95, subsampling=0)
+
+
+def main():
+    work, res = sys.argv[1], sys.argv[2]
+    for scale, suffix in ((1, ""), (2, "@2x")):
+        draw_background(work, res, scale, "background%s.jpg" % suffix)
+        for which, name in (("boy", "walking-figure"), ("girl", "waiting-figure")):
+            draw_figure(work, res, which, scale, "%s%s.jpg" % (name, suffix))
 
 
 if __name__ == "__main__":

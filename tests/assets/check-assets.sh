@@ -54,12 +54,30 @@ image "$res/cupid-48.png" PNG 48 48
 image "$res/icons/cupid-64.png" PNG 64 64
 image "$res/icons/cupid-128.png" PNG 128 128
 image "$res/icons/cupid-256.png" PNG 256 256
+# doubled pictures for screens scaled above 100 %
+image "$res/background@2x.jpg" JPEG 1600 1000
+image "$res/walking-figure@2x.jpg" JPEG 200 200
+image "$res/waiting-figure@2x.jpg" JPEG 200 200
+image "$res/cupid-48@2x.png" PNG 96 96
+image "$res/icons/cupid-512.png" PNG 512 512
+# a doubled picture is the same drawing: reduced to the normal size it is
+# close to the normal picture (a stray or shifted drawing is far off)
+same_drawing() {  # same_drawing NORMAL DOUBLED
+    local rmse
+    rmse=$(convert "$2" -resize 50% "$1" -metric RMSE -compare -format '%[distortion]' info: 2>/dev/null)
+    within "$(basename "$2") is $(basename "$1") drawn twice as large" 0 0.06 "$rmse"
+}
+same_drawing "$res/background.jpg" "$res/background@2x.jpg"
+same_drawing "$res/walking-figure.jpg" "$res/walking-figure@2x.jpg"
+same_drawing "$res/waiting-figure.jpg" "$res/waiting-figure@2x.jpg"
+same_drawing "$res/cupid-48.png" "$res/cupid-48@2x.png"
 
 # the window icon must be plain 24-bit RGB: IHDR bit depth 8, colour type 2
 icon=$res/cupid-48.png
 check "cupid-48.png is 8-bit truecolour without alpha" "0802" "$(hexat "$icon" 24 2)"
 check "cupid-48.png has no transparency chunk" "0" "$(grep -c tRNS "$icon" 2>/dev/null)"
 check "cupid-48.png reads as TrueColor" "TrueColor" "$(identify -format '%[type]' "$icon" 2>/dev/null)"
+check "cupid-48@2x.png is 8-bit truecolour without alpha" "0802" "$(hexat "$res/cupid-48@2x.png" 24 2)"
 check "cupid.svg is an SVG drawing" "1" "$(grep -c '<svg ' "$res/cupid.svg" 2>/dev/null)"
 
 # --- music

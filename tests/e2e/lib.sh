@@ -61,10 +61,24 @@ start_display() { # start_display [WM]: a private X server with a window manager
   export DISPLAY=":$(head -n1 "$display_file")"
   case $wm in
     openbox) openbox >"$work/wm.log" 2>&1 & ;;
+    xfwm4) start_session_bus; xfwm4 --compositor=off >"$work/wm.log" 2>&1 & ;;
+    mutter) start_session_bus; mutter --x11 --replace >"$work/wm.log" 2>&1 & ;;
     *) echo "unknown window manager: $wm" >&2; return 1 ;;
   esac
   pids+=($!)
   wait_window_manager $!
+}
+
+# A private D-Bus session bus, which xfwm4 and mutter need. It is our own
+# child, so it ends with the test (dbus-run-session, killed, would leave its
+# bus behind); no accessibility bus is started beside it.
+start_session_bus() {
+  local address_file="$work/session-bus"
+  dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$address_file" &
+  pids+=($!)
+  for _ in $(seq 100); do [[ -s $address_file ]] && break; sleep 0.05; done
+  DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$address_file")
+  export DBUS_SESSION_BUS_ADDRESS NO_AT_BRIDGE=1 GTK_A11Y=none
 }
 
 # Until the window manager has said it manages the screen.

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+// Where the client area goes so that the whole window, frame included, is
+// centred in `available`.
+QPoint centredClientPosition(const QRect &available, QSize client, QMargins frame);
+
+// The window has no taskbar entry and, where the window manager honours it,
+// no minimise button; should it be minimised all the same, it comes back at
+// once rather than be lost while the show goes on.
+void keepFromMinimising(QWidget &window);
+
+// Shows a fixed-size top-level window centred, frame included, on the screen
+// it opens on. On X11 it also asks for no taskbar entry and no minimise or
+// maximise, and learns the frame's size from the window manager.
+void showCentred(QWidget &window);

@@ -1,0 +1,145 @@
+// The window on the desktop: where it opens, that it cannot be lost by
+// minimising, the pictures at every screen scale, and the video surface kept
+// within the window. Runs at scale 1 and again at scale 2.
+#include "app/form1.h"
+#include "runtime/controls.h"
+#include "runtime/mediaplayer.h"
+#include "runtime/windowplacement.h"
+#include "support/fakehost.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+QImage solid(QSize size, QColor colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// What a widget shows, in device pixels.
+QImage shown(QWidget *widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+} // namespace
+
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void centredWithItsFrame_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<QPoint>("client");
+        const QRect screen(0, 0, 1280, 800);
+        QTest::newRow("no frame") << screen << QMargins() << QPoint(245, 157);
+        // left, top, right, bottom as openbox, xfwm4 and mutter draw them
+        QTest::newRow("thin frame") << screen << QMargins(1, 20, 1, 1) << QPoint(245, 166);
+        QTest::newRow("wide frame") << screen << QMargins(5, 29, 5, 5) << QPoint(245, 169);
+        QTest::newRow("title bar only") << screen << QMargins(0, 35, 0, 0) << QPoint(245, 174);
+        QTest::newRow("panel above, second screen")
+                << QRect(1280, 30, 1920, 1050) << QMargins(1, 20, 1, 1) << QPoint(1845, 321);
+    }
+    void centredWithItsFrame()
+    {
+        QFETCH(QRect, available);
+        QFETCH(QMargins, frame);
+        QFETCH(QPoint, client);
+        const QSize size(789, 486);
+        QCOMPARE(centredClientPosition(available, size, frame), client);
+        // the outer edges lie as far from the screen's edges on both sides
+        const QRect outer = QRect(client, size).marginsAdded(frame);
+        QVERIFY(qAbs((outer.left() - available.left()) - (available.right() - outer.right())) <= 1);
+        QVERIFY(qAbs((outer.top() - available.top()) - (available.bottom() - outer.bottom())) <= 1);
+    }
+
+    void aMinimisedWindowComesBack()
+    {
+        FakeHost host;
+        Form1 form(host);
+        showCentred(form);
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!form.isMinimized());
+        QVERIFY(form.isVisible());
+    }
+
+    void theStageAtThisScale()
+    {
+        // At scale 1 exactly the normal pixels; above it the doubled ones.
+        FakeHost host;
+        Form1 form(host);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const qreal ratio = form.devicePixelRatioF();
+        const bool doubled = ratio > 1;
+        const QImage picture = QImage(doubled ? QStringLiteral(":/background@2x.jpg")
+                                              : QStringLiteral(":/background.jpg"))
+                                       .convertToFormat(QImage::Format_RGB32);
+        const QImage stage = shown(form.Picture1->content());
+        const int factor = doubled ? 2 : 1;
+        QCOMPARE(stage.size(), QSize(797, 501) * factor);
+        if (ratio == 1 || ratio == 2) {
+            const QRect drawn(0, 0, 797 * factor, 500 * factor);
+            QCOMPARE(stage.copy(drawn), picture.copy(drawn));
+        }
+        // the figures too, cut at the box's right edge as at scale 1
+        form.Picture2->show();
+        const QImage figure = shown(form.Picture2->content());
+        const QImage boy = QImage(doubled ? QStringLiteral(":/walking-figure@2x.jpg")
+                                          : QStringLiteral(":/walking-figure.jpg"))
+                                   .convertToFormat(QImage::Format_RGB32);
+        if (ratio == 1 || ratio == 2) {
+            const QRect drawn(0, 0, 97 * factor, 100 * factor);
+            QCOMPARE(figure.copy(drawn), boy.copy(drawn));
+        }
+    }
+
+    void theDoubledPictureIsChosenOnlyWhereItFits()
+    {
+        QTemporaryDir folder;
+        const QString twice = folder.filePath(QStringLiteral("twice.png"));
+        const QString once = folder.filePath(QStringLiteral("once.png"));
+        const QString wrong = folder.filePath(QStringLiteral("wrong.png"));
+        solid(QSize(10, 10), Qt::red).save(twice);
+        solid(QSize(20, 20), Qt::green).save(folder.filePath(QStringLiteral("twice@2x.png")));
+        solid(QSize(10, 10), Qt::red).save(once);
+        solid(QSize(10, 10), Qt::red).save(wrong);
+        solid(QSize(15, 15), Qt::green).save(folder.filePath(QStringLiteral("wrong@2x.png")));
+
+        QWidget window;
+        window.resize(100, 100);
+        auto *withDouble = new PictureBox(&window, 0, 0, 150, 150, twice);
+        auto *without = new PictureBox(&window, 0, 0, 150, 150, once);
+        auto *misfit = new PictureBox(&window, 0, 0, 150, 150, wrong);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const bool doubled = window.devicePixelRatioF() > 1;
+        const QPoint middle(5 * window.devicePixelRatioF(), 5 * window.devicePixelRatioF());
+        QCOMPARE(QColor(shown(withDouble->content()).pixel(middle)),
+                 doubled ? QColor(Qt::green) : QColor(Qt::red));
+        QCOMPARE(QColor(shown(without->content()).pixel(middle)), QColor(Qt::red));
+        QCOMPARE(QColor(shown(misfit->content()).pixel(middle)), QColor(Qt::red));
+    }
+
+    void aVideoSurfaceKeptWithinItsContainer()
+    {
+        QWidget window;
+        window.resize(789, 486);
+        auto *view = new QWidget(&window);
+        MediaPlayer::keepWithinContainer(view);
+        view->setGeometry(0, 0, 788, 496);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(view->geometry(), QRect(0, 0, 788, 486));
+        view->move(-10, 20);
+        QTRY_COMPARE(view->geometry(), QRect(0, 20, 778, 466));
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "tst_window.moc"
