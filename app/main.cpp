@@ -1,13 +1,11 @@
 #include "app/form1.h"
+#include "runtime/chineseinterface.h"
 #include "runtime/desktophost.h"
 #include "runtime/qtmediabackend.h"
 #include "runtime/timeline.h"
 #include "runtime/windowplacement.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,19 +24,6 @@ void reportFatal(QtMsgType type, const QMessageLogContext &, const QString &mess
     }
 }
 
-void useChineseDialogs(QApplication &app)
-{
-    auto *translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
-
-    QFont uiFont;
-    uiFont.setFamilies(
-            { QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei") });
-    uiFont.setPointSize(10);
-    QApplication::setFont(uiFont);
-}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -59,7 +44,7 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(nullptr);
     Timeline::mark("application ready");
     QApplication::setQuitOnLastWindowClosed(false);
-    useChineseDialogs(app);
+    useChineseInterface(app);
 
     Timeline::mark("fonts and translations set");
     DesktopHost host;

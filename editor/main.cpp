@@ -1,13 +1,11 @@
 #include "editor/checkreport.h"
 #include "editor/editorwindow.h"
+#include "runtime/chineseinterface.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -38,18 +36,6 @@ void keepOnlyFatalMessages(QtMsgType type, const QMessageLogContext &, const QSt
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-void useChineseDialogs(QApplication &app)
-{
-    auto *translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
-    QFont uiFont;
-    uiFont.setFamilies(
-            { QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei") });
-    uiFont.setPointSize(10);
-    QApplication::setFont(uiFont);
-}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -72,7 +58,7 @@ int main(int argc, char *argv[])
         return report.exitCode;
     }
 
-    useChineseDialogs(app);
+    useChineseInterface(app);
     if (!QFileInfo(folder).isDir()) {
         EditorPrompts::reportProblem(nullptr,
                                      QStringLiteral("文件夹 %1 不存在，编辑器没有可以打开的文件。")

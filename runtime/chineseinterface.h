@@ -1,0 +1,7 @@
+#pragma once
+
+class QApplication;
+
+// Qt's own texts in Simplified Chinese (是(Y), 否(N), 确定...) and a Chinese
+// interface face, for the show and the editor alike.
+void useChineseInterface(QApplication &app);
