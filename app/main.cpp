@@ -23,7 +23,6 @@ void reportFatal(QtMsgType type, const QMessageLogContext &, const QString &mess
         std::_Exit(EXIT_FAILURE);
     }
 }
-
 } // namespace
 
 int main(int argc, char *argv[])
