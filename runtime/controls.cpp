@@ -217,22 +217,17 @@ void Label::placed()
         autoSize();
 }
 
+// Measures every line afresh and takes the size of the whole text.
 void Label::autoSize()
 {
     m_measureDeferred = false;
-    m_lineWidths.clear();
-    measureFrom(0);
-}
-
-// Measures the lines from `first` on, then takes the size of the whole text.
-void Label::measureFrom(qsizetype first)
-{
     const QFontMetrics metrics = fontMetrics();
-    for (qsizetype i = first; i < m_lines.size(); ++i)
-        m_lineWidths.append(metrics.horizontalAdvance(m_lines[i]));
-    m_widest = first == 0 ? 0 : m_widest;
-    for (qsizetype i = std::max<qsizetype>(0, first - 1); i < m_lineWidths.size(); ++i)
-        m_widest = std::max(m_widest, m_lineWidths[i]);
+    m_lineWidths.clear();
+    m_widest = 0;
+    for (const QString &line : std::as_const(m_lines)) {
+        m_lineWidths.append(metrics.horizontalAdvance(line));
+        m_widest = std::max(m_widest, m_lineWidths.last());
+    }
     setSizeFromPixels(QSize(m_widest, m_linePitch * int(m_lines.size())));
 }
 

@@ -73,7 +73,6 @@ protected:
 
 private:
     void autoSize();
-    void measureFrom(qsizetype first);
     bool outOfSight() const;
     void measureIfDeferred();
     QRect lineRect(qsizetype line, int fromX, int toX) const;
