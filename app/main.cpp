@@ -28,9 +28,6 @@ void reportFatal(QtMsgType type, const QMessageLogContext &, const QString &mess
 int main(int argc, char *argv[])
 {
     Timeline::start();
-    // Qt 6.4's FFmpeg backend is not ready for shows without a sound device.
-    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
-        qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QtMediaBackend::prepareEnvironment();
     // In a Wayland session with an X server beside it the show runs on X11,
     // where it can be centred and kept off the taskbar, unless the user

@@ -47,6 +47,9 @@ void QtMediaBackend::prepareEnvironment()
     static bool done = false;
     if (std::exchange(done, true))
         return;
+    // Qt 6.4's FFmpeg backend is not ready for shows without a sound device.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "gstreamer");
     preferLightDecoders();
     avoidEmulatedOpenGl();
 }
