@@ -1,5 +1,7 @@
 #include "runtime/controls/picturesurface.h"
 
+#include "runtime/carriedassets.h"
+
 #include <QFileInfo>
 #include <QPainter>
 
@@ -16,7 +18,7 @@ QString doubledName(const QString &name)
 PictureSurface::PictureSurface(const QString &name, QWidget *box)
     : QWidget(box)
     , m_name(name)
-    , m_normal(name)
+    , m_normal(loadStagePicture(name))
 { }
 
 void PictureSurface::paintEvent(QPaintEvent *)
@@ -35,9 +37,8 @@ const QPixmap &PictureSurface::doubled()
 {
     if (!m_doubledLoaded) {
         m_doubledLoaded = true;
-        const QString name = doubledName(m_name);
-        if (QFileInfo::exists(name) && m_doubled.load(name)
-            && m_doubled.size() == 2 * m_normal.size())
+        m_doubled = loadStagePicture(doubledName(m_name));
+        if (!m_doubled.isNull() && m_doubled.size() == 2 * m_normal.size())
             m_doubled.setDevicePixelRatio(2.0);
         else
             m_doubled = QPixmap();
