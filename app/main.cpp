@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "runtime/carriedassets.h"
 #include "runtime/chineseinterface.h"
 #include "runtime/desktophost.h"
 #include "runtime/qtmediabackend.h"
@@ -43,6 +44,8 @@ int main(int argc, char *argv[])
     useChineseInterface(app);
 
     Timeline::mark("fonts and translations set");
+    // The preparer's music, film and pictures, when the program carries them.
+    CarriedAssets::use(CarriedAssets::of(QCoreApplication::applicationFilePath()));
     DesktopHost host;
     Form1 form(host);
     host.setOwner(&form);

@@ -1,5 +1,6 @@
 #include "runtime/controls.h"
 
+#include "runtime/carriedassets.h"
 #include "runtime/runtimeerror.h"
 
 #include <QClipboard>
@@ -453,7 +454,7 @@ public:
     PictureSurface(const QString &name, QWidget *box)
         : QWidget(box)
         , m_name(name)
-        , m_normal(name)
+        , m_normal(loadStagePicture(name))
     { }
 
 protected:
@@ -474,9 +475,8 @@ private:
     {
         if (!m_doubledLoaded) {
             m_doubledLoaded = true;
-            const QString name = doubledName(m_name);
-            if (QFileInfo::exists(name) && m_doubled.load(name)
-                && m_doubled.size() == 2 * m_normal.size())
+            m_doubled = loadStagePicture(doubledName(m_name));
+            if (!m_doubled.isNull() && m_doubled.size() == 2 * m_normal.size())
                 m_doubled.setDevicePixelRatio(2.0);
             else
                 m_doubled = QPixmap();
