@@ -1,4 +1,7 @@
+#include "editor/assetcommands.h"
 #include "editor/checkreport.h"
+#include "editor/ownassets.h"
+#include "runtime/qtmediabackend.h"
 #include "editor/editorwindow.h"
 #include "runtime/chineseinterface.h"
 
@@ -13,7 +16,12 @@ namespace {
 struct Arguments
 {
     bool check = false;
+    bool restore = false;
+    const AssetSlot *slot = nullptr; // --music FILE, --film FILE, ...
+    QString assetFile;
     QString folder;
+
+    bool needsNoDisplay() const { return check || restore || slot; }
 };
 
 Arguments parseArguments(int argc, char *argv[])
@@ -23,6 +31,15 @@ Arguments parseArguments(int argc, char *argv[])
         const QString argument = QString::fromLocal8Bit(argv[i]);
         if (argument == QLatin1String("--check"))
             arguments.check = true;
+        else if (argument == QLatin1String("--restore"))
+            arguments.restore = true;
+        else if (const AssetSlot *slot = argument.startsWith(QLatin1String("--"))
+                         ? AssetSlot::byOption(argument.mid(2))
+                         : nullptr;
+                 slot && i + 1 < argc) {
+            arguments.slot = slot;
+            arguments.assetFile = QString::fromLocal8Bit(argv[++i]);
+        }
         else if (arguments.folder.isEmpty())
             arguments.folder = argument;
     }
@@ -42,7 +59,8 @@ int main(int argc, char *argv[])
 {
     const Arguments arguments = parseArguments(argc, argv);
     // The check measures with the stage's fonts but needs no display.
-    if (arguments.check) {
+    QtMediaBackend::prepareEnvironment();
+    if (arguments.needsNoDisplay()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(keepOnlyFatalMessages);
     }
@@ -51,8 +69,10 @@ int main(int argc, char *argv[])
     const QString folder = arguments.folder.isEmpty() ? QCoreApplication::applicationDirPath()
                                                       : arguments.folder;
 
-    if (arguments.check) {
-        const CheckReport report = checkFolder(folder);
+    if (arguments.needsNoDisplay()) {
+        const CheckReport report = arguments.check ? checkFolder(folder)
+                : arguments.restore               ? restoreAssets(folder)
+                                                  : replaceAsset(*arguments.slot, arguments.assetFile, folder);
         std::fputs(report.output.toUtf8().constData(), stdout);
         std::fputs(report.errors.toUtf8().constData(), stderr);
         return report.exitCode;
