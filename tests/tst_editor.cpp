@@ -8,7 +8,8 @@
 #include "editor/stagepreview.h"
 #include "files/defaulttexts.h"
 #include "runtime/codepage.h"
-#include "runtime/controls.h"
+#include "runtime/controls/label.h"
+#include "runtime/controls/labellines.h"
 #include "support/fakehost.h"
 #include "support/testfolder.h"
 
@@ -238,11 +239,45 @@ private slots:
         // GBK bytes that open like a UTF-8 mark would be misread: UTF-8 it is.
         const QString lookalike = CodePage::fromAnsi("\xEF\xBB\xBF\xA1");
         QCOMPARE(CodePage::toAnsi(lookalike), QByteArray("\xEF\xBB\xBF\xA1"));
-        SavedEncoding used;
-        encodeMessageText(lookalike, &used);
-        QCOMPARE(used, SavedEncoding::Utf8WithMark);
+        QCOMPARE(encodeMessageText(lookalike).encoding, SavedEncoding::Utf8WithMark);
         QVERIFY(saveMessageFile(folder.file(letterFile), lookalike).ok);
         QCOMPARE(readByTheShow(letterFile), lookalike);
+    }
+
+    void savingKeepsEveryCharacterTheStageShows_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("readBack");
+        QTest::addColumn<int>("leftOut");
+        const QChar mark(QChar::ByteOrderMark);
+        const QString thanks = QStringLiteral("谢谢");
+        QTest::newRow("gbk that is valid utf-8") << thanks << thanks << 0;
+        QTest::newRow("gbk that reads as a latin word in utf-8")
+                << QStringLiteral("茅a") << QStringLiteral("茅a") << 0;
+        QTest::newRow("cyrillic") << QStringLiteral("лл") << QStringLiteral("лл") << 0;
+        QTest::newRow("a mark as the first character")
+                << mark + QStringLiteral("爱") << mark + QStringLiteral("爱") << 0;
+        QTest::newRow("nul and emoji")
+                << QStringLiteral("a\0b\U0001F496") << QStringLiteral("a\0b\U0001F496") << 0;
+        QTest::newRow("lone surrogates")
+                << QStringLiteral("我") + QChar(0xD800) + QStringLiteral("爱") + QChar(0xDC00)
+                << QStringLiteral("我爱") << 2;
+        QTest::newRow("a pair cut in two by a line break")
+                << QStringLiteral("\U0001F496").left(1) + QStringLiteral("\r\n")
+                << QStringLiteral("\r\n") << 1;
+    }
+
+    void savingKeepsEveryCharacterTheStageShows()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, readBack);
+        QFETCH(int, leftOut);
+        TestFolder folder;
+        const SaveResult saved = saveMessageFile(folder.file(letterFile), text);
+        QVERIFY(saved.ok);
+        QCOMPARE(saved.leftOut, leftOut);
+        QCOMPARE(readByTheShow(letterFile), readBack);
+        QCOMPARE(MessageFile::read(folder.file(letterFile), {}).text, readBack);
     }
 
     void theWindowOpensOnTheLetterAndFollowsTyping()
