@@ -2,7 +2,7 @@
 
 #include "editor/analysis.h"
 #include "runtime/carriedassets.h"
-#include "runtime/controls.h"
+#include "runtime/controls/picturebox.h"
 #include "runtime/mediaprobe.h"
 #include "show/stage.h"
 
