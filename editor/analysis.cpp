@@ -2,7 +2,7 @@
 
 #include "editor/stagelayout.h"
 #include "files/programfiles.h"
-#include "runtime/controls.h"
+#include "runtime/controls/labellines.h"
 #include "show/pace.h"
 
 #include <QFontMetrics>

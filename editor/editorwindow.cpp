@@ -4,6 +4,7 @@
 #include "editor/stagepreview.h"
 #include "files/defaulttexts.h"
 #include "files/programfiles.h"
+#include "runtime/linebreaks.h"
 #include "show/stage.h"
 
 #include <QAction>
@@ -34,10 +35,7 @@ QString showTextFromEditor(const QPlainTextEdit *edit)
 
 QString editorTextFromShow(const QString &text)
 {
-    QString plain = text;
-    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return plain;
+    return LineBreaks::toLf(text);
 }
 
 namespace {

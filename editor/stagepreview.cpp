@@ -2,7 +2,7 @@
 
 #include "editor/analysis.h"
 #include "editor/stagelayout.h"
-#include "runtime/controls.h"
+#include "runtime/controls/label.h"
 
 #include <QPainter>
 

@@ -8,7 +8,8 @@
 #include "editor/stagepreview.h"
 #include "files/defaulttexts.h"
 #include "runtime/codepage.h"
-#include "runtime/controls.h"
+#include "runtime/controls/label.h"
+#include "runtime/controls/labellines.h"
 #include "support/fakehost.h"
 #include "support/testfolder.h"
 
