@@ -28,6 +28,28 @@ QString formatSeconds(double seconds)
     return QStringLiteral("%1 秒").arg(seconds, 0, 'f', 1);
 }
 
+QList<TimelineMark> timelineMarks(const ShowTimes &times)
+{
+    return {
+        { TimelineMark::LetterTyped, times.letterTyped,
+          QStringLiteral("信打完 %1").arg(formatSeconds(times.letterTyped)) },
+        { TimelineMark::WalkEnds, times.walkEnds,
+          QStringLiteral("男孩走完 %1").arg(formatSeconds(times.walkEnds)) },
+        { TimelineMark::Question, times.question,
+          QStringLiteral("问题 %1").arg(formatSeconds(times.question)) },
+        { TimelineMark::MusicEnds, times.musicEnds,
+          QStringLiteral("音乐结束 %1").arg(formatSeconds(times.musicEnds)) },
+    };
+}
+
+QString timelineSummary(const ShowTimes &times, const QString &separator)
+{
+    QStringList texts;
+    for (const TimelineMark &mark : timelineMarks(times))
+        texts.append(mark.text);
+    return texts.join(separator);
+}
+
 QString Warning::toString() const
 {
     return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(message);

@@ -18,6 +18,23 @@ struct ShowTimes
 ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int walkTicks);
 QString formatSeconds(double seconds);
 
+// One moment of the timeline with its name and time ("问题 120.2 秒").
+struct TimelineMark
+{
+    enum Moment { LetterTyped, WalkEnds, Question, MusicEnds };
+    Moment moment;
+    double at;
+    QString text;
+};
+// The four moments, in this order: letter typed, walk ends, question, music ends.
+QList<TimelineMark> timelineMarks(const ShowTimes &times);
+// All four in one line, joined by `separator`.
+QString timelineSummary(const ShowTimes &times, const QString &separator);
+
+// What the editor says when it finds nothing to warn about.
+inline const QString noProblemsFound
+        = QStringLiteral("没有问题：每一行都看得见，问题出现时音乐还在。");
+
 // Something the addressee would miss: a line cut off or hidden, a character
 // drawn as a box, a question in silence. `line` counts from 1.
 struct Warning

@@ -48,17 +48,15 @@ CheckReport checkFolder(const QString &folder)
         return report;
 
     const Analysis analysis = analyseTexts(letter.text, declaration.text, StageLayout::standard());
-    const ShowTimes &times = analysis.times;
     report.output += QStringLiteral("文件夹：%1\n").arg(QDir(folder).absolutePath());
     report.output += describe(FileNames::letter, letter);
     report.output += describe(FileNames::declaration, declaration);
-    report.output += QStringLiteral("时间线：信打完 %1，男孩走完 %2，问题 %3，音乐结束 %4\n")
-                             .arg(formatSeconds(times.letterTyped), formatSeconds(times.walkEnds),
-                                  formatSeconds(times.question), formatSeconds(times.musicEnds));
+    report.output += QStringLiteral("时间线：%1\n")
+                             .arg(timelineSummary(analysis.times, QStringLiteral("，")));
     for (const Warning &warning : analysis.warnings)
         report.output += warning.toString() + QLatin1Char('\n');
     if (analysis.warnings.isEmpty()) {
-        report.output += QStringLiteral("没有问题：每一行都看得见，问题出现时音乐还在。\n");
+        report.output += noProblemsFound + QLatin1Char('\n');
     } else {
         report.output += QStringLiteral("%1 条提示\n").arg(analysis.warnings.size());
         report.exitCode = CheckReport::HasWarnings;

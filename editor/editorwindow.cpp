@@ -2,6 +2,7 @@
 
 #include "editor/stagelayout.h"
 #include "editor/stagepreview.h"
+#include "editor/timelineview.h"
 #include "files/defaulttexts.h"
 #include "files/programfiles.h"
 #include "runtime/linebreaks.h"
@@ -224,7 +225,7 @@ void EditorWindow::runAnalysis()
     m_analysisTimer.stop();
     m_analysis = analyseTexts(m_letterText, m_declarationText, StageLayout::standard());
     const ShowTimes &times = m_analysis.times;
-    m_timeline->setTimes(times.letterTyped, times.walkEnds, times.question, times.musicEnds);
+    m_timeline->setTimes(times);
 
     QStringList shown;
     for (const Warning &warning : std::as_const(m_analysis.warnings))
@@ -234,7 +235,7 @@ void EditorWindow::runAnalysis()
         m_shownWarnings = shown;
         m_warnings->clear();
         if (m_analysis.warnings.isEmpty())
-            m_warnings->addItem(QStringLiteral("没有问题：每一行都看得见，问题出现时音乐还在。"));
+            m_warnings->addItem(noProblemsFound);
         for (const Warning &warning : std::as_const(m_analysis.warnings)) {
             auto *item = new QListWidgetItem(warning.toString(), m_warnings);
             item->setData(Qt::UserRole, warning.file);

@@ -1,4 +1,5 @@
 #include "editor/checkreport.h"
+#include "editor/commandline.h"
 #include "editor/editorwindow.h"
 #include "runtime/chineseinterface.h"
 
@@ -10,25 +11,6 @@
 #include <cstdio>
 
 namespace {
-struct Arguments
-{
-    bool check = false;
-    QString folder;
-};
-
-Arguments parseArguments(int argc, char *argv[])
-{
-    Arguments arguments;
-    for (int i = 1; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
-        if (argument == QLatin1String("--check"))
-            arguments.check = true;
-        else if (arguments.folder.isEmpty())
-            arguments.folder = argument;
-    }
-    return arguments;
-}
-
 // The check's output is read like a compiler's: Qt's own notes stay out of it.
 void keepOnlyFatalMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
@@ -40,18 +22,35 @@ void keepOnlyFatalMessages(QtMsgType type, const QMessageLogContext &, const QSt
 
 int main(int argc, char *argv[])
 {
-    const Arguments arguments = parseArguments(argc, argv);
-    // The check measures with the stage's fonts but needs no display.
-    if (arguments.check) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    EditorCommandLine commandLine;
+    if (!commandLine.parse(arguments)) {
+        std::fprintf(stderr, "velmora-editor: %s\n%s\n", qPrintable(commandLine.error()),
+                     "用 velmora-editor --help 看用法。");
+        return CheckReport::Unreadable;
+    }
+    // The check measures with the stage's fonts but needs no display, and
+    // neither does the usage.
+    const bool windowless
+            = commandLine.check() || commandLine.helpAsked() || commandLine.versionAsked();
+    if (windowless) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(keepOnlyFatalMessages);
     }
 
     QApplication app(argc, argv);
-    const QString folder = arguments.folder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                      : arguments.folder;
+    QCoreApplication::setApplicationName(QStringLiteral("velmora-editor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    if (commandLine.helpAsked())
+        commandLine.showHelp();
+    if (commandLine.versionAsked())
+        commandLine.showVersion();
+    const QString folder = commandLine.folder().isEmpty() ? QCoreApplication::applicationDirPath()
+                                                          : commandLine.folder();
 
-    if (arguments.check) {
+    if (commandLine.check()) {
         const CheckReport report = checkFolder(folder);
         std::fputs(report.output.toUtf8().constData(), stdout);
         std::fputs(report.errors.toUtf8().constData(), stderr);

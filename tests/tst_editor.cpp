@@ -5,6 +5,7 @@
 #include "editor/editorwindow.h"
 #include "editor/messagefile.h"
 #include "editor/stagelayout.h"
+#include "editor/commandline.h"
 #include "editor/stagepreview.h"
 #include "files/defaulttexts.h"
 #include "runtime/codepage.h"
@@ -439,6 +440,32 @@ private slots:
                  int(CheckReport::Unreadable));
         folder.mkdir(declarationFile);
         QCOMPARE(checkFolder(folder.path()).exitCode, int(CheckReport::Unreadable));
+    }
+
+    void theCommandLineRefusesWhatItDoesNotKnow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("understood");
+        QTest::addColumn<bool>("check");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("nothing") << QStringList() << true << false << QString();
+        QTest::newRow("a folder") << QStringList { "show" } << true << false << "show";
+        QTest::newRow("check a folder") << QStringList { "--check", "show" } << true << true << "show";
+        QTest::newRow("a misspelt option") << QStringList { "--chek", "x" } << false << false << "";
+        QTest::newRow("two folders") << QStringList { "a", "b" } << false << false << "";
+    }
+
+    void theCommandLineRefusesWhatItDoesNotKnow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, understood);
+        EditorCommandLine commandLine;
+        QCOMPARE(commandLine.parse(QStringList { "velmora-editor" } + arguments), understood);
+        QCOMPARE(commandLine.error().isEmpty(), understood);
+        if (understood) {
+            QTEST(commandLine.check(), "check");
+            QTEST(commandLine.folder(), "folder");
+        }
     }
 };
 
