@@ -10,7 +10,13 @@
 
 #include <cmath>
 
-ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int walkTicks)
+double builtInMusicSeconds()
+{
+    return Pace::musicSeconds;
+}
+
+ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int walkTicks,
+                    double musicSeconds)
 {
     // Each typewriter types one character a tick and finds itself done on
     // the tick after the last.
@@ -19,7 +25,7 @@ ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int wal
     times.walkEnds = times.letterTyped + double(walkTicks) * Pace::walkTickMs / 1000.0;
     times.question
             = times.letterTyped + double(declarationLength + 1) * Pace::declarationTickMs / 1000.0;
-    times.musicEnds = Pace::musicSeconds;
+    times.musicEnds = musicSeconds;
     return times;
 }
 
@@ -189,10 +195,11 @@ void checkTiming(const QString &letter, const QString &declaration, const ShowTi
 }
 } // namespace
 
-Analysis analyseTexts(const QString &letter, const QString &declaration, const StageLayout &layout)
+Analysis analyseTexts(const QString &letter, const QString &declaration, const StageLayout &layout,
+                      double musicSeconds)
 {
     Analysis analysis;
-    analysis.times = showTimes(letter.size(), declaration.size(), layout.walkTicks);
+    analysis.times = showTimes(letter.size(), declaration.size(), layout.walkTicks, musicSeconds);
 
     const QList<QRect> figures { layout.walkingFigure, layout.waitingFigure, layout.question };
     checkLines(letter,

@@ -15,7 +15,9 @@ struct ShowTimes
     double musicEnds = 0;
 };
 // `letterLength` and `declarationLength` count 16-bit characters, CR and LF included.
-ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int walkTicks);
+// `musicSeconds`: how long the music the program carries lasts.
+ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int walkTicks,
+                    double musicSeconds);
 QString formatSeconds(double seconds);
 
 // One moment of the timeline with its name and time ("问题 120.2 秒").
@@ -53,7 +55,10 @@ struct Analysis
 };
 
 // Analyses the texts exactly as the show will type them (CR LF line ends).
-Analysis analyseTexts(const QString &letter, const QString &declaration, const StageLayout &layout);
+Analysis analyseTexts(const QString &letter, const QString &declaration, const StageLayout &layout,
+                      double musicSeconds);
+// How long the built-in music lasts.
+double builtInMusicSeconds();
 
 // The texts with every line that runs past the stage's right edge broken
 // (with CR LF) where it still fits.

@@ -2,6 +2,8 @@
 
 #include "editor/analysis.h"
 #include "editor/messagefile.h"
+#include "editor/ownassets.h"
+#include "editor/showprogram.h"
 #include "editor/stagelayout.h"
 #include "files/defaulttexts.h"
 #include "files/programfiles.h"
@@ -47,10 +49,32 @@ CheckReport checkFolder(const QString &folder)
     if (report.exitCode == CheckReport::Unreadable)
         return report;
 
-    const Analysis analysis = analyseTexts(letter.text, declaration.text, StageLayout::standard());
+    const ShowProgram program(folder);
+    QString programProblem;
+    const std::optional<CarriedAssets> read = program.read(&programProblem);
+    if (!read && program.exists()) {
+        report.exitCode = CheckReport::Unreadable;
+        report.errors = QStringLiteral("velmora-editor: %1\n").arg(programProblem);
+        return report;
+    }
+    const CarriedAssets carried = read.value_or(CarriedAssets());
+
+    const Analysis analysis = analyseTexts(letter.text, declaration.text, StageLayout::standard(),
+                                           carriedMusicSeconds(carried));
     report.output += QStringLiteral("文件夹：%1\n").arg(QDir(folder).absolutePath());
     report.output += describe(FileNames::letter, letter);
     report.output += describe(FileNames::declaration, declaration);
+    if (program.exists())
+        report.output += QStringLiteral("程序：%1\n").arg(program.path());
+    else if (read)
+        report.output += QStringLiteral("程序：文件夹里还没有，会复制 %1\n").arg(carried.programPath());
+    else
+        report.output += QStringLiteral("程序：%1\n").arg(programProblem);
+    if (!carried.problem().isEmpty())
+        report.output += QStringLiteral("程序带着的东西用不了（%1），放映时用内置的\n")
+                                 .arg(carried.problem());
+    for (const AssetSlot &slot : AssetSlot::all())
+        report.output += QStringLiteral("%1：%2\n").arg(slot.name, describeCarried(slot, carried));
     report.output += QStringLiteral("时间线：%1\n")
                              .arg(timelineSummary(analysis.times, QStringLiteral("，")));
     for (const Warning &warning : analysis.warnings)

@@ -4,7 +4,10 @@
 #include <QString>
 #include <QStringList>
 
-// The editor's command line: `velmora-editor [--check] [folder]`.
+struct AssetSlot;
+
+// The editor's command line: `velmora-editor [--check | --restore |
+// --music FILE | --film FILE | --boy FILE | --girl FILE | --background FILE] [folder]`.
 class EditorCommandLine
 {
 public:
@@ -17,6 +20,12 @@ public:
     QString error() const { return m_error; }
 
     bool check() const { return m_parser.isSet(m_check); }
+    bool restore() const { return m_parser.isSet(m_restore); }
+    // The asset to replace, with the file to replace it with; null when none.
+    const AssetSlot *assetSlot() const;
+    QString assetFile() const;
+    // Whatever is asked runs without a window.
+    bool windowless() const;
     bool helpAsked() const { return m_parser.isSet(m_help); }
     bool versionAsked() const { return m_parser.isSet(m_version); }
     // The folder given; empty when none was.
@@ -31,5 +40,7 @@ private:
     QCommandLineOption m_help;
     QCommandLineOption m_version;
     QCommandLineOption m_check;
+    QCommandLineOption m_restore;
+    QList<QCommandLineOption> m_assets; // in the order of AssetSlot::all()
     QString m_error;
 };

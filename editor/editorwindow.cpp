@@ -223,7 +223,8 @@ void EditorWindow::declarationChanged()
 void EditorWindow::runAnalysis()
 {
     m_analysisTimer.stop();
-    m_analysis = analyseTexts(m_letterText, m_declarationText, StageLayout::standard());
+    m_analysis = analyseTexts(m_letterText, m_declarationText, StageLayout::standard(),
+                              builtInMusicSeconds());
     const ShowTimes &times = m_analysis.times;
     m_timeline->setTimes(times);
 

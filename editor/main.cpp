@@ -1,7 +1,9 @@
+#include "editor/assetcommands.h"
 #include "editor/checkreport.h"
 #include "editor/commandline.h"
 #include "editor/editorwindow.h"
 #include "runtime/chineseinterface.h"
+#include "runtime/qtmediabackend.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,11 +33,11 @@ int main(int argc, char *argv[])
                      "用 velmora-editor --help 看用法。");
         return CheckReport::Unreadable;
     }
+    // Media are probed with the show's own player, set up as the show sets it up.
+    QtMediaBackend::prepareEnvironment();
     // The check measures with the stage's fonts but needs no display, and
-    // neither does the usage.
-    const bool windowless
-            = commandLine.check() || commandLine.helpAsked() || commandLine.versionAsked();
-    if (windowless) {
+    // neither do the usage and the changes to the program's own assets.
+    if (commandLine.windowless()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(keepOnlyFatalMessages);
     }
@@ -50,8 +52,10 @@ int main(int argc, char *argv[])
     const QString folder = commandLine.folder().isEmpty() ? QCoreApplication::applicationDirPath()
                                                           : commandLine.folder();
 
-    if (commandLine.check()) {
-        const CheckReport report = checkFolder(folder);
+    if (commandLine.windowless()) {
+        const CheckReport report = commandLine.check() ? checkFolder(folder)
+                : commandLine.restore()                ? restoreAssets(folder)
+                : replaceAsset(*commandLine.assetSlot(), commandLine.assetFile(), folder);
         std::fputs(report.output.toUtf8().constData(), stdout);
         std::fputs(report.errors.toUtf8().constData(), stderr);
         return report.exitCode;

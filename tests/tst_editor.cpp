@@ -76,7 +76,7 @@ private slots:
         const int stageOffset = layout.waitingFigure.x() - twipsToPixels(10450);
         QCOMPARE(layout.walkingFigure.x(), twipsToPixels(8118) + stageOffset);
 
-        const Analysis analysis = analyseTexts(defaultLetter(), defaultDeclaration(), layout);
+        const Analysis analysis = analyseTexts(defaultLetter(), defaultDeclaration(), layout, builtInMusicSeconds());
         QCOMPARE(defaultLetter().size(), 225);
         QCOMPARE(defaultDeclaration().size(), 64);
         QCOMPARE(formatSeconds(analysis.times.letterTyped), QStringLiteral("87.7 秒"));
@@ -134,7 +134,7 @@ private slots:
         QFETCH(QString, declaration);
         QFETCH(QString, where);
         QFETCH(QString, says);
-        const Analysis analysis = analyseTexts(letter, declaration, StageLayout::standard());
+        const Analysis analysis = analyseTexts(letter, declaration, StageLayout::standard(), builtInMusicSeconds());
         QVERIFY2(anyWarning(analysis, where, says), qPrintable(warningsOf(analysis).join('\n')));
     }
 
@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(QString(broken).remove(QStringLiteral("\r\n")),
                  QString(letter).remove(QStringLiteral("\r\n")));
         QVERIFY(!broken.contains(QRegularExpression(QStringLiteral("[^\r]\n|\r[^\n]"))));
-        const Analysis analysis = analyseTexts(broken, defaultDeclaration(), layout);
+        const Analysis analysis = analyseTexts(broken, defaultDeclaration(), layout, builtInMusicSeconds());
         QVERIFY2(!anyWarning(analysis, QString(), QStringLiteral("右边")),
                  qPrintable(warningsOf(analysis).join('\n')));
     }
