@@ -16,9 +16,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-// Tells the editor that a file is the show's program.
-extern "C" [[gnu::used]] const char velmoraShowMark[] = "VELMORA-SHOW-PROGRAM-1";
-
 namespace {
 // Qt gives up with a fatal message when it cannot reach a display; say so
 // plainly instead of aborting.
