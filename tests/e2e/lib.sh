@@ -106,6 +106,14 @@ start_sound() {
   pactl set-default-sink velmora_null
 }
 
+# The loudest sample (0 to 1) heard on the null sink's monitor in SECONDS.
+peak_heard() { # peak_heard SECONDS
+  timeout "$1" parec -d velmora_null.monitor --raw --format=s16le --channels=2 --rate=44100 \
+    >"$work/heard.raw" 2>/dev/null
+  sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/heard.raw" -n stat 2>&1 \
+    | awk '/Maximum amplitude/ {print $3}'
+}
+
 # No sound server at all: nothing to connect to.
 no_sound() {
   export XDG_RUNTIME_DIR="$work/runtime-silent"
@@ -172,7 +180,11 @@ exec_program() { # exec_program FOLDER [NAME=VALUE...]
 # manager may give its frames the same title (mutter draws them in a client
 # of its own, mutter-x11-frames).
 windows_titled() { # windows_titled NAME
-  xdotool search --all --onlyvisible --classname '^velmora(-editor)?$' --name "^$1\$" 2>/dev/null
+  local id
+  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+    xprop -id "$id" WM_CLASS 2>/dev/null | grep -qE '= "velmora(-editor)?",' && echo "$id"
+  done
+  return 0
 }
 
 # Waits for a window of ours whose title is exactly NAME; prints its id.
