@@ -27,9 +27,9 @@ Form1::Form1(Host &host, QWidget *parent)
     createStage();
     createWorkingControls();
 
-    Timer1 = new Timer(this, Pace::letterTickMs);
-    Timer3 = new Timer(this, Pace::declarationTickMs);
-    Timer4 = new Timer(this, Pace::walkTickMs);
+    Timer1 = new Timer(this, Pace::letterTickMs, m_clock);
+    Timer3 = new Timer(this, Pace::declarationTickMs, m_clock);
+    Timer4 = new Timer(this, Pace::walkTickMs, m_clock);
     connect(Timer1, &Timer::timeout, this, [this] { runHandler([this] { Timer1_Timer(); }); });
     connect(Timer3, &Timer::timeout, this, [this] { runHandler([this] { Timer3_Timer(); }); });
     connect(Timer4, &Timer::timeout, this, [this] { runHandler([this] { Timer4_Timer(); }); });

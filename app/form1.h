@@ -1,6 +1,10 @@
 #pragma once
 
-#include "runtime/controls.h"
+#include "runtime/controls/label.h"
+#include "runtime/controls/picturebox.h"
+#include "runtime/controls/textbox.h"
+#include "runtime/controls/tickclock.h"
+#include "runtime/controls/timer.h"
 #include "runtime/filetable.h"
 #include "runtime/mediaplayer.h"
 
@@ -85,6 +89,7 @@ private:
     void endProgram(int exitCode);
 
     Host &m_host;
+    TickClock m_clock;
     FileTable m_files;
     bool m_started = false;
     bool m_ended = false;

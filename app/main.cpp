@@ -1,7 +1,10 @@
 #include "app/form1.h"
+#include "runtime/carriedassets.h"
 #include "runtime/chineseinterface.h"
 #include "runtime/desktophost.h"
+#include "runtime/hostfiles.h"
 #include "runtime/qtmediabackend.h"
+#include "runtime/singleshow.h"
 #include "runtime/timeline.h"
 #include "runtime/windowplacement.h"
 
@@ -9,6 +12,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+
+// Tells the editor that a file is the show's program.
+extern "C" [[gnu::used]] const char velmoraShowMark[] = "VELMORA-SHOW-PROGRAM-1";
 
 namespace {
 // Qt gives up with a fatal message when it cannot reach a display; say so
@@ -38,14 +44,30 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
+    // A second start in the same folder would play the music twice and delete
+    // the files under the first show: it brings the first window forward instead.
+    SingleShow single(ProgramFolder());
+    switch (single.claimOrCallForward()) {
+    case SingleShow::Start::First:
+        break;
+    case SingleShow::Start::AnotherRuns:
+        return EXIT_SUCCESS;
+    case SingleShow::Start::Unreachable:
+        std::fprintf(stderr, "velmora: a show is running in this folder and does not answer.\n");
+        return EXIT_FAILURE;
+    }
     Timeline::mark("application ready");
     QApplication::setQuitOnLastWindowClosed(false);
     useChineseInterface(app);
 
     Timeline::mark("fonts and translations set");
+    // The preparer's music, film and pictures, when the program carries them.
+    CarriedAssets::use(CarriedAssets::of(QCoreApplication::applicationFilePath()));
     DesktopHost host;
     Form1 form(host);
     host.setOwner(&form);
+    QObject::connect(&single, &SingleShow::forwardRequested, &form,
+                     [&form] { bringForward(form); });
     Timeline::mark("window built");
     form.runHandler([&form] { form.Form_Load(); });
     if (host.hasEnded())

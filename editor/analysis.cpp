@@ -2,7 +2,7 @@
 
 #include "editor/stagelayout.h"
 #include "files/programfiles.h"
-#include "runtime/controls.h"
+#include "runtime/controls/labellines.h"
 #include "show/pace.h"
 
 #include <QFontMetrics>
@@ -10,7 +10,13 @@
 
 #include <cmath>
 
-ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int walkTicks)
+double builtInMusicSeconds()
+{
+    return Pace::musicSeconds;
+}
+
+ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int walkTicks,
+                    double musicSeconds)
 {
     // Each typewriter types one character a tick and finds itself done on
     // the tick after the last.
@@ -19,13 +25,35 @@ ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int wal
     times.walkEnds = times.letterTyped + double(walkTicks) * Pace::walkTickMs / 1000.0;
     times.question
             = times.letterTyped + double(declarationLength + 1) * Pace::declarationTickMs / 1000.0;
-    times.musicEnds = Pace::musicSeconds;
+    times.musicEnds = musicSeconds;
     return times;
 }
 
 QString formatSeconds(double seconds)
 {
     return QStringLiteral("%1 秒").arg(seconds, 0, 'f', 1);
+}
+
+QList<TimelineMark> timelineMarks(const ShowTimes &times)
+{
+    return {
+        { TimelineMark::LetterTyped, times.letterTyped,
+          QStringLiteral("信打完 %1").arg(formatSeconds(times.letterTyped)) },
+        { TimelineMark::WalkEnds, times.walkEnds,
+          QStringLiteral("男孩走完 %1").arg(formatSeconds(times.walkEnds)) },
+        { TimelineMark::Question, times.question,
+          QStringLiteral("问题 %1").arg(formatSeconds(times.question)) },
+        { TimelineMark::MusicEnds, times.musicEnds,
+          QStringLiteral("音乐结束 %1").arg(formatSeconds(times.musicEnds)) },
+    };
+}
+
+QString timelineSummary(const ShowTimes &times, const QString &separator)
+{
+    QStringList texts;
+    for (const TimelineMark &mark : timelineMarks(times))
+        texts.append(mark.text);
+    return texts.join(separator);
 }
 
 QString Warning::toString() const
@@ -167,10 +195,11 @@ void checkTiming(const QString &letter, const QString &declaration, const ShowTi
 }
 } // namespace
 
-Analysis analyseTexts(const QString &letter, const QString &declaration, const StageLayout &layout)
+Analysis analyseTexts(const QString &letter, const QString &declaration, const StageLayout &layout,
+                      double musicSeconds)
 {
     Analysis analysis;
-    analysis.times = showTimes(letter.size(), declaration.size(), layout.walkTicks);
+    analysis.times = showTimes(letter.size(), declaration.size(), layout.walkTicks, musicSeconds);
 
     const QList<QRect> figures { layout.walkingFigure, layout.waitingFigure, layout.question };
     checkLines(letter,

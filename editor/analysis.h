@@ -15,8 +15,27 @@ struct ShowTimes
     double musicEnds = 0;
 };
 // `letterLength` and `declarationLength` count 16-bit characters, CR and LF included.
-ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int walkTicks);
+// `musicSeconds`: how long the music the program carries lasts.
+ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int walkTicks,
+                    double musicSeconds);
 QString formatSeconds(double seconds);
+
+// One moment of the timeline with its name and time ("问题 120.2 秒").
+struct TimelineMark
+{
+    enum Moment { LetterTyped, WalkEnds, Question, MusicEnds };
+    Moment moment;
+    double at;
+    QString text;
+};
+// The four moments, in this order: letter typed, walk ends, question, music ends.
+QList<TimelineMark> timelineMarks(const ShowTimes &times);
+// All four in one line, joined by `separator`.
+QString timelineSummary(const ShowTimes &times, const QString &separator);
+
+// What the editor says when it finds nothing to warn about.
+inline const QString noProblemsFound
+        = QStringLiteral("没有问题：每一行都看得见，问题出现时音乐还在。");
 
 // Something the addressee would miss: a line cut off or hidden, a character
 // drawn as a box, a question in silence. `line` counts from 1.
@@ -36,7 +55,10 @@ struct Analysis
 };
 
 // Analyses the texts exactly as the show will type them (CR LF line ends).
-Analysis analyseTexts(const QString &letter, const QString &declaration, const StageLayout &layout);
+Analysis analyseTexts(const QString &letter, const QString &declaration, const StageLayout &layout,
+                      double musicSeconds);
+// How long the built-in music lasts.
+double builtInMusicSeconds();
 
 // The texts with every line that runs past the stage's right edge broken
 // (with CR LF) where it still fits.

@@ -2,6 +2,8 @@
 
 #include "editor/analysis.h"
 #include "editor/messagefile.h"
+#include "editor/ownassets.h"
+#include "editor/showprogram.h"
 #include "editor/stagelayout.h"
 #include "files/defaulttexts.h"
 #include "files/programfiles.h"
@@ -47,18 +49,38 @@ CheckReport checkFolder(const QString &folder)
     if (report.exitCode == CheckReport::Unreadable)
         return report;
 
-    const Analysis analysis = analyseTexts(letter.text, declaration.text, StageLayout::standard());
-    const ShowTimes &times = analysis.times;
+    const ShowProgram program(folder);
+    QString programProblem;
+    const std::optional<CarriedAssets> read = program.read(&programProblem);
+    if (!read && program.exists()) {
+        report.exitCode = CheckReport::Unreadable;
+        report.errors = QStringLiteral("velmora-editor: %1\n").arg(programProblem);
+        return report;
+    }
+    const CarriedAssets carried = read.value_or(CarriedAssets());
+
+    const Analysis analysis = analyseTexts(letter.text, declaration.text, StageLayout::standard(),
+                                           carriedMusicSeconds(carried));
     report.output += QStringLiteral("文件夹：%1\n").arg(QDir(folder).absolutePath());
     report.output += describe(FileNames::letter, letter);
     report.output += describe(FileNames::declaration, declaration);
-    report.output += QStringLiteral("时间线：信打完 %1，男孩走完 %2，问题 %3，音乐结束 %4\n")
-                             .arg(formatSeconds(times.letterTyped), formatSeconds(times.walkEnds),
-                                  formatSeconds(times.question), formatSeconds(times.musicEnds));
+    if (program.exists())
+        report.output += QStringLiteral("程序：%1\n").arg(program.path());
+    else if (read)
+        report.output += QStringLiteral("程序：文件夹里还没有，会复制 %1\n").arg(carried.programPath());
+    else
+        report.output += QStringLiteral("程序：%1\n").arg(programProblem);
+    if (!carried.problem().isEmpty())
+        report.output += QStringLiteral("程序带着的东西用不了（%1），放映时用内置的\n")
+                                 .arg(carried.problem());
+    for (const AssetSlot &slot : AssetSlot::all())
+        report.output += QStringLiteral("%1：%2\n").arg(slot.name, describeCarried(slot, carried));
+    report.output += QStringLiteral("时间线：%1\n")
+                             .arg(timelineSummary(analysis.times, QStringLiteral("，")));
     for (const Warning &warning : analysis.warnings)
         report.output += warning.toString() + QLatin1Char('\n');
     if (analysis.warnings.isEmpty()) {
-        report.output += QStringLiteral("没有问题：每一行都看得见，问题出现时音乐还在。\n");
+        report.output += noProblemsFound + QLatin1Char('\n');
     } else {
         report.output += QStringLiteral("%1 条提示\n").arg(analysis.warnings.size());
         report.exitCode = CheckReport::HasWarnings;

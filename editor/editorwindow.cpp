@@ -2,8 +2,10 @@
 
 #include "editor/stagelayout.h"
 #include "editor/stagepreview.h"
+#include "editor/timelineview.h"
 #include "files/defaulttexts.h"
 #include "files/programfiles.h"
+#include "runtime/linebreaks.h"
 #include "show/stage.h"
 
 #include <QAction>
@@ -34,10 +36,7 @@ QString showTextFromEditor(const QPlainTextEdit *edit)
 
 QString editorTextFromShow(const QString &text)
 {
-    QString plain = text;
-    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return plain;
+    return LineBreaks::toLf(text);
 }
 
 namespace {
@@ -224,9 +223,10 @@ void EditorWindow::declarationChanged()
 void EditorWindow::runAnalysis()
 {
     m_analysisTimer.stop();
-    m_analysis = analyseTexts(m_letterText, m_declarationText, StageLayout::standard());
+    m_analysis = analyseTexts(m_letterText, m_declarationText, StageLayout::standard(),
+                              builtInMusicSeconds());
     const ShowTimes &times = m_analysis.times;
-    m_timeline->setTimes(times.letterTyped, times.walkEnds, times.question, times.musicEnds);
+    m_timeline->setTimes(times);
 
     QStringList shown;
     for (const Warning &warning : std::as_const(m_analysis.warnings))
@@ -236,7 +236,7 @@ void EditorWindow::runAnalysis()
         m_shownWarnings = shown;
         m_warnings->clear();
         if (m_analysis.warnings.isEmpty())
-            m_warnings->addItem(QStringLiteral("没有问题：每一行都看得见，问题出现时音乐还在。"));
+            m_warnings->addItem(noProblemsFound);
         for (const Warning &warning : std::as_const(m_analysis.warnings)) {
             auto *item = new QListWidgetItem(warning.toString(), m_warnings);
             item->setData(Qt::UserRole, warning.file);
@@ -308,12 +308,19 @@ bool EditorWindow::save()
         document->file.encoding = result.encoding == SavedEncoding::Gbk
                 ? CodePage::FileEncoding::Gbk
                 : CodePage::FileEncoding::Utf8WithMark;
-        const QString how = result.encoding == SavedEncoding::Gbk
+        QString how = result.encoding == SavedEncoding::Gbk
                 ? QStringLiteral("已保存为 GBK")
                 : QStringLiteral("已保存为 UTF-8（带字节顺序标记），因为有 GBK 写不下的字符");
+        const QString leftOut = result.leftOut == 0
+                ? QString()
+                : QStringLiteral(
+                          "；%1 个残缺的字符（孤立的代理项）无法保存，已略去，放映时也不会显示")
+                          .arg(result.leftOut);
+        how += leftOut;
         document->edit->document()->setModified(false);
         showFileState(*document, how);
-        saved << QStringLiteral("%1（%2）").arg(document->fileName, encodingName(result.encoding));
+        saved << QStringLiteral("%1（%2%3）")
+                         .arg(document->fileName, encodingName(result.encoding), leftOut);
     }
     if (!failures.isEmpty()) {
         const QString message = QStringLiteral("保存失败：\n%1\n\n文字都还在窗口里，没有丢失。"

@@ -2,7 +2,7 @@
 
 #include "editor/analysis.h"
 #include "editor/messagefile.h"
-#include "runtime/editorprompts.h"
+#include "editor/editorprompts.h"
 
 #include <QMainWindow>
 #include <QTimer>

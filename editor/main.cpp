@@ -1,6 +1,9 @@
+#include "editor/assetcommands.h"
 #include "editor/checkreport.h"
+#include "editor/commandline.h"
 #include "editor/editorwindow.h"
 #include "runtime/chineseinterface.h"
+#include "runtime/qtmediabackend.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,25 +13,6 @@
 #include <cstdio>
 
 namespace {
-struct Arguments
-{
-    bool check = false;
-    QString folder;
-};
-
-Arguments parseArguments(int argc, char *argv[])
-{
-    Arguments arguments;
-    for (int i = 1; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
-        if (argument == QLatin1String("--check"))
-            arguments.check = true;
-        else if (arguments.folder.isEmpty())
-            arguments.folder = argument;
-    }
-    return arguments;
-}
-
 // The check's output is read like a compiler's: Qt's own notes stay out of it.
 void keepOnlyFatalMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
@@ -40,19 +24,38 @@ void keepOnlyFatalMessages(QtMsgType type, const QMessageLogContext &, const QSt
 
 int main(int argc, char *argv[])
 {
-    const Arguments arguments = parseArguments(argc, argv);
-    // The check measures with the stage's fonts but needs no display.
-    if (arguments.check) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    EditorCommandLine commandLine;
+    if (!commandLine.parse(arguments)) {
+        std::fprintf(stderr, "velmora-editor: %s\n%s\n", qPrintable(commandLine.error()),
+                     "用 velmora-editor --help 看用法。");
+        return CheckReport::Unreadable;
+    }
+    // Media are probed with the show's own player, set up as the show sets it up.
+    QtMediaBackend::prepareEnvironment();
+    // The check measures with the stage's fonts but needs no display, and
+    // neither do the usage and the changes to the program's own assets.
+    if (commandLine.windowless()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(keepOnlyFatalMessages);
     }
 
     QApplication app(argc, argv);
-    const QString folder = arguments.folder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                      : arguments.folder;
+    QCoreApplication::setApplicationName(QStringLiteral("velmora-editor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    if (commandLine.helpAsked())
+        commandLine.showHelp();
+    if (commandLine.versionAsked())
+        commandLine.showVersion();
+    const QString folder = commandLine.folder().isEmpty() ? QCoreApplication::applicationDirPath()
+                                                          : commandLine.folder();
 
-    if (arguments.check) {
-        const CheckReport report = checkFolder(folder);
+    if (commandLine.windowless()) {
+        const CheckReport report = commandLine.check() ? checkFolder(folder)
+                : commandLine.restore()                ? restoreAssets(folder)
+                : replaceAsset(*commandLine.assetSlot(), commandLine.assetFile(), folder);
         std::fputs(report.output.toUtf8().constData(), stdout);
         std::fputs(report.errors.toUtf8().constData(), stderr);
         return report.exitCode;

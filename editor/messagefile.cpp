@@ -36,15 +36,37 @@ QString textWrittenForMissingFile(const QString &defaultText)
     return defaultText + QStringLiteral("\r\n");
 }
 
-QByteArray encodeMessageText(const QString &text, SavedEncoding *used)
+namespace {
+QString withoutLoneSurrogates(const QString &text)
 {
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            kept.append(c).append(text.at(++i));
+        else if (!c.isSurrogate())
+            kept.append(c);
+    }
+    return kept;
+}
+} // namespace
+
+EncodedMessage encodeMessageText(const QString &text)
+{
+    EncodedMessage message;
+    const QString kept = withoutLoneSurrogates(text);
+    message.leftOut = text.size() - kept.size();
     // GBK bytes may happen to look like a mark or like UTF-8; only the
     // show's own reader can say whether they come back as they went.
-    const QByteArray ansi = CodePage::toAnsi(text);
-    const bool gbk = CodePage::fromFileBytes(ansi) == text;
-    if (used)
-        *used = gbk ? SavedEncoding::Gbk : SavedEncoding::Utf8WithMark;
-    return gbk ? ansi : QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    const QByteArray ansi = CodePage::toAnsi(kept);
+    if (CodePage::fromFileBytes(ansi) == kept) {
+        message.bytes = ansi;
+        return message;
+    }
+    message.encoding = SavedEncoding::Utf8WithMark;
+    message.bytes = QByteArray("\xEF\xBB\xBF") + kept.toUtf8();
+    return message;
 }
 
 namespace {
@@ -70,7 +92,10 @@ QString saveFailure(const QString &path, const QSaveFile &file)
 SaveResult saveMessageFile(const QString &path, const QString &text)
 {
     SaveResult result;
-    const QByteArray bytes = encodeMessageText(text, &result.encoding);
+    const EncodedMessage message = encodeMessageText(text);
+    const QByteArray &bytes = message.bytes;
+    result.encoding = message.encoding;
+    result.leftOut = message.leftOut;
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly)) {
         result.error = saveFailure(path, out);
@@ -102,6 +127,10 @@ QString encodingName(CodePage::FileEncoding encoding)
         return QStringLiteral("UTF-16 LE（带字节顺序标记）");
     case CodePage::FileEncoding::Utf16BEWithMark:
         return QStringLiteral("UTF-16 BE（带字节顺序标记）");
+    case CodePage::FileEncoding::Utf32LEWithMark:
+        return QStringLiteral("UTF-32 LE（带字节顺序标记）");
+    case CodePage::FileEncoding::Utf32BEWithMark:
+        return QStringLiteral("UTF-32 BE（带字节顺序标记）");
     }
     return {};
 }

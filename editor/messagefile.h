@@ -26,12 +26,21 @@ QString textWrittenForMissingFile(const QString &defaultText);
 // How a saved file is encoded: GBK when every character survives the trip
 // through it and back through the show's reader, else UTF-8 with a mark.
 enum class SavedEncoding { Gbk, Utf8WithMark };
-QByteArray encodeMessageText(const QString &text, SavedEncoding *used = nullptr);
+struct EncodedMessage
+{
+    QByteArray bytes;
+    SavedEncoding encoding = SavedEncoding::Gbk;
+    // Lone surrogates: half characters that no file encoding holds and the
+    // stage never draws. They are left out, and the saver says so.
+    qsizetype leftOut = 0;
+};
+EncodedMessage encodeMessageText(const QString &text);
 
 struct SaveResult
 {
     bool ok = false;
     SavedEncoding encoding = SavedEncoding::Gbk;
+    qsizetype leftOut = 0;
     QString error;
 };
 // Replaces the file in one step: the old file stays whole until the new one

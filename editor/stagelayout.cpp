@@ -1,6 +1,7 @@
 #include "editor/stagelayout.h"
 
-#include "runtime/controls.h"
+#include "runtime/controls/label.h"
+#include "runtime/controls/picturebox.h"
 #include "show/approach.h"
 #include "show/stage.h"
 

@@ -1,5 +1,7 @@
 #include "runtime/codepage.h"
 
+#include "runtime/gbkorutf8.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -8,16 +10,7 @@
 namespace {
 constexpr auto ansiName = "GBK";
 
-QString decode(QStringConverter::Encoding encoding, QByteArrayView bytes)
-{
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
-    return decoder.decode(bytes);
-}
-
-// Linux editors save UTF-8 without a mark. GBK text beyond ASCII is almost
-// never valid UTF-8 as well, so such a file is taken for UTF-8; a file of
-// plain ASCII reads the same either way.
-bool isUtf8BeyondAscii(QByteArrayView bytes)
+bool isValidUtf8BeyondAscii(QByteArrayView bytes)
 {
     const bool beyondAscii
             = std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; });
@@ -26,6 +19,69 @@ bool isUtf8BeyondAscii(QByteArrayView bytes)
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString decoded = decoder.decode(bytes);
     return !decoder.hasError();
+}
+
+struct Mark
+{
+    CodePage::FileEncoding file;
+    QStringConverter::Encoding decoding;
+    qsizetype length; // of the mark, which is also the size of one code unit but for UTF-8
+    qsizetype unit;
+};
+
+std::optional<Mark> markOf(QByteArrayView bytes)
+{
+    using E = CodePage::FileEncoding;
+    // Qt looks for a mark only in data longer than the mark: one byte more,
+    // which can start no longer mark, lets a file that is only a mark count.
+    QByteArray head = bytes.first(std::min<qsizetype>(bytes.size(), 4)).toByteArray();
+    head.append('\x01');
+    const auto encoding = QStringConverter::encodingForData(head);
+    if (!encoding)
+        return std::nullopt;
+    switch (*encoding) {
+    case QStringConverter::Utf8:
+        return Mark { E::Utf8WithMark, *encoding, 3, 1 };
+    case QStringConverter::Utf16LE:
+        return Mark { E::Utf16LEWithMark, *encoding, 2, 2 };
+    case QStringConverter::Utf16BE:
+        return Mark { E::Utf16BEWithMark, *encoding, 2, 2 };
+    case QStringConverter::Utf32LE:
+        return Mark { E::Utf32LEWithMark, *encoding, 4, 4 };
+    case QStringConverter::Utf32BE:
+        return Mark { E::Utf32BEWithMark, *encoding, 4, 4 };
+    default:
+        return std::nullopt;
+    }
+}
+
+// Qt's UTF-16 and UTF-32 decoders pass a lone surrogate through; it is no
+// character, and reads as a replacement character like any other broken unit.
+void replaceLoneSurrogates(QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+}
+
+// What follows the mark: a second mark is text. What can be read is kept;
+// a broken tail (a code unit cut short) becomes one replacement character.
+QString decodeAfterMark(const Mark &mark, QByteArrayView bytes)
+{
+    const QByteArrayView text = bytes.sliced(mark.length);
+    const qsizetype whole = text.size() - text.size() % mark.unit;
+    QStringDecoder decoder(mark.decoding,
+                           QStringConverter::Flag::Stateless
+                                   | QStringConverter::Flag::ConvertInitialBom);
+    QString decoded = decoder.decode(text.first(whole));
+    replaceLoneSurrogates(decoded);
+    if (whole < text.size())
+        decoded += QChar(QChar::ReplacementCharacter);
+    return decoded;
 }
 } // namespace
 
@@ -49,32 +105,19 @@ QString fromAnsi(const QByteArray &bytes)
 
 FileEncoding detectFileEncoding(QByteArrayView bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return FileEncoding::Utf8WithMark;
-    if (bytes.startsWith("\xFF\xFE"))
-        return FileEncoding::Utf16LEWithMark;
-    if (bytes.startsWith("\xFE\xFF"))
-        return FileEncoding::Utf16BEWithMark;
-    if (isUtf8BeyondAscii(bytes))
+    if (const auto mark = markOf(bytes))
+        return mark->file;
+    if (isValidUtf8BeyondAscii(bytes) && !meantAsGbk(bytes))
         return FileEncoding::Utf8;
     return FileEncoding::Gbk;
 }
 
 QString fromFileBytes(const QByteArray &bytes)
 {
-    const QByteArrayView view(bytes);
-    switch (detectFileEncoding(view)) {
-    case FileEncoding::Utf8:
-        return decode(QStringConverter::Utf8, view);
-    case FileEncoding::Utf8WithMark:
-        return decode(QStringConverter::Utf8, view.sliced(3));
-    case FileEncoding::Utf16LEWithMark:
-        return decode(QStringConverter::Utf16LE, view.sliced(2));
-    case FileEncoding::Utf16BEWithMark:
-        return decode(QStringConverter::Utf16BE, view.sliced(2));
-    case FileEncoding::Gbk:
-        break;
-    }
+    if (const auto mark = markOf(bytes))
+        return decodeAfterMark(*mark, bytes);
+    if (detectFileEncoding(bytes) == FileEncoding::Utf8)
+        return QString::fromUtf8(bytes);
     return fromAnsi(bytes);
 }
 

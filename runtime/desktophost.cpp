@@ -1,6 +1,7 @@
 #include "runtime/desktophost.h"
 
 #include "runtime/boxreport.h"
+#include "runtime/linebreaks.h"
 #include "runtime/qtmediabackend.h"
 #include "runtime/runtimeerror.h"
 
@@ -13,11 +14,10 @@
 #include <QUrl>
 
 namespace {
+// Message boxes take CR LF; Qt breaks lines at LF.
 QString boxText(const QString &text)
 {
-    // Message boxes take CR LF; Qt breaks lines at LF.
-    QString shown = text;
-    return shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return LineBreaks::toLf(text);
 }
 
 // The host's message box. A box that asks Yes or No has no cancel: Escape

@@ -1,5 +1,6 @@
 #include "runtime/hostfiles.h"
 
+#include "runtime/carriedassets.h"
 #include "runtime/runtimeerror.h"
 
 #include <QCoreApplication>
@@ -54,6 +55,10 @@ void DeleteFile(const QString &path)
 
 QByteArray LoadResourceBytes(int number, const QString &typeName)
 {
+    // The preparer's own media, when the program carries them whole.
+    if (typeName == QLatin1String("CUSTOM"))
+        if (auto carried = CarriedAssets::inUseBytes(QString::number(number)))
+            return *std::move(carried);
     const QResource resource(QStringLiteral(":/%1/%2").arg(typeName).arg(number));
     if (!resource.isValid() || !resource.data())
         raiseError(ErrorNumber::ResourceNotFound, QString::number(number));

@@ -2,6 +2,7 @@
 
 #include "runtime/x11window.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QLoggingCategory>
@@ -86,4 +87,16 @@ void showCentred(QWidget &window)
             placeCentred(window, frame);
     });
     window.show();
+}
+
+void bringForward(QWidget &window)
+{
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    QWidget *front = QApplication::activeModalWidget();
+    for (QWidget *shown : { &window, front }) {
+        if (!shown)
+            continue;
+        shown->raise();
+        shown->activateWindow();
+    }
 }

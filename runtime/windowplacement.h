@@ -20,3 +20,7 @@ void keepFromMinimising(QWidget &window);
 // it opens on. On X11 it also asks for no taskbar entry and no minimise or
 // maximise, and learns the frame's size from the window manager.
 void showCentred(QWidget &window);
+
+// Brings the window to the front and gives it the focus, or the box it is
+// asking from, should one be open.
+void bringForward(QWidget &window);

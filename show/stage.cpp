@@ -1,6 +1,7 @@
 #include "show/stage.h"
 
-#include "runtime/controls.h"
+#include "runtime/controls/label.h"
+#include "runtime/controls/picturebox.h"
 
 namespace {
 QFont chineseFont(const QStringList &families, int pixelSize)

@@ -5,10 +5,12 @@
 #include "editor/editorwindow.h"
 #include "editor/messagefile.h"
 #include "editor/stagelayout.h"
+#include "editor/commandline.h"
 #include "editor/stagepreview.h"
 #include "files/defaulttexts.h"
 #include "runtime/codepage.h"
-#include "runtime/controls.h"
+#include "runtime/controls/label.h"
+#include "runtime/controls/labellines.h"
 #include "support/fakehost.h"
 #include "support/testfolder.h"
 
@@ -74,7 +76,7 @@ private slots:
         const int stageOffset = layout.waitingFigure.x() - twipsToPixels(10450);
         QCOMPARE(layout.walkingFigure.x(), twipsToPixels(8118) + stageOffset);
 
-        const Analysis analysis = analyseTexts(defaultLetter(), defaultDeclaration(), layout);
+        const Analysis analysis = analyseTexts(defaultLetter(), defaultDeclaration(), layout, builtInMusicSeconds());
         QCOMPARE(defaultLetter().size(), 225);
         QCOMPARE(defaultDeclaration().size(), 64);
         QCOMPARE(formatSeconds(analysis.times.letterTyped), QStringLiteral("87.7 秒"));
@@ -132,7 +134,7 @@ private slots:
         QFETCH(QString, declaration);
         QFETCH(QString, where);
         QFETCH(QString, says);
-        const Analysis analysis = analyseTexts(letter, declaration, StageLayout::standard());
+        const Analysis analysis = analyseTexts(letter, declaration, StageLayout::standard(), builtInMusicSeconds());
         QVERIFY2(anyWarning(analysis, where, says), qPrintable(warningsOf(analysis).join('\n')));
     }
 
@@ -176,7 +178,7 @@ private slots:
         QCOMPARE(QString(broken).remove(QStringLiteral("\r\n")),
                  QString(letter).remove(QStringLiteral("\r\n")));
         QVERIFY(!broken.contains(QRegularExpression(QStringLiteral("[^\r]\n|\r[^\n]"))));
-        const Analysis analysis = analyseTexts(broken, defaultDeclaration(), layout);
+        const Analysis analysis = analyseTexts(broken, defaultDeclaration(), layout, builtInMusicSeconds());
         QVERIFY2(!anyWarning(analysis, QString(), QStringLiteral("右边")),
                  qPrintable(warningsOf(analysis).join('\n')));
     }
@@ -238,11 +240,45 @@ private slots:
         // GBK bytes that open like a UTF-8 mark would be misread: UTF-8 it is.
         const QString lookalike = CodePage::fromAnsi("\xEF\xBB\xBF\xA1");
         QCOMPARE(CodePage::toAnsi(lookalike), QByteArray("\xEF\xBB\xBF\xA1"));
-        SavedEncoding used;
-        encodeMessageText(lookalike, &used);
-        QCOMPARE(used, SavedEncoding::Utf8WithMark);
+        QCOMPARE(encodeMessageText(lookalike).encoding, SavedEncoding::Utf8WithMark);
         QVERIFY(saveMessageFile(folder.file(letterFile), lookalike).ok);
         QCOMPARE(readByTheShow(letterFile), lookalike);
+    }
+
+    void savingKeepsEveryCharacterTheStageShows_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("readBack");
+        QTest::addColumn<int>("leftOut");
+        const QChar mark(QChar::ByteOrderMark);
+        const QString thanks = QStringLiteral("谢谢");
+        QTest::newRow("gbk that is valid utf-8") << thanks << thanks << 0;
+        QTest::newRow("gbk that reads as a latin word in utf-8")
+                << QStringLiteral("茅a") << QStringLiteral("茅a") << 0;
+        QTest::newRow("cyrillic") << QStringLiteral("лл") << QStringLiteral("лл") << 0;
+        QTest::newRow("a mark as the first character")
+                << mark + QStringLiteral("爱") << mark + QStringLiteral("爱") << 0;
+        QTest::newRow("nul and emoji")
+                << QStringLiteral("a\0b\U0001F496") << QStringLiteral("a\0b\U0001F496") << 0;
+        QTest::newRow("lone surrogates")
+                << QStringLiteral("我") + QChar(0xD800) + QStringLiteral("爱") + QChar(0xDC00)
+                << QStringLiteral("我爱") << 2;
+        QTest::newRow("a pair cut in two by a line break")
+                << QStringLiteral("\U0001F496").left(1) + QStringLiteral("\r\n")
+                << QStringLiteral("\r\n") << 1;
+    }
+
+    void savingKeepsEveryCharacterTheStageShows()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, readBack);
+        QFETCH(int, leftOut);
+        TestFolder folder;
+        const SaveResult saved = saveMessageFile(folder.file(letterFile), text);
+        QVERIFY(saved.ok);
+        QCOMPARE(saved.leftOut, leftOut);
+        QCOMPARE(readByTheShow(letterFile), readBack);
+        QCOMPARE(MessageFile::read(folder.file(letterFile), {}).text, readBack);
     }
 
     void theWindowOpensOnTheLetterAndFollowsTyping()
@@ -404,6 +440,32 @@ private slots:
                  int(CheckReport::Unreadable));
         folder.mkdir(declarationFile);
         QCOMPARE(checkFolder(folder.path()).exitCode, int(CheckReport::Unreadable));
+    }
+
+    void theCommandLineRefusesWhatItDoesNotKnow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("understood");
+        QTest::addColumn<bool>("check");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("nothing") << QStringList() << true << false << QString();
+        QTest::newRow("a folder") << QStringList { "show" } << true << false << "show";
+        QTest::newRow("check a folder") << QStringList { "--check", "show" } << true << true << "show";
+        QTest::newRow("a misspelt option") << QStringList { "--chek", "x" } << false << false << "";
+        QTest::newRow("two folders") << QStringList { "a", "b" } << false << false << "";
+    }
+
+    void theCommandLineRefusesWhatItDoesNotKnow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, understood);
+        EditorCommandLine commandLine;
+        QCOMPARE(commandLine.parse(QStringList { "velmora-editor" } + arguments), understood);
+        QCOMPARE(commandLine.error().isEmpty(), understood);
+        if (understood) {
+            QTEST(commandLine.check(), "check");
+            QTEST(commandLine.folder(), "folder");
+        }
     }
 };
 

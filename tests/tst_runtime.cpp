@@ -60,6 +60,56 @@ private slots:
         QCOMPARE(CodePage::fromFileBytes(be), text);
     }
 
+    void marksAndBrokenTails_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("encoding");
+        QTest::addColumn<QString>("text");
+        using E = CodePage::FileEncoding;
+        const QString love = QStringLiteral("我爱你\U0001F496");
+        const QByteArray le32 = QByteArray("\xFF\xFE\0\0", 4), be32 = QByteArray("\0\0\xFE\xFF", 4);
+        QByteArray utf32le = le32, utf32be = be32;
+        for (char32_t c : love.toUcs4()) {
+            for (int i = 0; i < 4; ++i)
+                utf32le.append(char(c >> (8 * i)));
+            for (int i = 3; i >= 0; --i)
+                utf32be.append(char(c >> (8 * i)));
+        }
+        const QString fffd(QChar::ReplacementCharacter);
+        QTest::newRow("utf-32 le") << utf32le << int(E::Utf32LEWithMark) << love;
+        QTest::newRow("utf-32 be") << utf32be << int(E::Utf32BEWithMark) << love;
+        QTest::newRow("utf-32 le mark alone") << le32 << int(E::Utf32LEWithMark) << QString();
+        QTest::newRow("utf-32 be mark alone") << be32 << int(E::Utf32BEWithMark) << QString();
+        QTest::newRow("utf-8 mark alone")
+                << QByteArray("\xEF\xBB\xBF") << int(E::Utf8WithMark) << QString();
+        QTest::newRow("utf-16 mark alone")
+                << QByteArray("\xFF\xFE") << int(E::Utf16LEWithMark) << QString();
+        // What can be read is kept; the broken tail is one replacement character.
+        QTest::newRow("utf-16 le odd byte")
+                << QByteArray("\xFF\xFE\x41", 3) << int(E::Utf16LEWithMark) << fffd;
+        QTest::newRow("utf-16 le odd tail")
+                << QByteArray("\xFF\xFE\x41\0\x42", 5) << int(E::Utf16LEWithMark)
+                << QStringLiteral("A") + fffd;
+        QTest::newRow("utf-16 be odd tail")
+                << QByteArray("\xFE\xFF\0\x41\0", 5) << int(E::Utf16BEWithMark)
+                << QStringLiteral("A") + fffd;
+        QTest::newRow("utf-32 le short tail")
+                << utf32le + QByteArray("\x41\0", 2) << int(E::Utf32LEWithMark) << love + fffd;
+        QTest::newRow("utf-16 lone surrogate at the end")
+                << QByteArray("\xFF\xFE\x3D\xD8", 4) << int(E::Utf16LEWithMark) << fffd;
+        // Only the first mark is a mark: a second one is text.
+        const QString marked = QChar(QChar::ByteOrderMark) + QStringLiteral("A");
+        QTest::newRow("utf-8 second mark") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                                         "A")
+                                           << int(E::Utf8WithMark) << marked;
+        QTest::newRow("utf-16 second mark")
+                << QByteArray("\xFF\xFE\xFF\xFE\x41\0", 6) << int(E::Utf16LEWithMark) << marked;
+        QTest::newRow("utf-32 second mark")
+                << le32 + le32 + QByteArray("\x41\0\0\0", 4) << int(E::Utf32LEWithMark) << marked;
+    }
+
+    void marksAndBrokenTails() { unmarkedFilesAreUtf8OrGbk(); }
+
     void unmarkedFilesAreUtf8OrGbk_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -85,6 +135,27 @@ private slots:
         QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80") << int(E::Gbk)
                                            << CodePage::fromAnsi(QByteArray("\xED\xA0\x80"));
         QTest::newRow("marked utf-8") << "\xEF\xBB\xBF" + utf8 << int(E::Utf8WithMark) << letter;
+
+        // GBK whose bytes happen to be valid UTF-8: read as UTF-8 they would be
+        // Cyrillic or Latin-1 letters, as GBK they are common Chinese.
+        const QString thanks = QStringLiteral("谢谢");
+        QTest::newRow("gbk thanks, valid utf-8")
+                << QByteArray("\xD0\xBB\xD0\xBB") << int(E::Gbk) << thanks;
+        for (const QString &gbk : { QStringLiteral("谢谢\r\n"), QStringLiteral("I 谢谢!"),
+                                    QStringLiteral("茅台"), QStringLiteral("学习") }) {
+            QVERIFY(!CodePage::toAnsi(gbk).isEmpty());
+            QTest::newRow(
+                    qPrintable(QString(gbk).replace(QLatin1String("\r\n"), QLatin1String("CRLF"))
+                               + QStringLiteral(" in gbk")))
+                    << CodePage::toAnsi(gbk) << int(E::Gbk) << gbk;
+        }
+        // Letters that are foreign to Chinese text but spelled in a Latin word,
+        // or whose GBK reading holds rare characters, stay UTF-8.
+        for (const QString &utf : { QStringLiteral("café"), QStringLiteral("über"),
+                                    QStringLiteral("Привет"), QStringLiteral("你好 café") }) {
+            QTest::newRow(qPrintable(utf + QStringLiteral(" in utf-8")))
+                    << utf.toUtf8() << int(E::Utf8) << utf;
+        }
     }
 
     void unmarkedFilesAreUtf8OrGbk()

@@ -1,6 +1,7 @@
 // The deadline timer on a clock the test sets: its schedule across late
 // handlers, stalls, handovers and ticks delivered inside a message box.
-#include "runtime/controls.h"
+#include "runtime/controls/tickclock.h"
+#include "runtime/controls/timer.h"
 
 #include <QEventLoop>
 #include <QSignalSpy>
@@ -12,10 +13,7 @@ namespace {
 constexpr qint64 ms = 1'000'000;
 
 qint64 fakeNowNs = 0;
-qint64 fakeClock()
-{
-    return fakeNowNs;
-}
+TickClock fakeClock([] { return fakeNowNs; });
 
 // Waits (in real time, a few milliseconds) for the timer's next tick, with
 // the clock set to `atNs` by the time it is handled.
@@ -60,13 +58,12 @@ private slots:
     void init()
     {
         fakeNowNs = 0;
-        Timer::setClock(fakeClock);
+        fakeClock = TickClock([] { return fakeNowNs; });
     }
-    void cleanup() { Timer::setClock(nullptr); }
 
     void lateTicksKeepTheSchedule()
     {
-        Timer timer(nullptr, 10);
+        Timer timer(nullptr, 10, fakeClock);
         timer.setEnabled(true);
         QCOMPARE(timer.nextDueNs(), 10 * ms);
 
@@ -85,7 +82,7 @@ private slots:
 
     void aStallOfMoreThanAnIntervalStartsAfresh()
     {
-        Timer timer(nullptr, 10);
+        Timer timer(nullptr, 10, fakeClock);
         timer.setEnabled(true);
         QVERIFY(tickAt(timer, 35 * ms));
         QCOMPARE(timer.nextDueNs(), 45 * ms);
@@ -95,7 +92,8 @@ private slots:
 
     void aTimerSwitchedOnInATickCountsFromItsDueTime()
     {
-        Timer letter(nullptr, 10), declaration(nullptr, 50), walk(nullptr, 20);
+        Timer letter(nullptr, 10, fakeClock), declaration(nullptr, 50, fakeClock),
+                walk(nullptr, 20, fakeClock);
         letter.setEnabled(true);
         onNextTick(letter, [&] {
             letter.setEnabled(false);
@@ -114,7 +112,7 @@ private slots:
 
     void aHandoverAfterALongHandlerStartsAfresh()
     {
-        Timer first(nullptr, 10), second(nullptr, 20);
+        Timer first(nullptr, 10, fakeClock), second(nullptr, 20, fakeClock);
         first.setEnabled(true);
         onNextTick(first, [&] {
             first.setEnabled(false);
@@ -127,8 +125,8 @@ private slots:
 
     void timersSwitchedOnWhileABoxIsOpenInATick()
     {
-        Timer asking(nullptr, 10), walk(nullptr, 30);
-        Timer fromNested(nullptr, 50), afterBox(nullptr, 50);
+        Timer asking(nullptr, 10, fakeClock), walk(nullptr, 30, fakeClock);
+        Timer fromNested(nullptr, 50, fakeClock), afterBox(nullptr, 50, fakeClock);
         asking.setEnabled(true);
         bool walkTickedInBox = false;
         onNextTick(walk, [&] {
@@ -151,7 +149,7 @@ private slots:
 
         // And once every tick is over, a timer counts from now again.
         fakeNowNs = 200 * ms;
-        Timer later(nullptr, 10);
+        Timer later(nullptr, 10, fakeClock);
         later.setEnabled(true);
         QCOMPARE(later.nextDueNs(), 210 * ms);
     }

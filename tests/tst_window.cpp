@@ -2,7 +2,7 @@
 // minimising, the pictures at every screen scale, and the video surface kept
 // within the window. Runs at scale 1 and again at scale 2.
 #include "app/form1.h"
-#include "runtime/controls.h"
+#include "runtime/controls/picturebox.h"
 #include "runtime/mediaplayer.h"
 #include "runtime/windowplacement.h"
 #include "support/fakehost.h"

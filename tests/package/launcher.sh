@@ -65,6 +65,30 @@ check "an older copy is replaced by the newer installed program" cmp -s "$lib/ve
 check "the newer program runs (exit 0)" test "$status" -eq 0
 check "the message files and other files are untouched" test "$(sums)" = "$before"
 
+# The preparer's own music and pictures, which the editor appends to the copy
+# (keeping its time stamp), go over to the next upgrade's program.
+carried() { # a stand-in for what the editor appends: mark, body, its size, mark
+  local body="VMASSETS our song and photos" size
+  size=$((${#body} + 16))
+  printf '%s' "$body"
+  printf "$(printf '\\%03o' $((size & 255)) $((size >> 8 & 255)) 0 0 0 0 0 0)"
+  printf VMASSETS
+}
+carried >>"$folder/velmora"
+touch -d '2026-07-01 12:00' "$folder/velmora"
+printf '#!/bin/sh\n# newer still\nexit 0\n' >"$lib/velmora"
+touch -d '2026-07-15 12:00' "$lib/velmora"
+launch "$home" velmora
+check "an upgrade carries the preparer's assets over" \
+  cmp -s <(cat "$lib/velmora"; carried) "$folder/velmora"
+check "... and the copy keeps the installed time stamp" \
+  test "$(stat -c %Y "$folder/velmora")" = "$(stat -c %Y "$lib/velmora")"
+printf 'damaged' >>"$folder/velmora"
+touch -d "2026-07-01 12:00" "$folder/velmora"
+touch -d '2026-07-20 12:00' "$lib/velmora"
+launch "$home" velmora
+check "bytes that are not a whole bundle are not carried" cmp -s "$lib/velmora" "$folder/velmora"
+
 # A copy newer than the installed one is the preparer's own: it is left.
 printf '#!/bin/sh\n# my own build\nexit 3\n' >"$folder/velmora"
 touch -d '2026-08-01 12:00' "$folder/velmora"

@@ -1,4 +1,4 @@
-#include "runtime/editorprompts.h"
+#include "editor/editorprompts.h"
 
 #include <QMessageBox>
 #include <QPushButton>

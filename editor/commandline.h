@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+struct AssetSlot;
+
+// The editor's command line: `velmora-editor [--check | --restore |
+// --music FILE | --film FILE | --boy FILE | --girl FILE | --background FILE] [folder]`.
+class EditorCommandLine
+{
+public:
+    EditorCommandLine();
+
+    // False when the arguments are refused; error() says why. Works before
+    // the application exists, so that the platform can be chosen from it:
+    // the editor takes none of Qt's own options.
+    bool parse(const QStringList &arguments);
+    QString error() const { return m_error; }
+
+    bool check() const { return m_parser.isSet(m_check); }
+    bool restore() const { return m_parser.isSet(m_restore); }
+    // The asset to replace, with the file to replace it with; null when none.
+    const AssetSlot *assetSlot() const;
+    QString assetFile() const;
+    // Whatever is asked runs without a window.
+    bool windowless() const;
+    bool helpAsked() const { return m_parser.isSet(m_help); }
+    bool versionAsked() const { return m_parser.isSet(m_version); }
+    // The folder given; empty when none was.
+    QString folder() const;
+
+    // Print and end the process; they need the application.
+    [[noreturn]] void showHelp() { m_parser.showHelp(0); }
+    [[noreturn]] void showVersion() { m_parser.showVersion(); }
+
+private:
+    QCommandLineParser m_parser;
+    QCommandLineOption m_help;
+    QCommandLineOption m_version;
+    QCommandLineOption m_check;
+    QCommandLineOption m_restore;
+    QList<QCommandLineOption> m_assets; // in the order of AssetSlot::all()
+    QString m_error;
+};

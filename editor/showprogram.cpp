@@ -1,0 +1,124 @@
+#include "editor/showprogram.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+// The mark the show's program holds (see app/main.cpp), put together here so
+// that the editor itself does not hold it.
+QByteArray showMark()
+{
+    return QByteArray("VELMORA-SHOW-") + QByteArray("PROGRAM-1");
+}
+
+bool holdsShowMark(QFile &file, qint64 programEnd)
+{
+    const uchar *bytes = file.map(0, programEnd);
+    if (!bytes)
+        return false;
+    const bool found = QByteArrayView(bytes, programEnd).indexOf(showMark()) >= 0;
+    file.unmap(const_cast<uchar *>(bytes));
+    return found;
+}
+
+// The program proper, without what it carries, copied a megabyte at a time.
+bool copyProgram(QFile &from, qint64 programEnd, QIODevice &to)
+{
+    if (!from.seek(0))
+        return false;
+    for (qint64 left = programEnd; left > 0;) {
+        const QByteArray chunk = from.read(std::min<qint64>(left, 1 << 20));
+        if (chunk.isEmpty() || to.write(chunk) != chunk.size())
+            return false;
+        left -= chunk.size();
+    }
+    return true;
+}
+} // namespace
+
+ShowProgram::ShowProgram(const QString &folder)
+    : m_path(QDir(folder).absoluteFilePath(QStringLiteral("velmora")))
+{ }
+
+bool ShowProgram::exists() const
+{
+    return QFileInfo(m_path).isFile();
+}
+
+QString ShowProgram::installed()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/velmora");
+}
+
+QString ShowProgram::source() const
+{
+    return exists() ? m_path : installed();
+}
+
+std::optional<CarriedAssets> ShowProgram::read(QString *problem) const
+{
+    const QString path = source();
+    if (!QFileInfo(path).isFile()) {
+        *problem = QStringLiteral("%1 里没有放映程序 velmora，编辑器旁边也没有").arg(QFileInfo(m_path).path());
+        return std::nullopt;
+    }
+    CarriedAssets assets = CarriedAssets::of(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *problem = QStringLiteral("读不了 %1：%2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    if (!assets.isProgram() || !holdsShowMark(file, assets.programEnd())) {
+        *problem = QStringLiteral("%1 不是 Velmora 的放映程序").arg(path);
+        return std::nullopt;
+    }
+    return assets;
+}
+
+bool ShowProgram::change(const QList<AssetBundle::Asset> &assets, const QStringList &dropped,
+                         QString *problem)
+{
+    const auto carried = read(problem);
+    if (!carried)
+        return false;
+
+    QList<AssetBundle::Asset> kept;
+    for (const AssetBundle::Entry &entry : carried->entries()) {
+        const bool replaced = std::any_of(assets.begin(), assets.end(),
+                                          [&](const auto &asset) { return asset.key == entry.key; });
+        if (replaced || dropped.contains(entry.key))
+            continue;
+        // A damaged one is of no use to the show; it goes.
+        if (const auto bytes = carried->bytes(entry.key))
+            kept.append({ entry.key, entry.sourceName, entry.durationMs, *bytes });
+    }
+    kept += assets;
+    QByteArray bundle;
+    if (!kept.isEmpty()) {
+        bundle = AssetBundle::encode(kept, problem);
+        if (bundle.isEmpty())
+            return false;
+    }
+
+    QFile from(carried->programPath());
+    const QFileInfo sourceInfo(from);
+    QSaveFile to(m_path);
+    const bool written = from.open(QIODevice::ReadOnly) && to.open(QIODevice::WriteOnly)
+            && to.setPermissions(sourceInfo.permissions())
+            && copyProgram(from, carried->programEnd(), to) && to.write(bundle) == bundle.size()
+            && to.commit();
+    if (!written) {
+        const QString why = from.error() != QFileDevice::NoError ? from.errorString() : to.errorString();
+        *problem = QStringLiteral("写不进 %1：%2；原来的程序没有动").arg(m_path, why);
+        to.cancelWriting();
+        return false;
+    }
+    // The time stamp stays the program's own: the launcher replaces a copy
+    // older than the installed program, carrying these assets over.
+    QFile result(m_path);
+    if (result.open(QIODevice::ReadWrite))
+        result.setFileTime(sourceInfo.lastModified(), QFileDevice::FileModificationTime);
+    return true;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "runtime/assetbundle.h"
+#include "runtime/carriedassets.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The show's program in a folder, `velmora`, and the preparer's own assets it
+// carries. Every change rewrites the program atomically: the new program is
+// written whole beside it and renamed over it, with the old one's permissions
+// and time stamp (the launcher's upgrade goes by the time stamp), so that a
+// failed write leaves the old program as it was.
+class ShowProgram
+{
+public:
+    explicit ShowProgram(const QString &folder);
+
+    QString path() const { return m_path; }
+    bool exists() const;
+    // The program beside the editor that a folder without one gets a copy of.
+    static QString installed();
+
+    // What the folder's program (or, when the folder has none, the installed
+    // one) carries; nothing and a one-line problem when it cannot be read or
+    // is not the show.
+    std::optional<CarriedAssets> read(QString *problem) const;
+
+    // Carries `assets` in place of those of the same keys and no longer
+    // carries `dropped`; whatever else the program carries whole stays.
+    bool change(const QList<AssetBundle::Asset> &assets, const QStringList &dropped,
+                QString *problem);
+
+private:
+    QString source() const;
+
+    QString m_path;
+};

@@ -1,0 +1,352 @@
+#include "runtime/assetbundle.h"
+
+#include <QCryptographicHash>
+#include <QIODevice>
+#include <QtEndian>
+
+#include <algorithm>
+#include <optional>
+
+namespace AssetBundle {
+
+bool Keys::isKnown(const QString &key)
+{
+    for (const QString &picture : { background, boy, girl })
+        if (key == picture || key == doubled(picture))
+            return true;
+    return key == music || key == film;
+}
+
+QString Keys::describe(const QString &key)
+{
+    static const QList<std::pair<QString, QString>> names {
+        { music, QStringLiteral("the music") },
+        { film, QStringLiteral("the film") },
+        { background, QStringLiteral("the background") },
+        { boy, QStringLiteral("the walking figure") },
+        { girl, QStringLiteral("the waiting figure") },
+    };
+    for (const auto &[known, name] : names) {
+        if (key == known)
+            return name;
+        if (key == doubled(known))
+            return name + QLatin1String(" at twice the size");
+    }
+    return QStringLiteral("\"%1\"").arg(key);
+}
+
+const Entry *Directory::find(const QString &key) const
+{
+    const auto found = std::find_if(entries.begin(), entries.end(),
+                                    [&](const Entry &entry) { return entry.key == key; });
+    return found == entries.end() ? nullptr : &*found;
+}
+
+namespace {
+constexpr qint64 hashSize = 32;
+constexpr qint64 headerHashedBytes = 32;
+constexpr int maxEntries = 16;
+constexpr int maxTextBytes = 1024;
+
+QByteArray sha256(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+// Little-endian fields read from untrusted bytes; a read past the end fails
+// the cursor and yields zeros from then on.
+class Cursor
+{
+public:
+    explicit Cursor(const QByteArray &bytes)
+        : m_bytes(bytes)
+    { }
+
+    bool ok() const { return m_ok; }
+    bool atEnd() const { return m_pos == m_bytes.size(); }
+
+    QByteArray take(qint64 count)
+    {
+        if (!m_ok || count < 0 || count > m_bytes.size() - m_pos) {
+            m_ok = false;
+            return {};
+        }
+        const QByteArray taken = m_bytes.mid(m_pos, count);
+        m_pos += count;
+        return taken;
+    }
+    template<typename T> T number()
+    {
+        const QByteArray raw = take(sizeof(T));
+        return m_ok ? qFromLittleEndian<T>(raw.constData()) : T(0);
+    }
+    QString text()
+    {
+        const auto length = number<quint16>();
+        if (length > maxTextBytes)
+            m_ok = false;
+        return QString::fromUtf8(take(length));
+    }
+
+private:
+    const QByteArray &m_bytes;
+    qint64 m_pos = 0;
+    bool m_ok = true;
+};
+
+template<typename T> void put(QByteArray &out, T value)
+{
+    char raw[sizeof(T)];
+    qToLittleEndian(value, raw);
+    out.append(raw, sizeof(T));
+}
+
+void putText(QByteArray &out, const QString &text)
+{
+    QByteArray utf8 = text.toUtf8().left(maxTextBytes);
+    // Never end in the middle of a character.
+    while (!utf8.isEmpty() && QString::fromUtf8(utf8).toUtf8() != utf8)
+        utf8.chop(1);
+    put<quint16>(out, quint16(utf8.size()));
+    out.append(utf8);
+}
+
+QByteArray trailer(quint64 bundleSize)
+{
+    QByteArray bytes;
+    put<quint64>(bytes, bundleSize);
+    return bytes.append(magic, 8);
+}
+
+std::optional<QByteArray> readAt(QIODevice &device, qint64 offset, qint64 count)
+{
+    if (!device.seek(offset))
+        return std::nullopt;
+    QByteArray bytes = device.read(count);
+    if (bytes.size() != count)
+        return std::nullopt;
+    return bytes;
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QStringLiteral("%1 MB").arg(double(bytes) / (1024 * 1024), 0, 'f', 1);
+}
+
+// Every entry lies in the payload area, apart from the others, within bounds.
+QString checkEntries(const QList<Entry> &entries, qint64 payloadStart, qint64 bundleSize)
+{
+    qint64 total = 0;
+    QList<std::pair<qint64, qint64>> spans;
+    for (const Entry &entry : entries) {
+        if (!Keys::isKnown(entry.key))
+            return QStringLiteral("it carries an unknown asset \"%1\"").arg(entry.key);
+        if (std::count_if(entries.begin(), entries.end(),
+                          [&](const Entry &other) { return other.key == entry.key; })
+            > 1)
+            return QStringLiteral("it carries %1 twice").arg(Keys::describe(entry.key));
+        if (entry.size <= 0 || entry.size > maxPayloadBytes || entry.offset < payloadStart
+            || entry.offset > bundleSize || entry.size > bundleSize - entry.offset)
+            return QStringLiteral("the place of %1 lies outside the bundle")
+                    .arg(Keys::describe(entry.key));
+        total += entry.size;
+        spans.append({ entry.offset, entry.offset + entry.size });
+    }
+    if (total > maxPayloadBytes)
+        return QStringLiteral("its assets come to %1, more than the %2 allowed")
+                .arg(megabytes(total), megabytes(maxPayloadBytes));
+    std::sort(spans.begin(), spans.end());
+    for (qsizetype i = 1; i < spans.size(); ++i)
+        if (spans[i].first < spans[i - 1].second)
+            return QStringLiteral("two of its assets overlap");
+    return {};
+}
+
+QString readEntries(const QByteArray &directoryBytes, quint32 count, qint64 payloadStart,
+                    qint64 bundleSize, QList<Entry> &entries)
+{
+    Cursor cursor(directoryBytes);
+    for (quint32 i = 0; i < count && cursor.ok(); ++i) {
+        Entry entry;
+        entry.key = cursor.text();
+        entry.sourceName = cursor.text();
+        entry.durationMs = cursor.number<qint64>();
+        entry.offset = qint64(std::min<quint64>(cursor.number<quint64>(), quint64(INT64_MAX)));
+        entry.size = qint64(std::min<quint64>(cursor.number<quint64>(), quint64(INT64_MAX)));
+        entry.sha256 = cursor.take(hashSize);
+        entries.append(entry);
+    }
+    if (!cursor.ok() || !cursor.atEnd())
+        return QStringLiteral("its directory does not hold %1 whole entries").arg(count);
+    return checkEntries(entries, payloadStart, bundleSize);
+}
+
+Directory rejected(qint64 start, const QString &problem)
+{
+    Directory directory;
+    directory.start = start;
+    directory.problem = problem;
+    return directory;
+}
+} // namespace
+
+Directory readDirectory(QIODevice &device, qint64 start)
+{
+    const qint64 available = device.size() - start;
+    if (available <= 0)
+        return rejected(start, {});
+    const auto header = readAt(device, start, std::min(available, headerSize));
+    if (!header)
+        return rejected(start, QStringLiteral("the program file cannot be read"));
+    if (!header->startsWith(QByteArray::fromRawData(magic, 8)))
+        return rejected(start, QStringLiteral("%1 unknown bytes follow the program").arg(available));
+    if (available < headerSize)
+        return rejected(start, QStringLiteral("the bundle is cut off within its header"));
+
+    Cursor fields(*header);
+    fields.take(8);
+    const auto bundleVersion = fields.number<quint32>();
+    const auto count = fields.number<quint32>();
+    const auto bundleSize = fields.number<quint64>();
+    const auto directorySize = fields.number<quint64>();
+    const QByteArray headerHash = fields.take(hashSize);
+
+    if (bundleVersion != version)
+        return rejected(start, QStringLiteral("the bundle is of version %1; this program reads version %2")
+                                       .arg(bundleVersion)
+                                       .arg(version));
+    if (bundleSize > quint64(available))
+        return rejected(start, QStringLiteral("the bundle is cut off: %1 of its %2 bytes are there")
+                                       .arg(available)
+                                       .arg(bundleSize));
+    if (bundleSize < quint64(available))
+        return rejected(start, QStringLiteral("%1 unknown bytes follow the bundle")
+                                       .arg(quint64(available) - bundleSize));
+    if (count > quint32(maxEntries) || directorySize > quint64(maxDirectoryBytes)
+        || bundleSize < headerSize + trailerSize
+        || directorySize > bundleSize - headerSize - trailerSize)
+        return rejected(start, QStringLiteral("its header is damaged"));
+    if (readAt(device, start + qint64(bundleSize) - trailerSize, trailerSize)
+        != trailer(bundleSize))
+        return rejected(start, QStringLiteral("its end is damaged"));
+
+    const auto directoryBytes = readAt(device, start + headerSize, qint64(directorySize));
+    if (!directoryBytes)
+        return rejected(start, QStringLiteral("the program file cannot be read"));
+    if (sha256(header->left(headerHashedBytes) + *directoryBytes) != headerHash)
+        return rejected(start, QStringLiteral("its directory is damaged (the checksum does not match)"));
+
+    Directory directory;
+    directory.start = start;
+    const QString problem = readEntries(*directoryBytes, count, headerSize + qint64(directorySize),
+                                        qint64(bundleSize) - trailerSize, directory.entries);
+    if (!problem.isEmpty())
+        return rejected(start, problem);
+    return directory;
+}
+
+QByteArray readEntry(QIODevice &device, const Directory &directory, const Entry &entry,
+                     QString *problem)
+{
+    const auto bytes = readAt(device, directory.start + entry.offset, entry.size);
+    if (!bytes) {
+        *problem = QStringLiteral("%1 cannot be read whole").arg(Keys::describe(entry.key));
+        return {};
+    }
+    if (sha256(*bytes) != entry.sha256) {
+        *problem = QStringLiteral("%1 is damaged (the checksum does not match)")
+                           .arg(Keys::describe(entry.key));
+        return {};
+    }
+    return *bytes;
+}
+
+QByteArray encode(const QList<Asset> &assets, QString *problem)
+{
+    QByteArray directory;
+    qint64 total = 0;
+    for (const Asset &asset : assets)
+        total += asset.bytes.size();
+    if (assets.size() > maxEntries || total > maxPayloadBytes) {
+        *problem = QStringLiteral("the assets come to %1, more than the %2 a program may carry")
+                           .arg(megabytes(total), megabytes(maxPayloadBytes));
+        return {};
+    }
+    // The directory's size is known before the offsets it holds.
+    qint64 directorySize = 0;
+    for (const Asset &asset : assets) {
+        QByteArray probe;
+        putText(probe, asset.key);
+        putText(probe, asset.sourceName);
+        directorySize += probe.size() + 8 + 8 + 8 + hashSize;
+    }
+    qint64 offset = headerSize + directorySize;
+    for (const Asset &asset : assets) {
+        putText(directory, asset.key);
+        putText(directory, asset.sourceName);
+        put<qint64>(directory, asset.durationMs);
+        put<quint64>(directory, quint64(offset));
+        put<quint64>(directory, quint64(asset.bytes.size()));
+        directory.append(sha256(asset.bytes));
+        offset += asset.bytes.size();
+    }
+
+    const qint64 bundleSize = offset + trailerSize;
+    QByteArray bundle;
+    bundle.reserve(bundleSize);
+    bundle.append(magic, 8);
+    put<quint32>(bundle, version);
+    put<quint32>(bundle, quint32(assets.size()));
+    put<quint64>(bundle, quint64(bundleSize));
+    put<quint64>(bundle, quint64(directory.size()));
+    bundle.append(sha256(bundle + directory));
+    bundle.append(directory);
+    for (const Asset &asset : assets)
+        bundle.append(asset.bytes);
+    return bundle.append(trailer(quint64(bundleSize)));
+}
+
+qint64 elfImageEnd(QIODevice &device)
+{
+    const auto header = readAt(device, 0, 64);
+    if (!header || !header->startsWith("\x7f"
+                                       "ELF\x02\x01"))
+        return -1;
+    Cursor fields(*header);
+    fields.take(0x20);
+    const auto phoff = fields.number<quint64>();
+    const auto shoff = fields.number<quint64>();
+    fields.take(4 + 2); // flags, header size
+    const auto phentsize = fields.number<quint16>();
+    const auto phnum = fields.number<quint16>();
+    const auto shentsize = fields.number<quint16>();
+    const auto shnum = fields.number<quint16>();
+
+    quint64 end = 64;
+    end = std::max(end, phoff + quint64(phentsize) * phnum);
+    end = std::max(end, shoff + quint64(shentsize) * shnum);
+    // Each segment's and each section's bytes in the file.
+    const auto tables = { std::tuple { phoff, phentsize, phnum, 0x08, 0x20, false },
+                          std::tuple { shoff, shentsize, shnum, 0x18, 0x20, true } };
+    for (const auto &[tableOffset, entrySize, entryCount, offsetField, sizeField, sections] : tables) {
+        if (entryCount == 0)
+            continue;
+        const auto table = readAt(device, qint64(tableOffset), qint64(entrySize) * entryCount);
+        if (!table || entrySize < sizeField + 8)
+            return -1;
+        for (int i = 0; i < entryCount; ++i) {
+            const char *row = table->constData() + i * entrySize;
+            constexpr quint32 noBits = 8; // a section that takes no room in the file
+            if (sections && qFromLittleEndian<quint32>(row + 4) == noBits)
+                continue;
+            const auto offset = qFromLittleEndian<quint64>(row + offsetField);
+            const auto size = qFromLittleEndian<quint64>(row + sizeField);
+            if (size > UINT64_MAX - offset)
+                return -1;
+            end = std::max(end, offset + size);
+        }
+    }
+    return end > quint64(device.size()) ? -1 : qint64(end);
+}
+
+} // namespace AssetBundle

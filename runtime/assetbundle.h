@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class QIODevice;
+
+// The preparer's own music, film and pictures, carried after the end of the
+// program file in one bundle:
+//
+//   header     magic "VMASSETS", version, entry count, bundle size,
+//              directory size, SHA-256 of the header's first 32 bytes and
+//              the directory (64 bytes in all, little-endian)
+//   directory  per entry: key, the name of the file it came from, its length
+//              in milliseconds (-1 for a picture), offset from the bundle's
+//              start, size, SHA-256 of the bytes
+//   payloads   the bytes, each entry's once
+//   trailer    the bundle's size and the magic again (16 bytes), so that a
+//              script can find the bundle from the end of the file
+//
+// Nothing in a bundle is ever run: the bytes are handed out only as the media
+// and pictures they replace, and only once their checksum holds.
+namespace AssetBundle {
+
+inline constexpr char magic[] = "VMASSETS";
+constexpr quint32 version = 1;
+constexpr qint64 headerSize = 64;
+constexpr qint64 trailerSize = 16;
+constexpr qint64 maxPayloadBytes = 200LL * 1024 * 1024;
+constexpr qint64 maxDirectoryBytes = 64 * 1024;
+
+// What an entry replaces: the music and the film by their resource numbers,
+// the pictures by their boxes, each with a second picture for twice the pixels.
+namespace Keys {
+inline const QString music = QStringLiteral("101");
+inline const QString film = QStringLiteral("102");
+inline const QString background = QStringLiteral("Picture1");
+inline const QString boy = QStringLiteral("Picture2");
+inline const QString girl = QStringLiteral("Picture3");
+inline QString doubled(const QString &pictureKey) { return pictureKey + QLatin1String("@2x"); }
+bool isKnown(const QString &key);
+// "the music", "the walking figure at twice the size", ...
+QString describe(const QString &key);
+} // namespace Keys
+
+struct Entry
+{
+    QString key;
+    QString sourceName; // the file the preparer chose, for the editor to show
+    qint64 durationMs = -1;
+    qint64 offset = 0; // from the bundle's start
+    qint64 size = 0;
+    QByteArray sha256;
+};
+
+// The directory of the bundle that follows a program, as far as it can be
+// trusted. `problem` says why none of it is used; a program with nothing after
+// it has no entries and no problem.
+struct Directory
+{
+    qint64 start = 0; // where the program ends and the bundle begins
+    QList<Entry> entries;
+    QString problem;
+
+    const Entry *find(const QString &key) const;
+};
+
+// Reads the bundle that begins at `start` and runs to the end of `device`.
+Directory readDirectory(QIODevice &device, qint64 start);
+// The bytes of one entry, or an empty array and a problem when they cannot be
+// read whole or their checksum fails.
+QByteArray readEntry(QIODevice &device, const Directory &directory, const Entry &entry,
+                     QString *problem);
+
+// An asset to carry: the bytes and what to say about them.
+struct Asset
+{
+    QString key;
+    QString sourceName;
+    qint64 durationMs = -1;
+    QByteArray bytes;
+};
+// The whole bundle for `assets`, or an empty array and a problem when they
+// are too many or too large.
+QByteArray encode(const QList<Asset> &assets, QString *problem);
+
+// Where an ELF program ends: the furthest byte of its headers, segments and
+// sections. -1 when the device does not hold a 64-bit little-endian ELF file.
+qint64 elfImageEnd(QIODevice &device);
+
+} // namespace AssetBundle

@@ -1,0 +1,206 @@
+// The bundle of replacements carried after the program: what is read from
+// whole, damaged, cut-off and crafted bundles, and what the show then uses.
+#include "runtime/assetbundle.h"
+#include "runtime/carriedassets.h"
+#include "runtime/hostfiles.h"
+
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+using Mutation = std::function<void(QByteArray &bundle)>;
+namespace Keys = AssetBundle::Keys;
+
+const QByteArray program = QByteArray("a program's own bytes").repeated(10);
+const QByteArray song = QByteArray("song").repeated(100);
+const QByteArray film = QByteArray("film").repeated(50);
+
+QByteArray wholeBundle()
+{
+    QString problem;
+    return AssetBundle::encode({ { Keys::music, QStringLiteral("歌.mp3"), 6000, song },
+                                 { Keys::film, QStringLiteral("a.avi"), 3000, film } },
+                               &problem);
+}
+
+// Where the first entry's fields lie: after the header, its key "101" and its name.
+constexpr int firstEntry = 64 + 2 + 3 + 2 + int(sizeof("歌.mp3") - 1);
+constexpr int offsetField = firstEntry + 8, sizeField = firstEntry + 16;
+
+template<typename T> void poke(QByteArray &bytes, int at, T value)
+{
+    qToLittleEndian(value, bytes.data() + at);
+}
+
+// A crafted directory with a checksum that holds.
+void rehash(QByteArray &bundle)
+{
+    const auto directorySize = qFromLittleEndian<quint64>(bundle.constData() + 24);
+    const QByteArray hash = QCryptographicHash::hash(
+            bundle.left(32) + bundle.mid(64, qsizetype(directorySize)), QCryptographicHash::Sha256);
+    bundle.replace(32, 32, hash);
+}
+
+AssetBundle::Directory read(const QByteArray &file)
+{
+    QBuffer buffer;
+    buffer.setData(file);
+    buffer.open(QIODevice::ReadOnly);
+    return AssetBundle::readDirectory(buffer, program.size());
+}
+} // namespace
+
+class BundleTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void directories_data()
+    {
+        QTest::addColumn<Mutation>("mutate");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QString>("problem");
+        auto row = [](const char *name, Mutation mutate, int entries, const char *problem) {
+            QTest::newRow(name) << mutate << entries << QString::fromUtf8(problem);
+        };
+        row("whole", [](QByteArray &) {}, 2, "");
+        row("none", [](QByteArray &b) { b.clear(); }, 0, "");
+        row("cut off at the end", [](QByteArray &b) { b.chop(1); }, 0, "cut off");
+        row("cut off in the header", [](QByteArray &b) { b.truncate(40); }, 0,
+            "cut off within its header");
+        row("bytes after it", [](QByteArray &b) { b.append("x"); }, 0, "follow the bundle");
+        row("end damaged", [](QByteArray &b) { b[b.size() - 1] ^= 1; }, 0, "end is damaged");
+        row("no bundle, other bytes", [](QByteArray &b) { b = "garbage"; }, 0,
+            "follow the program");
+        row("another version", [](QByteArray &b) { poke<quint32>(b, 8, 2); }, 0, "version 2");
+        row("directory damaged", [](QByteArray &b) { b[firstEntry + 20] ^= 1; }, 0,
+            "directory is damaged");
+        row("header damaged", [](QByteArray &b) { poke<quint32>(b, 12, 1); }, 0,
+            "directory is damaged");
+        row("too many entries", [](QByteArray &b) { poke<quint32>(b, 12, 1000); }, 0,
+            "header is damaged");
+        row("huge directory", [](QByteArray &b) { poke<quint64>(b, 24, 1ULL << 40); }, 0,
+            "header is damaged");
+        row("huge bundle size", [](QByteArray &b) { poke<quint64>(b, 16, ~0ULL); }, 0, "cut off");
+        auto crafted = [](std::function<void(QByteArray &)> change) {
+            return [change](QByteArray &b) {
+                change(b);
+                rehash(b);
+            };
+        };
+        row("overlapping", crafted([](QByteArray &b) { poke<quint64>(b, sizeField, 500); }), 0,
+            "overlap");
+        row("huge size", crafted([](QByteArray &b) { poke<quint64>(b, sizeField, 1ULL << 62); }), 0,
+            "outside");
+        row("size past the end",
+            crafted([](QByteArray &b) { poke<quint64>(b, sizeField, ~0ULL - 10); }), 0, "outside");
+        row("offset into the directory",
+            crafted([](QByteArray &b) { poke<quint64>(b, offsetField, 10); }), 0, "outside");
+        row("empty entry", crafted([](QByteArray &b) { poke<quint64>(b, sizeField, 0); }), 0,
+            "outside");
+        row("unknown key", crafted([](QByteArray &b) { b[64 + 2] = '9'; }), 0, "unknown asset");
+        row("a key twice", crafted([](QByteArray &b) { b.replace(64 + 2, 3, "102"); }), 0, "twice");
+        row("more entries than the directory holds",
+            crafted([](QByteArray &b) { poke<quint32>(b, 12, 3); }), 0, "3 whole entries");
+    }
+    void directories()
+    {
+        QFETCH(Mutation, mutate);
+        QFETCH(int, entries);
+        QFETCH(QString, problem);
+        QByteArray bundle = wholeBundle();
+        mutate(bundle);
+        const AssetBundle::Directory directory = read(program + bundle);
+        QCOMPARE(directory.entries.size(), entries);
+        QVERIFY2(problem.isEmpty() ? directory.problem.isEmpty()
+                                   : directory.problem.contains(problem),
+                 qPrintable(directory.problem));
+    }
+
+    void eachEntryIsCheckedOnItsOwn()
+    {
+        QByteArray file = program + wholeBundle();
+        file[file.size() - 16 - film.size() - 1] ^= 1; // the song's last byte
+        QBuffer buffer(&file);
+        buffer.open(QIODevice::ReadOnly);
+        const AssetBundle::Directory directory = AssetBundle::readDirectory(buffer, program.size());
+        QVERIFY(directory.problem.isEmpty());
+        QString problem;
+        QVERIFY(AssetBundle::readEntry(buffer, directory, *directory.find(Keys::music), &problem)
+                        .isEmpty());
+        QVERIFY(problem.contains(QLatin1String("damaged")));
+        problem.clear();
+        QCOMPARE(AssetBundle::readEntry(buffer, directory, *directory.find(Keys::film), &problem),
+                 film);
+        QVERIFY(problem.isEmpty());
+        const AssetBundle::Entry *music = directory.find(Keys::music);
+        QCOMPARE(music->sourceName, QStringLiteral("歌.mp3"));
+        QCOMPARE(music->durationMs, 6000);
+    }
+
+    void tooMuchIsNotEncoded()
+    {
+        QList<AssetBundle::Asset> many(17, { Keys::music, {}, -1, "x" });
+        QString problem;
+        QVERIFY(AssetBundle::encode(many, &problem).isEmpty());
+        QVERIFY(!problem.isEmpty());
+    }
+
+    void programsEndWhereTheirImageEnds()
+    {
+        QFile self(QCoreApplication::applicationFilePath());
+        QVERIFY(self.open(QIODevice::ReadOnly));
+        QCOMPARE(AssetBundle::elfImageEnd(self), self.size());
+        QBuffer text;
+        text.setData(program);
+        text.open(QIODevice::ReadOnly);
+        QCOMPARE(AssetBundle::elfImageEnd(text), -1);
+    }
+
+    // A copy of this test program carrying a song and a background: the show
+    // plays and draws them, and falls back on its own when they are damaged.
+    void theShowUsesWhatIsWhole()
+    {
+        QTemporaryDir dir;
+        QFile self(QCoreApplication::applicationFilePath());
+        QVERIFY(self.open(QIODevice::ReadOnly));
+        QImage picture(797, 501, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        QByteArray png;
+        QBuffer pngBuffer(&png);
+        pngBuffer.open(QIODevice::WriteOnly);
+        picture.save(&pngBuffer, "PNG");
+        QString problem;
+        const QByteArray bundle = AssetBundle::encode(
+                { { Keys::music, {}, 6000, song }, { Keys::background, {}, -1, png } }, &problem);
+        const QByteArray builtInMusic = LoadResourceBytes(101, QStringLiteral("CUSTOM"));
+
+        for (const bool damaged : { false, true }) {
+            QByteArray file = self.readAll() + bundle;
+            self.seek(0);
+            if (damaged)
+                file[file.size() - 16 - png.size() - 1] ^= 1;
+            const QString path = dir.filePath(QStringLiteral("velmora"));
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(file);
+            out.close();
+
+            CarriedAssets::use(CarriedAssets::of(path));
+            QCOMPARE(LoadResourceBytes(101, QStringLiteral("CUSTOM")),
+                     damaged ? builtInMusic : song);
+            QCOMPARE(loadStagePicture(QStringLiteral(":/background.jpg")).size(), QSize(797, 501));
+            QCOMPARE(loadStagePicture(QStringLiteral(":/walking-figure.jpg")).size(),
+                     QSize(100, 100));
+        }
+        CarriedAssets::use({});
+    }
+};
+
+QTEST_MAIN(BundleTest)
+#include "tst_bundle.moc"
