@@ -16,7 +16,8 @@
 class Host;
 
 // The show's one window: its controls, its handlers and its own procedures.
-// The handlers live beside the subsystem they belong to (files/, show/, refusal/).
+// Its handlers and procedures are defined beside the part of the show they
+// belong to: files/messagefiles.cpp, show/handlers/ and refusal/.
 class Form1 : public QWidget
 {
     Q_OBJECT

@@ -35,6 +35,33 @@ class ControlsTest : public QObject
     };
 
 private slots:
+    void everyLineBreakBreaksALabelLine_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("cr lf") << QStringLiteral("ab\r\ncd") << QStringList { "ab", "cd" };
+        QTest::newRow("lone cr") << QStringLiteral("ab\rcd") << QStringList { "ab", "cd" };
+        QTest::newRow("lone lf") << QStringLiteral("ab\ncd") << QStringList { "ab", "cd" };
+        QTest::newRow("cr between the ticks of cr lf")
+                << QStringLiteral("ab\r") << QStringList { "ab", "" };
+        QTest::newRow("cr, then cr lf")
+                << QStringLiteral("a\r\r\nb") << QStringList { "a", "", "b" };
+    }
+
+    void everyLineBreakBreaksALabelLine()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QStringList, lines);
+        QWidget stage;
+        stage.resize(400, 300);
+        Label label(&stage, 0, 0);
+        label.setCaption(caption);
+        QCOMPARE(label.lines(), lines);
+        Label oneLine(&stage, 0, 0);
+        oneLine.setCaption(QStringLiteral("ab"));
+        QCOMPARE(label.height(), oneLine.height() * lines.size());
+    }
+
     void editingKeys()
     {
         Box b(QStringLiteral("ab\r\ncd"), 5);

@@ -3,9 +3,11 @@
 #include "refusal/refusal.h"
 #include "runtime/hostfiles.h"
 #include "runtime/qtmediabackend.h"
+#include "runtime/runtimeerror.h"
 #include "show/matchmaker.h"
 #include "show/question.h"
 #include "support/showfixture.h"
+#include "support/unprivileged.h"
 
 #include <QSignalSpy>
 #include <QVideoWidget>
@@ -139,6 +141,34 @@ private slots:
         QVERIFY(show.host.errors.isEmpty());
         QCOMPARE(show.host.boxes.size(), 3);
         QCOMPARE(show.host.shellCalls.size(), 1);
+    }
+
+    void onlySixIsYesToThePlea()
+    {
+        for (int result : { 0, 1, 2, 8, -1 }) {
+            RefusedShow show({ result });
+            show.videoEnds();
+            QCOMPARE(show.host.boxes.size(), 3);
+            QCOMPARE(show.host.boxes[2].title, QStringLiteral("奋斗"));
+            QVERIFY(show.host.shellCalls.isEmpty());
+        }
+    }
+
+    void theMusicIsDeletedBeforeTheFilm()
+    {
+        // Neither can be deleted: the error names the one tried first, and the
+        // show ends there.
+        RefusedShow show;
+        show.folder.letOthersLookIn();
+        const int namesTheMusic = runUnprivileged([&] {
+            show.videoEnds();
+            const bool named = show.host.errors.size() == 1
+                    && show.host.errors[0].number == ErrorNumber::PermissionDenied
+                    && show.host.errors[0].message().endsWith("/Orlessa.mp3");
+            return named && show.host.ended ? 0 : 1;
+        });
+        QCOMPARE(namesTheMusic, 0);
+        QVERIFY(show.folder.exists("Orlessa.mp3") && show.folder.exists("Orlessa.avi"));
     }
 
     void theMusicStoppingIsNoEnd()

@@ -5,6 +5,7 @@
 #include "runtime/hostfiles.h"
 #include "runtime/runtimeerror.h"
 #include "support/testfolder.h"
+#include "support/unprivileged.h"
 
 #include <QtTest>
 
@@ -224,6 +225,16 @@ private slots:
                  ErrorNumber::FileNotFound);
         QCOMPARE(errorNumberOf([&] { DeleteFile(folder.file(QStringLiteral("orlessa.ini"))); }),
                  ErrorNumber::FileNotFound);
+    }
+
+    void aDeletionRefusedForLackOfPermission()
+    {
+        TestFolder folder;
+        folder.write(QStringLiteral("Orlessa.mp3"), "music");
+        folder.letOthersLookIn();
+        const QString path = folder.file(QStringLiteral("Orlessa.mp3"));
+        QCOMPARE(runUnprivileged([&] { return errorNumberOf([&] { DeleteFile(path); }); }), 70);
+        QVERIFY(folder.exists(QStringLiteral("Orlessa.mp3")));
     }
 
     void readOnlyFiles()

@@ -327,6 +327,29 @@ private slots:
         QVERIFY(show.host.errors.isEmpty());
     }
 
+    void onlySixIsYes_data()
+    {
+        QTest::addColumn<int>("result");
+        for (int result : { 0, 1, 2, 3, 4, 5, 8, -1 })
+            QTest::newRow(qPrintable(QString::number(result))) << result;
+    }
+
+    void onlySixIsYes()
+    {
+        QFETCH(int, result);
+        ShowFixture asked("", "");
+        asked.host.answers = { result };
+        asked.letterTicks(1);
+        asked.declarationTicks(1);
+        QVERIFY2(asked.host.log.contains("stop2"), qPrintable(asked.host.log.join(' ')));
+        ShowFixture matchmaker("", "");
+        matchmaker.host.answers = { MessageBox::Yes, result };
+        matchmaker.letterTicks(1);
+        matchmaker.declarationTicks(1);
+        QVERIFY(matchmaker.host.shellCalls.isEmpty());
+        QVERIFY(matchmaker.host.ended);
+    }
+
     void theQuestionMayComeBeforeTheWalkEnds()
     {
         ShowFixture show("", "d");

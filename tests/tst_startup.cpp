@@ -185,6 +185,20 @@ private slots:
         QCOMPARE(show.host.log.last(), "play2:" + show.folder.file("Orlessa.mp3"));
     }
 
+    void aMusicFileHeldOpenKeepsItsOldBytes()
+    {
+        // The new file replaces the old one whole: a player still reading the
+        // old one reads it to its end unchanged.
+        TestFolder folder;
+        folder.write("Orlessa.mp3", "older");
+        QFile held(folder.file("Orlessa.mp3"));
+        QVERIFY(held.open(QIODevice::ReadOnly));
+        QVERIFY(SaveFileFromRes(QVariant::fromValue<qint16>(101), "CUSTOM",
+                                folder.file("Orlessa.mp3")));
+        QCOMPARE(held.readAll(), QByteArray("older"));
+        QCOMPARE(folder.read("Orlessa.mp3"), music());
+    }
+
     void savingResources()
     {
         TestFolder folder;

@@ -44,6 +44,15 @@ public:
             f.write(bytes);
     }
     void mkdir(const QString &name) const { QDir(m_path).mkdir(name); }
+    // Others may look into the folder but change nothing in it.
+    void letOthersLookIn() const
+    {
+        const auto lookIn = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                | QFileDevice::ExeOther;
+        QFile::setPermissions(m_root.path(), lookIn);
+        QFile::setPermissions(m_path, lookIn);
+    }
 
     // Read-only for real, also for root: a read-only bind mount (file or folder).
     bool makeReadOnly(const QString &name = {})
