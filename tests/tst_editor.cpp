@@ -62,7 +62,7 @@ QString lines(int count, const QString &line)
 QString readByTheShow(const QString &fileName)
 {
     FakeHost host;
-    Form1 form(host);
+    Form1 form(host.parts());
     form.runHandler([&] { form.ReadMessageFile(fileName); });
     return form.Label3->Caption();
 }

@@ -14,7 +14,7 @@ void Form1::askQuestion()
 {
     Timeline::mark("question asked");
     Answer = QVariant::fromValue<qint32>(
-            m_host.ShowMessage(Question::prompt, MessageBox::YesNo, Question::title));
+            m_host.boxes.ShowMessage(Question::prompt, MessageBox::YesNo, Question::title));
     if (Answer.toInt() != MessageBox::Yes) {
         PlayRefusalVideo();
         return;
@@ -22,8 +22,8 @@ void Form1::askQuestion()
 
     Label4->setVisible(false);
     Picture3->setLeft(Question::meetingLeft(Picture2->Width(), Picture2->Left()));
-    Answer2 = static_cast<qint16>(m_host.ShowMessage(Question::matchmakerPrompt, MessageBox::YesNo,
-                                                     Question::matchmakerTitle));
+    Answer2 = static_cast<qint16>(m_host.boxes.ShowMessage(
+            Question::matchmakerPrompt, MessageBox::YesNo, Question::matchmakerTitle));
     if (Answer2 == MessageBox::Yes) {
         QString address = Matchmaker::address;
         OpenWebPage(address);
@@ -34,7 +34,6 @@ void Form1::askQuestion()
 
 void Form1::OpenWebPage(QString &address)
 {
-    // What the shell makes of it is not looked at.
-    m_host.OpenWithShell(winId(), QStringLiteral("Open"), address, QStringLiteral("0"),
-                         QStringLiteral("0"), 0);
+    // What the desktop makes of it is not looked at.
+    m_host.addresses.openAddress(address);
 }
