@@ -90,6 +90,8 @@ void QtMediaBackend::prepareEnvironment()
     // loads; there Qt's own default serves. The user's choice wins.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND") && backendLoads(QStringLiteral("gstreamer")))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    Timeline::mark(QStringLiteral("media backend ")
+                   + (backendName().isEmpty() ? QStringLiteral("default") : backendName()));
     if (backendName() == QLatin1String("gstreamer"))
         preferLightDecoders();
     avoidEmulatedOpenGl();
