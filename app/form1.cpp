@@ -10,7 +10,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 
-Form1::Form1(Host &host, QWidget *parent)
+Form1::Form1(const Host &host, QWidget *parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                       | Qt::MSWindowsFixedSizeDialogHint)
@@ -44,7 +44,7 @@ void Form1::createPlayers()
     video.enabled = false;
     video.enableContextMenu = false;
     video.volume = 100;
-    WindowsMediaPlayer1 = new MediaPlayer(video, m_host.createMediaBackend(MediaRole::Video), this);
+    WindowsMediaPlayer1 = new MediaPlayer(video, m_host.media.createMediaBackend(MediaRole::Video), this);
     WindowsMediaPlayer1View = WindowsMediaPlayer1->createView(this);
     WindowsMediaPlayer1View->setGeometry(0, 0, twipsToPixels(11820), twipsToPixels(7440));
     // The video, once made, is a native window, which no sibling can cover:
@@ -56,7 +56,7 @@ void Form1::createPlayers()
 
     // The music player has no surface of its own on the stage.
     WindowsMediaPlayer2 = new MediaPlayer(MediaPlayer::Settings {},
-                                          m_host.createMediaBackend(MediaRole::Music), this);
+                                          m_host.media.createMediaBackend(MediaRole::Music), this);
 }
 
 void Form1::createStage()
@@ -90,7 +90,7 @@ void Form1::runHandler(const std::function<void()> &handler)
         endProgram(0);
     } catch (const RuntimeError &error) {
         m_files.closeAll();
-        m_host.showRuntimeError(error);
+        m_host.boxes.showRuntimeError(error);
         endProgram(1);
     }
 }
@@ -98,11 +98,12 @@ void Form1::runHandler(const std::function<void()> &handler)
 void Form1::endProgram(int exitCode)
 {
     m_ended = true;
+    m_exitCode = exitCode;
     m_files.closeAll();
     Timer1->setEnabled(false);
     Timer3->setEnabled(false);
     Timer4->setEnabled(false);
-    m_host.endProgram(exitCode);
+    m_host.exit.endProgram(exitCode);
 }
 
 void Form1::showEvent(QShowEvent *event)

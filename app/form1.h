@@ -6,6 +6,7 @@
 #include "runtime/controls/tickclock.h"
 #include "runtime/controls/timer.h"
 #include "runtime/filetable.h"
+#include "runtime/host.h"
 #include "runtime/mediaplayer.h"
 
 #include <QVariant>
@@ -13,15 +14,14 @@
 
 #include <functional>
 
-class Host;
-
 // The show's one window: its controls, its handlers and its own procedures.
-// The handlers live beside the subsystem they belong to (files/, show/, refusal/).
+// Its handlers and procedures are defined beside the part of the show they
+// belong to: files/messagefiles.cpp, show/handlers/ and refusal/.
 class Form1 : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Form1(Host &host, QWidget *parent = nullptr);
+    explicit Form1(const Host &host, QWidget *parent = nullptr);
     ~Form1() override;
 
     // Handlers, as the host delivers them. They may raise run-time errors or
@@ -36,6 +36,8 @@ public:
     // box and ends the program, as does EndProgram().
     void runHandler(const std::function<void()> &handler);
     bool hasEnded() const { return m_ended; }
+    // The code the program ends with; meaningful once it has ended.
+    int exitCode() const { return m_exitCode; }
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString &caption) { setWindowTitle(caption); }
@@ -88,10 +90,11 @@ private:
     void askQuestion();
     void endProgram(int exitCode);
 
-    Host &m_host;
+    Host m_host;
     TickClock m_clock;
     FileTable m_files;
     bool m_started = false;
     bool m_ended = false;
+    int m_exitCode = 0;
     bool m_videoEndHandled = false;
 };

@@ -1,7 +1,10 @@
 #include "app/form1.h"
 #include "runtime/carriedassets.h"
 #include "runtime/chineseinterface.h"
-#include "runtime/desktophost.h"
+#include "runtime/desktop/desktopaddressopener.h"
+#include "runtime/desktop/desktopexit.h"
+#include "runtime/desktop/desktopmessageboxes.h"
+#include "runtime/desktop/qtmediafactory.h"
 #include "runtime/hostfiles.h"
 #include "runtime/qtmediabackend.h"
 #include "runtime/singleshow.h"
@@ -12,9 +15,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-
-// Tells the editor that a file is the show's program.
-extern "C" [[gnu::used]] const char velmoraShowMark[] = "VELMORA-SHOW-PROGRAM-1";
 
 namespace {
 // Qt gives up with a fatal message when it cannot reach a display; say so
@@ -63,15 +63,19 @@ int main(int argc, char *argv[])
     Timeline::mark("fonts and translations set");
     // The preparer's music, film and pictures, when the program carries them.
     CarriedAssets::use(CarriedAssets::of(QCoreApplication::applicationFilePath()));
-    DesktopHost host;
-    Form1 form(host);
-    host.setOwner(&form);
+    DesktopMessageBoxes boxes;
+    DesktopAddressOpener addresses;
+    DesktopExit exit;
+    QtMediaFactory media;
+    Form1 form(Host { boxes, addresses, exit, media });
+    boxes.setOwner(&form);
+    exit.setWindow(&form);
     QObject::connect(&single, &SingleShow::forwardRequested, &form,
                      [&form] { bringForward(form); });
     Timeline::mark("window built");
     form.runHandler([&form] { form.Form_Load(); });
-    if (host.hasEnded())
-        return host.exitCode();
+    if (form.hasEnded())
+        return form.exitCode();
 
     Timeline::mark("load handler done");
     showCentred(form);

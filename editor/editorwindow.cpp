@@ -1,5 +1,7 @@
 #include "editor/editorwindow.h"
 
+#include "editor/ownassets.h"
+#include "editor/ownassetspanel.h"
 #include "editor/stagelayout.h"
 #include "editor/stagepreview.h"
 #include "editor/timelineview.h"
@@ -118,6 +120,11 @@ QWidget *EditorWindow::createTextColumn()
         layout->addWidget(document->state);
         layout->addWidget(document->edit, document == &m_letter ? 3 : 1);
     }
+    // Read before the stage is built, which draws the program's own pictures.
+    m_ownAssets = new OwnAssetsPanel(m_folder, column);
+    CarriedAssets::use(m_ownAssets->carried(), true);
+    connect(m_ownAssets, &OwnAssetsPanel::changed, this, &EditorWindow::ownAssetsChanged);
+    layout->addWidget(m_ownAssets);
     column->setMinimumWidth(440);
     m_letterEdit = m_letter.edit;
     m_declarationEdit = m_declaration.edit;
@@ -220,11 +227,18 @@ void EditorWindow::declarationChanged()
     m_analysisTimer.start();
 }
 
+void EditorWindow::ownAssetsChanged()
+{
+    CarriedAssets::use(m_ownAssets->carried(), true);
+    m_preview->rebuild();
+    runAnalysis();
+}
+
 void EditorWindow::runAnalysis()
 {
     m_analysisTimer.stop();
     m_analysis = analyseTexts(m_letterText, m_declarationText, StageLayout::standard(),
-                              builtInMusicSeconds());
+                              carriedMusicSeconds(m_ownAssets->carried()));
     const ShowTimes &times = m_analysis.times;
     m_timeline->setTimes(times);
 

@@ -13,6 +13,7 @@
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
+class OwnAssetsPanel;
 class QPlainTextEdit;
 class StagePreview;
 class TimelineView;
@@ -45,6 +46,7 @@ public:
     QPlainTextEdit *declarationEdit() const { return m_declarationEdit; }
     StagePreview *preview() const { return m_preview; }
     QListWidget *warningList() const { return m_warnings; }
+    OwnAssetsPanel *ownAssets() const { return m_ownAssets; }
 
     // The program that rehearsals start: `velmora` in the folder, else beside the editor.
     QString showProgram() const;
@@ -78,6 +80,7 @@ private:
     void letterChanged();
     void declarationChanged();
     void runAnalysis();
+    void ownAssetsChanged();
     void goToWarning(QListWidgetItem *item);
     void updateTitle();
     void showCaretLine(const QPlainTextEdit *edit);
@@ -89,6 +92,7 @@ private:
     QPlainTextEdit *m_letterEdit = nullptr;
     QPlainTextEdit *m_declarationEdit = nullptr;
     StagePreview *m_preview = nullptr;
+    OwnAssetsPanel *m_ownAssets = nullptr;
     TimelineView *m_timeline = nullptr;
     QListWidget *m_warnings = nullptr;
     QLabel *m_status = nullptr;

@@ -2,6 +2,7 @@
 
 #include "editor/stagelayout.h"
 #include "runtime/controls/label.h"
+#include "runtime/controls/picturebox.h"
 
 StagePreview::StagePreview(QWidget *parent)
     : QWidget(parent)
@@ -10,6 +11,18 @@ StagePreview::StagePreview(QWidget *parent)
     setFont(Stage::windowFont());
     m_stage = Stage::build(this);
     poseForQuestion(m_stage);
+}
+
+void StagePreview::rebuild()
+{
+    const QString letter = m_stage.Label1->Caption();
+    const QString declaration = m_stage.Label2->Caption();
+    delete m_stage.Picture1; // and everything on it
+    m_stage = Stage::build(this);
+    poseForQuestion(m_stage);
+    m_stage.Picture1->show();
+    setLetter(letter);
+    setDeclaration(declaration);
 }
 
 void StagePreview::setLetter(const QString &text)

@@ -14,6 +14,8 @@ public:
 
     void setLetter(const QString &text);
     void setDeclaration(const QString &text);
+    // Builds the stage afresh, with the pictures now in use.
+    void rebuild();
 
     const Stage &stage() const { return m_stage; }
 

@@ -42,9 +42,9 @@ void Form1::WindowsMediaPlayer1_PlaybackEnded(qint32 value)
     DeleteMediaFile(FileNames::video);
 
     Answer = QVariant::fromValue<qint32>(
-            m_host.ShowMessage(Refusal::pleaPrompt, MessageBox::YesNo, Refusal::pleaTitle));
+            m_host.boxes.ShowMessage(Refusal::pleaPrompt, MessageBox::YesNo, Refusal::pleaTitle));
     if (Answer.toInt() == MessageBox::Yes) {
-        Answer2 = static_cast<qint16>(m_host.ShowMessage(
+        Answer2 = static_cast<qint16>(m_host.boxes.ShowMessage(
                 Refusal::matchmakerPrompt, MessageBox::YesNo, Refusal::matchmakerTitle));
         if (Answer2 != MessageBox::Yes)
             EndProgram();
@@ -52,6 +52,6 @@ void Form1::WindowsMediaPlayer1_PlaybackEnded(qint32 value)
         OpenWebPage(address);
         return;
     }
-    m_host.ShowMessage(Refusal::vowPrompt, MessageBox::OkInformation, Refusal::vowTitle);
+    m_host.boxes.ShowMessage(Refusal::vowPrompt, MessageBox::OkInformation, Refusal::vowTitle);
     EndProgram();
 }

@@ -52,6 +52,7 @@ CarriedAssets &current()
     static CarriedAssets assets;
     return assets;
 }
+bool quiet = false;
 
 void report(const QString &problem)
 {
@@ -60,10 +61,11 @@ void report(const QString &problem)
 }
 } // namespace
 
-void CarriedAssets::use(const CarriedAssets &assets)
+void CarriedAssets::use(const CarriedAssets &assets, bool quietly)
 {
     current() = assets;
-    if (!assets.problem().isEmpty())
+    quiet = quietly;
+    if (!quietly && !assets.problem().isEmpty())
         report(assets.problem());
 }
 
@@ -76,7 +78,7 @@ std::optional<QByteArray> CarriedAssets::inUseBytes(const QString &key)
 {
     QString problem;
     auto read = current().bytes(key, &problem);
-    if (!problem.isEmpty())
+    if (!problem.isEmpty() && !quiet)
         std::fprintf(stderr, "velmora: %s; the built-in asset is used instead\n",
                      qPrintable(problem));
     return read;
@@ -99,7 +101,8 @@ QPixmap loadStagePicture(const QString &resourceName)
         if (const auto carried = CarriedAssets::inUseBytes(*key)) {
             if (picture.loadFromData(*carried))
                 return picture;
-            std::fprintf(stderr, "velmora: %s is not a picture; the built-in one is used instead\n",
+            if (!quiet)
+                std::fprintf(stderr, "velmora: %s is not a picture; the built-in one is used instead\n",
                          qPrintable(AssetBundle::Keys::describe(*key)));
         }
     }

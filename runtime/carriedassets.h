@@ -10,6 +10,7 @@
 #include <optional>
 
 class QFile;
+class QPixmap;
 
 // The replacements a program file carries after its end: what the show plays
 // and draws instead of its built-in assets, and what the editor lists.
@@ -34,9 +35,10 @@ public:
     // they are damaged (then `problem` says why).
     std::optional<QByteArray> bytes(const QString &key, QString *problem = nullptr) const;
 
-    // What the running show uses in place of its built-in assets. Reasons a
-    // replacement is not used go to standard error.
-    static void use(const CarriedAssets &assets);
+    // What the running show (or the editor's stage) uses in place of the
+    // built-in assets. Reasons a replacement is not used go to standard
+    // error, unless `quietly`.
+    static void use(const CarriedAssets &assets, bool quietly = false);
     static const CarriedAssets &inUse();
     static std::optional<QByteArray> inUseBytes(const QString &key);
 
@@ -50,5 +52,4 @@ private:
 // A picture of the stage by its resource name (":/walking-figure.jpg",
 // ":/walking-figure@2x.jpg", ...): the one carried in the program when it is
 // whole, else the built-in one.
-class QPixmap;
 QPixmap loadStagePicture(const QString &resourceName);

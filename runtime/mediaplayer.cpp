@@ -84,7 +84,7 @@ QWidget *MediaPlayer::createView(QWidget *container)
 
 void MediaPlayer::ensureVideoWidget()
 {
-    if (!m_surface || m_videoWidget)
+    if (!m_surface || m_videoWidget || !m_backend->isAvailable())
         return;
     m_videoWidget = new QVideoWidget(m_surface);
     // Stretching to fit sizes the video to the player's area but never

@@ -15,6 +15,9 @@ class MediaBackend : public QObject
 public:
     using QObject::QObject;
 
+    // False where nothing can be played at all: then no video surface is made,
+    // and every file ends at once.
+    virtual bool isAvailable() const { return true; }
     virtual void play(const QString &path) = 0;
     virtual void stop() = 0;
     virtual void setVolume(int percent) = 0;

@@ -4,7 +4,12 @@
 
 #include <QAudioOutput>
 #include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QLibraryInfo>
 #include <QMediaPlayer>
+#include <QPluginLoader>
 #include <QTimer>
 #include <QUrl>
 #include <QVideoWidget>
@@ -12,6 +17,38 @@
 #include <utility>
 
 namespace {
+// Where Qt looks for its media backends: its own plugin folder, and the
+// folders the user adds.
+QStringList mediaPluginFolders()
+{
+    QStringList folders = qEnvironmentVariable("QT_PLUGIN_PATH").split(QDir::listSeparator(),
+                                                                       Qt::SkipEmptyParts);
+    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath);
+    for (QString &folder : folders)
+        folder += QStringLiteral("/multimedia");
+    return folders;
+}
+
+// True when one of Qt's media backends, the one named KEY or any where KEY is
+// empty, is installed and loads.
+bool backendLoads(const QString &key)
+{
+    for (const QString &folder : mediaPluginFolders()) {
+        const QDir plugins(folder, QStringLiteral("*.so"));
+        for (const QString &file : plugins.entryList(QDir::Files)) {
+            QPluginLoader plugin(plugins.filePath(file));
+            const QJsonArray keys = plugin.metaData()
+                                            .value(QLatin1String("MetaData"))
+                                            .toObject()
+                                            .value(QLatin1String("Keys"))
+                                            .toArray();
+            if ((key.isEmpty() || keys.contains(key)) && plugin.load())
+                return true;
+        }
+    }
+    return false;
+}
+
 // GStreamer ranks its FFmpeg-based MP3 decoder first; loading it drags in the
 // whole of FFmpeg's codec libraries, which holds the music up by a few hundred
 // milliseconds. The mpg123 decoder is small and decodes the same streams. The
@@ -47,11 +84,28 @@ void QtMediaBackend::prepareEnvironment()
     static bool done = false;
     if (std::exchange(done, true))
         return;
-    // Qt 6.4's FFmpeg backend is not ready for shows without a sound device.
-    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+    // Debian 12's Qt 6.4 carries both backends, and its FFmpeg one crashes
+    // where there is no sound device: there GStreamer it is. Newer releases
+    // may come without Qt's GStreamer backend, or with one that no longer
+    // loads; there Qt's own default serves. The user's choice wins.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND") && backendLoads(QStringLiteral("gstreamer")))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
-    preferLightDecoders();
+    if (backendName() == QLatin1String("gstreamer"))
+        preferLightDecoders();
     avoidEmulatedOpenGl();
+}
+
+QString QtMediaBackend::backendName()
+{
+    return qEnvironmentVariable("QT_MEDIA_BACKEND");
+}
+
+// Without a backend Qt 6.4 ends the whole program as soon as a player or a
+// video surface is made, and newer releases make players that never play.
+bool QtMediaBackend::isAvailable() const
+{
+    static const bool available = backendLoads(backendName());
+    return available;
 }
 
 QtMediaBackend::QtMediaBackend(QObject *parent)
@@ -75,16 +129,35 @@ QMediaPlayer *QtMediaBackend::player()
             [this](QMediaPlayer::MediaStatus status) {
                 if (status == QMediaPlayer::BufferedMedia)
                     Timeline::mark(QStringLiteral("playing ") + m_player->source().fileName());
-                if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia) {
-                    Timeline::mark(QStringLiteral("finished ") + m_player->source().fileName());
-                    emit finished();
-                }
+                if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia)
+                    finish();
             });
     connect(m_player, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error error) {
         if (error != QMediaPlayer::NoError)
-            emit finished();
+            finish();
     });
     return m_player;
+}
+
+// Played to its end or failed: the file is let go before anyone hears of it,
+// so that it can be deleted at once. Let go later, from the event loop, some
+// backends would report the end a second time, or hold the file for good.
+void QtMediaBackend::finish()
+{
+    if (m_playing.isEmpty())
+        return;
+    Timeline::mark(QStringLiteral("finished ") + QFileInfo(m_playing).fileName());
+    release();
+    emit finished();
+}
+
+void QtMediaBackend::release()
+{
+    m_playing.clear();
+    if (!m_player)
+        return;
+    m_player->stop();
+    m_player->setSource(QUrl());
 }
 
 void QtMediaBackend::play(const QString &path)
@@ -99,16 +172,22 @@ void QtMediaBackend::startPending()
 {
     if (m_pendingPath.isEmpty())
         return; // stopped before it started
-    const QString path = std::exchange(m_pendingPath, QString());
-    player()->setSource(QUrl::fromLocalFile(path));
+    m_playing = std::exchange(m_pendingPath, QString());
+    // A player that cannot play (no backend, or one that failed as the
+    // player was made, before anyone listened) ends at once.
+    if (!isAvailable() || !player()->isAvailable()) {
+        Timeline::mark(QStringLiteral("no media backend"));
+        QTimer::singleShot(0, this, &QtMediaBackend::finish);
+        return;
+    }
+    m_player->setSource(QUrl::fromLocalFile(m_playing));
     m_player->play();
 }
 
 void QtMediaBackend::stop()
 {
     m_pendingPath.clear();
-    if (m_player)
-        m_player->stop();
+    release();
 }
 
 void QtMediaBackend::setVolume(int percent)

@@ -1,7 +1,6 @@
 // The host's message boxes, driven with real keys: a Yes/No box is answered
 // only by Yes or No; an OK box closes any way a box closes.
-#include "runtime/desktophost.h"
-#include "runtime/host.h"
+#include "runtime/desktop/desktopmessageboxes.h"
 #include "runtime/runtimeerror.h"
 
 #include <QMessageBox>
@@ -72,7 +71,7 @@ private slots:
     {
         QFETCH(QString, keys);
         QFETCH(int, result);
-        DesktopHost host;
+        DesktopMessageBoxes host;
         QString buttons;
         bool closable = true;
         whenShown([&](QMessageBox *box) {
@@ -87,7 +86,7 @@ private slots:
         });
         QCOMPARE(host.ShowMessage(QStringLiteral("愿意走这一步吗?"), MessageBox::YesNo,
                                   QStringLiteral("询问")),
-                 result);
+                 MessageBox::Result(result));
         QVERIFY(!closable);
         QVERIFY(buttons.contains(QStringLiteral("是(&Y)")));
         QVERIFY(buttons.contains(QStringLiteral("否(&N)")));
@@ -104,7 +103,7 @@ private slots:
     void okBoxesCloseAnyWay()
     {
         QFETCH(int, way);
-        DesktopHost host;
+        DesktopMessageBoxes host;
         const auto dismiss = [way](QMessageBox *box) {
             if (way == 0)
                 key(box, Qt::Key_Return);
@@ -116,7 +115,7 @@ private slots:
         whenShown(dismiss);
         QCOMPARE(host.ShowMessage(QStringLiteral("我一定要追到你"), MessageBox::OkInformation,
                                   QStringLiteral("奋斗")),
-                 int(MessageBox::Ok));
+                 MessageBox::Ok);
         bool closed = false;
         whenShown([&](QMessageBox *box) {
             dismiss(box);
@@ -130,7 +129,7 @@ private slots:
     {
         QWidget window;
         window.setFixedSize(789, 486);
-        DesktopHost host;
+        DesktopMessageBoxes host;
         host.setOwner(&window);
         QRect shown;
         QWidget *parent = &window;

@@ -4,12 +4,16 @@
 #include "editor/checkreport.h"
 #include "editor/editorwindow.h"
 #include "editor/messagefile.h"
+#include "editor/ownassets.h"
+#include "editor/ownassetspanel.h"
+#include "editor/showprogram.h"
 #include "editor/stagelayout.h"
 #include "editor/commandline.h"
 #include "editor/stagepreview.h"
 #include "files/defaulttexts.h"
 #include "runtime/codepage.h"
 #include "runtime/controls/label.h"
+#include "runtime/controls/picturebox.h"
 #include "runtime/controls/labellines.h"
 #include "support/fakehost.h"
 #include "support/testfolder.h"
@@ -58,7 +62,7 @@ QString lines(int count, const QString &line)
 QString readByTheShow(const QString &fileName)
 {
     FakeHost host;
-    Form1 form(host);
+    Form1 form(host.parts());
     form.runHandler([&] { form.ReadMessageFile(fileName); });
     return form.Label3->Caption();
 }
@@ -453,6 +457,10 @@ private slots:
         QTest::newRow("check a folder") << QStringList { "--check", "show" } << true << true << "show";
         QTest::newRow("a misspelt option") << QStringList { "--chek", "x" } << false << false << "";
         QTest::newRow("two folders") << QStringList { "a", "b" } << false << false << "";
+        QTest::newRow("music") << QStringList { "--music", "a.mp3", "show" } << true << false << "show";
+        QTest::newRow("music without a file") << QStringList { "--music" } << false << false << "";
+        QTest::newRow("two assets") << QStringList { "--boy", "a", "--girl", "b" } << false << false << "";
+        QTest::newRow("restore and check") << QStringList { "--restore", "--check" } << false << false << "";
     }
 
     void theCommandLineRefusesWhatItDoesNotKnow()
@@ -466,6 +474,127 @@ private slots:
             QTEST(commandLine.check(), "check");
             QTEST(commandLine.folder(), "folder");
         }
+    }
+
+    void picturesFillTheirBoxExactly_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::newRow("wide") << QSize(400, 100);
+        QTest::newRow("tall") << QSize(100, 400);
+        QTest::newRow("tiny") << QSize(15, 12);
+        QTest::newRow("the box itself") << QSize(97, 105);
+    }
+    void picturesFillTheirBoxExactly()
+    {
+        QFETCH(QSize, picture);
+        // Red with a green middle, which must stay in the middle.
+        QImage image(picture, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        const QRect middle(QPoint(0, 0), picture / 5 + QSize(1, 1));
+        image.setPixelColor(picture.width() / 2, picture.height() / 2, Qt::green);
+        for (int y = 0; y < middle.height(); ++y)
+            for (int x = 0; x < middle.width(); ++x)
+                image.setPixelColor((picture.width() - middle.width()) / 2 + x,
+                                    (picture.height() - middle.height()) / 2 + y, Qt::green);
+        for (const AssetSlot &slot : AssetSlot::all()) {
+            if (!slot.isPicture())
+                continue;
+            for (const int scale : { 1, 2 }) {
+                const QImage filled = fillBox(image, scale * slot.boxSize());
+                QCOMPARE(filled.size(), scale * slot.boxSize());
+                QCOMPARE(filled.pixelColor(filled.width() / 2, filled.height() / 2).green(), 255);
+            }
+        }
+        QCOMPARE(AssetSlot::byOption(QStringLiteral("boy"))->boxSize(), QSize(97, 105));
+        QCOMPARE(AssetSlot::byOption(QStringLiteral("background"))->boxSize(), QSize(797, 501));
+    }
+
+    // A stand-in for the show's program: this test carries the show's mark.
+    void theProgramIsRewrittenWholeOrNotAtAll()
+    {
+        TestFolder folder;
+        const QString program = folder.file(QStringLiteral("velmora"));
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+        const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                | QFileDevice::ExeOwner | QFileDevice::ExeGroup;
+        QFile::setPermissions(program, permissions);
+        const QDateTime stamp = QDateTime::currentDateTime().addDays(-3);
+        {
+            QFile file(program);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            file.setFileTime(stamp, QFileDevice::FileModificationTime);
+        }
+        const QByteArray original = folder.read(QStringLiteral("velmora"));
+        const QByteArray song = QByteArray("our song").repeated(1000);
+
+        ShowProgram show(folder.path());
+        QString problem;
+        QVERIFY2(show.change({ { AssetBundle::Keys::music, QStringLiteral("a.mp3"), 6000, song } },
+                             {}, &problem),
+                 qPrintable(problem));
+        QCOMPARE(show.read(&problem)->bytes(AssetBundle::Keys::music), song);
+        QCOMPARE(carriedMusicSeconds(*show.read(&problem)), 6.0);
+        QCOMPARE(QFileInfo(program).permissions() & 0x7077, permissions);
+        QCOMPARE(QFileInfo(program).lastModified().toSecsSinceEpoch(), stamp.toSecsSinceEpoch());
+
+        const QByteArray carrying = folder.read(QStringLiteral("velmora"));
+        QVERIFY(folder.makeReadOnly());
+        QVERIFY(!show.change({}, { AssetBundle::Keys::music }, &problem));
+        QVERIFY2(problem.contains(QStringLiteral("写不进")), qPrintable(problem));
+        QCOMPARE(folder.read(QStringLiteral("velmora")), carrying);
+    }
+
+    void theProgramComesBackWhole()
+    {
+        TestFolder folder;
+        const QString program = folder.file(QStringLiteral("velmora"));
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+        const QByteArray original = folder.read(QStringLiteral("velmora"));
+        ShowProgram show(folder.path());
+        QString problem;
+        QVERIFY(show.change({ { AssetBundle::Keys::film, {}, 3000, "film" } }, {}, &problem));
+        QVERIFY(show.change({}, { AssetBundle::Keys::film }, &problem));
+        QCOMPARE(folder.read(QStringLiteral("velmora")), original);
+
+        folder.write(QStringLiteral("velmora"), "#!/bin/sh\n");
+        QVERIFY(!show.change({}, {}, &problem));
+        QVERIFY(problem.contains(QStringLiteral("不是 Velmora 的放映程序")));
+    }
+
+    // The section follows the program, and the stage and the timeline follow the section.
+    void theStageAndTheTimelineFollowTheProgramsOwnAssets()
+    {
+        TestFolder folder;
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(),
+                            folder.file(QStringLiteral("velmora"))));
+        QString problem;
+        QVERIFY(ShowProgram(folder.path())
+                        .change({ { AssetBundle::Keys::music, QStringLiteral("ours.mp3"), 6000, "x" } },
+                                {}, &problem));
+        EditorWindow window(folder.path());
+        OwnAssetsPanel *panel = window.ownAssets();
+        QStringList reported;
+        panel->reportProblem = [&](const QString &text) { reported << text; };
+        const AssetSlot &music = *AssetSlot::byOption(QStringLiteral("music"));
+        const AssetSlot &boy = *AssetSlot::byOption(QStringLiteral("boy"));
+        QCOMPARE(window.analysis().times.musicEnds, 6.0);
+        QVERIFY(panel->describedLine(music).startsWith(QStringLiteral("ours.mp3，6.0 秒")));
+
+        QVERIFY(panel->restore(music));
+        QCOMPARE(window.analysis().times.musicEnds, builtInMusicSeconds());
+        QCOMPARE(panel->describedLine(music), QStringLiteral("内置的音乐"));
+
+        QImage photo(300, 400, QImage::Format_RGB32);
+        photo.fill(Qt::blue);
+        const QString photoFile = folder.file(QStringLiteral("boy.png"));
+        QVERIFY(photo.save(photoFile));
+        QVERIFY(panel->replace(boy, photoFile));
+        const QImage figure = window.preview()->stage().Picture2->grab().toImage();
+        const QColor middle = figure.pixelColor(figure.width() / 2, figure.height() / 2);
+        QVERIFY(middle.blue() > 240 && middle.red() < 16 && middle.green() < 16); // a JPEG's blue
+        QVERIFY(!panel->replace(boy, folder.file(QStringLiteral("velmora"))));
+        QCOMPARE(reported.size(), 1);
+        CarriedAssets::use({}, true);
     }
 };
 

@@ -89,7 +89,7 @@ private slots:
         QVERIFY(goneAtPlea);
         QCOMPARE(show.host.boxes[1].prompt, QStringLiteral("能给我一次机会吗?"));
         QCOMPARE(show.host.boxes[1].title, QStringLiteral("询问"));
-        QCOMPARE(show.host.boxes[1].buttons, 4);
+        QCOMPARE(show.host.boxes[1].buttons, MessageBox::YesNo);
     }
 
     void pleaYesThenYesLeavesTheWindowOpen()
@@ -99,8 +99,8 @@ private slots:
         QCOMPARE(show.host.boxes[2].prompt,
                  QStringLiteral("我们开始约会吧!\r\n\r\n需要去感谢我们的红娘??"));
         QCOMPARE(show.host.boxes[2].title, QStringLiteral("兴奋"));
-        QCOMPARE(show.host.shellCalls.size(), 1);
-        QCOMPARE(show.host.shellCalls[0].file, Matchmaker::address);
+        QCOMPARE(show.host.openedAddresses.size(), 1);
+        QCOMPARE(show.host.openedAddresses[0], Matchmaker::address);
         QVERIFY(!show.host.ended);
         QVERIFY(!show.form.hasEnded());
         QCOMPARE(show.form.Caption(), Refusal::vow);
@@ -112,7 +112,7 @@ private slots:
     {
         RefusedShow show({ 6, 7 });
         show.videoEnds();
-        QVERIFY(show.host.shellCalls.isEmpty());
+        QVERIFY(show.host.openedAddresses.isEmpty());
         QVERIFY(show.host.ended);
         QCOMPARE(show.host.exitCode, 0);
     }
@@ -125,10 +125,10 @@ private slots:
         QCOMPARE(show.host.boxes[2].prompt,
                  QStringLiteral("我一定要追到你\r\n\r\n百分之一千万要追到你"));
         QCOMPARE(show.host.boxes[2].title, QStringLiteral("奋斗"));
-        QCOMPARE(show.host.boxes[2].buttons, 64);
+        QCOMPARE(show.host.boxes[2].buttons, MessageBox::OkInformation);
         QCOMPARE(show.host.log.last(), QStringLiteral("end:0"));
         QCOMPARE(show.form.Answer.toInt(), 7);
-        QVERIFY(show.host.shellCalls.isEmpty());
+        QVERIFY(show.host.openedAddresses.isEmpty());
     }
 
     void theEndComesOnceAndFilesAlreadyGoneDoNotMatter()
@@ -140,7 +140,7 @@ private slots:
         show.notifyVideo(1);
         QVERIFY(show.host.errors.isEmpty());
         QCOMPARE(show.host.boxes.size(), 3);
-        QCOMPARE(show.host.shellCalls.size(), 1);
+        QCOMPARE(show.host.openedAddresses.size(), 1);
     }
 
     void onlySixIsYesToThePlea()
@@ -150,7 +150,7 @@ private slots:
             show.videoEnds();
             QCOMPARE(show.host.boxes.size(), 3);
             QCOMPARE(show.host.boxes[2].title, QStringLiteral("奋斗"));
-            QVERIFY(show.host.shellCalls.isEmpty());
+            QVERIFY(show.host.openedAddresses.isEmpty());
         }
     }
 
@@ -197,6 +197,8 @@ private slots:
             QFile maps(QStringLiteral("/proc/self/maps"));
             return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
         };
+        if (QtMediaBackend::backendName() != QLatin1String("gstreamer"))
+            QSKIP("the music is decoded by GStreamer only where Qt's backend for it is installed");
         if (loaded("libavcodec"))
             QSKIP("FFmpeg was loaded before this test");
         TestFolder folder;

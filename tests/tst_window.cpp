@@ -132,7 +132,7 @@ private slots:
     void aMinimisedWindowComesBack()
     {
         FakeHost host;
-        Form1 form(host);
+        Form1 form(host.parts());
         showCentred(form);
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.setWindowState(Qt::WindowMinimized);
@@ -144,7 +144,7 @@ private slots:
     {
         // At scale 1 exactly the normal pixels; above it the doubled ones.
         FakeHost host;
-        Form1 form(host);
+        Form1 form(host.parts());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         const qreal ratio = form.devicePixelRatioF();

@@ -16,7 +16,7 @@ printf '如果我们之间有100步的距离  我会勇敢地向你走出99步  
   write_gbk "$folder/xuanyan.ini"
 start_show "$folder"
 
-box_up() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -qx "$2"; }
+box_up() { windows_titled "$1" | grep -qx "$2"; }
 still() { # still BEFORE AFTER: the two pictures differ in no pixel
   local differ
   differ=$(compare -metric AE "$1" "$2" null: 2>&1)
@@ -59,8 +59,8 @@ stands() {
 
 stands "询问" "Velmora  BY Tarsune" question
 xdotool key --clearmodifiers alt+n
-check "[question] No by its mnemonic starts the film" bash -c "$(declare -f wait_window); wait_window '我一定要追到你!!!' 10 >/dev/null"
-while xdotool search --onlyvisible --name '^询问$' >/dev/null 2>&1; do sleep 0.05; done
+check "[question] No by its mnemonic starts the film" bash -c "$(declare -f windows_titled wait_window); wait_window '我一定要追到你!!!' 10 >/dev/null"
+while windows_titled '询问' | grep -q .; do sleep 0.05; done
 
 stands "询问" "我一定要追到你!!!" plea
 xdotool key --clearmodifiers alt+y

@@ -106,6 +106,14 @@ start_sound() {
   pactl set-default-sink velmora_null
 }
 
+# The loudest sample (0 to 1) heard on the null sink's monitor in SECONDS.
+peak_heard() { # peak_heard SECONDS
+  timeout "$1" parec -d velmora_null.monitor --raw --format=s16le --channels=2 --rate=44100 \
+    >"$work/heard.raw" 2>/dev/null
+  sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/heard.raw" -n stat 2>&1 \
+    | awk '/Maximum amplitude/ {print $3}'
+}
+
 # No sound server at all: nothing to connect to.
 no_sound() {
   export XDG_RUNTIME_DIR="$work/runtime-silent"
@@ -167,11 +175,23 @@ exec_program() { # exec_program FOLDER [NAME=VALUE...]
   exit 126
 }
 
-# Waits for a window whose title is exactly NAME; prints its id.
+# The visible windows of the show or the editor titled exactly NAME, one id a
+# line. They are told by their class, never by the title alone: a window
+# manager may give its frames the same title (mutter draws them in a client
+# of its own, mutter-x11-frames).
+windows_titled() { # windows_titled NAME
+  local id
+  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+    xprop -id "$id" WM_CLASS 2>/dev/null | grep -qE '= "velmora(-editor)?",' && echo "$id"
+  done
+  return 0
+}
+
+# Waits for a window of ours whose title is exactly NAME; prints its id.
 wait_window() { # wait_window NAME [SECONDS]
   local name=$1 deadline=$((SECONDS + ${2:-20})) id
   while ((SECONDS < deadline)); do
-    id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n1)
+    id=$(windows_titled "$name" | head -n1)
     [[ -n $id ]] && { echo "$id"; return 0; }
     sleep 0.05
   done
@@ -189,7 +209,7 @@ answer() { # answer TITLE KEY [SECONDS]
   xdotool windowactivate --sync "$id" >/dev/null 2>&1 || xdotool windowfocus --sync "$id"
   xdotool key --clearmodifiers "$2"
   for _ in $(seq 100); do
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -qx "$id" || return 0
+    windows_titled "$1" | grep -qx "$id" || return 0
     sleep 0.05
   done
   echo "the box titled $1 stayed after $2" >&2

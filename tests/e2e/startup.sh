@@ -5,11 +5,15 @@
 source "$(dirname "$0")/lib.sh"
 
 start_display
+start_sound
 folder=$(new_program_folder "启动 测试")
 start_show "$folder"
 
 id=$(wait_window "$caption")
 check "the window opens with its caption" test -n "$id"
+peak=$(peak_heard 2)
+check "the music is heard from the start (peak ${peak:-none} on the sink)" \
+  bash -c "(( \$(echo '${peak:-0} > 0.01' | bc -l) ))"
 geometry=$(xwininfo -id "$id" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
 check "the client area is 789 x 486 (saw $geometry)" test "$geometry" = "789x486"
 check "the letter file is fresh" sha256_is "$folder/orlessa.ini" "$default_letter_sha"

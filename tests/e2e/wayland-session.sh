@@ -46,6 +46,6 @@ folder=$(new_program_folder "chosen platform")
 export QT_QPA_PLATFORM=offscreen
 start_show "$folder"
 sleep 3
-check "the chosen platform is kept" bash -c "kill -0 $show_pid && ! xdotool search --name '^$caption\$' >/dev/null"
+check "the chosen platform is kept" bash -c "$(declare -f windows_titled); kill -0 $show_pid && ! windows_titled '$caption' | grep -q ."
 kill "$show_pid" 2>/dev/null
 finish

@@ -123,11 +123,11 @@ if [[ -n $editor ]]; then
   editor_pid=$!
   pids+=("$editor_pid")
   for _ in $(seq 300); do
-    xdotool search --onlyvisible --name "Velmora 编辑器" >/dev/null 2>&1 && break
+    windows_titled ".*Velmora 编辑器" | grep -q . && break
     sleep 0.1
   done
   check "the editor's launcher opens the editor" \
-    bash -c 'xdotool search --onlyvisible --name "Velmora 编辑器" >/dev/null' 
+    bash -c "$(declare -f windows_titled); windows_titled '.*Velmora 编辑器' | grep -q ."
   opened=$(pgrep -P "$editor_pid" | head -n1)
   check "... on ~/Velmora" bash -c 'tr "\0" "\n" <"/proc/$1/cmdline" | grep -qxF "$2"' _ "${opened:-0}" "$folder"
   [[ -n ${VELMORA_SHOTS:-} ]] && screenshot "$VELMORA_SHOTS/editor.png"

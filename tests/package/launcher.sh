@@ -107,6 +107,11 @@ launch "$home" velmora-editor "/some where/else"
 check "the editor opens the folder it is given" test "$(cut -d'|' -f3 "$home/ran")" = "/some where/else"
 launch "$home" velmora-editor --check
 check "the editor's options come with ~/Velmora" test "$(cut -d'|' -f3 "$home/ran")" = "--check $folder"
+launch "$home" velmora-editor --music "our song.mp3"
+check "a file given to an option is no folder" \
+  test "$(cut -d'|' -f3 "$home/ran")" = "--music our song.mp3 $folder"
+launch "$home" velmora-editor --boy me.jpg "/some where/else"
+check "... and a folder after it still is" test "$(cut -d'|' -f3 "$home/ran")" = "--boy me.jpg /some where/else"
 
 # Things in the way: each fails with a clear message and a notification, and
 # leaves what is there alone.

@@ -12,19 +12,19 @@
 
 // Records what the show asks of the host, in order, and answers message
 // boxes from a script.
-class FakeHost : public Host
+class FakeHost : public MessageBoxes,
+                 public AddressOpener,
+                 public ProgramExit,
+                 public MediaFactory
 {
 public:
+    Host parts() { return { *this, *this, *this, *this }; }
+
     struct Box
     {
         QString prompt;
-        int buttons;
+        MessageBox::Buttons buttons;
         QString title;
-    };
-    struct ShellCall
-    {
-        QString verb, file, parameters, directory;
-        int showCommand;
     };
 
     // Logs as the window's player of its role: 1 the video, 2 the music.
@@ -61,20 +61,21 @@ public:
         MediaRole m_role;
     };
 
-    int ShowMessage(const QString &prompt, int buttons, const QString &title) override
+    // Any number a host might answer with, not only the named ones.
+    MessageBox::Result ShowMessage(const QString &prompt, MessageBox::Buttons buttons,
+                                   const QString &title) override
     {
         boxes.append({ prompt, buttons, title });
         log << QStringLiteral("box:") + title;
         if (onBox)
             onBox(boxes.last());
-        return answers.isEmpty() ? MessageBox::No : answers.takeFirst();
+        return MessageBox::Result(answers.isEmpty() ? MessageBox::No : answers.takeFirst());
     }
-    int OpenWithShell(WId, const QString &verb, const QString &file, const QString &parameters,
-                      const QString &directory, int showCommand) override
+    bool openAddress(const QString &address) override
     {
-        shellCalls.append({ verb, file, parameters, directory, showCommand });
-        log << QStringLiteral("shell:") + file;
-        return 42;
+        openedAddresses.append(address);
+        log << QStringLiteral("shell:") + address;
+        return true;
     }
     void showRuntimeError(const RuntimeError &error) override
     {
@@ -104,7 +105,7 @@ public:
 
     QList<int> answers;
     QList<Box> boxes;
-    QList<ShellCall> shellCalls;
+    QStringList openedAddresses;
     QList<RuntimeError> errors;
     std::map<MediaRole, Backend *> backends;
     QStringList log;

@@ -74,7 +74,7 @@ reply() { # reply TITLE yes|no|ok [SECONDS [NAME]]
   local title=$1 word=$2 name=${4:-$(english "$1")} key
   case $word in yes) key=alt+y ;; no) key=alt+n ;; ok) key=Return ;; esac
   if ! answer "$title" "$key" "${3:-30}" 2>/dev/null; then
-    if xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; then fail "box $name takes $word"; else fail "box $name comes"; fi
+    if windows_titled "$title" | grep -q .; then fail "box $name takes $word"; else fail "box $name comes"; fi
     return 1
   fi
   note "$name $word"
@@ -84,7 +84,7 @@ english() {
 }
 
 no_error_box() {
-  no_error_reported && ! xdotool search --onlyvisible --name "^$error_box_title\$" >/dev/null 2>&1
+  no_error_reported && ! windows_titled "$error_box_title" | grep -q .
 }
 
 # The run-time error box: which number it reports, then OK.

@@ -1,17 +1,13 @@
-#include "runtime/desktophost.h"
+#include "runtime/desktop/desktopmessageboxes.h"
 
 #include "runtime/boxreport.h"
 #include "runtime/linebreaks.h"
-#include "runtime/qtmediabackend.h"
 #include "runtime/runtimeerror.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QUrl>
 
 namespace {
 // Message boxes take CR LF; Qt breaks lines at LF.
@@ -70,12 +66,14 @@ private:
 
 // A box raised before the window is first shown is centred on the screen,
 // not on the window's future place.
-QWidget *DesktopHost::boxOwner() const
+QWidget *DesktopMessageBoxes::boxOwner() const
 {
     return m_owner && m_owner->isVisible() ? m_owner.data() : nullptr;
 }
 
-int DesktopHost::ShowMessage(const QString &prompt, int buttons, const QString &title)
+MessageBox::Result DesktopMessageBoxes::ShowMessage(const QString &prompt,
+                                                    MessageBox::Buttons buttons,
+                                                    const QString &title)
 {
     BoxReport::shown(buttons, title, prompt);
     HostMessageBox box(boxOwner());
@@ -89,26 +87,18 @@ int DesktopHost::ShowMessage(const QString &prompt, int buttons, const QString &
         box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
         box.setDefaultButton(QMessageBox::Yes);
         box.requireAnswer();
-        return BoxReport::answered(
-                title, box.exec() == QMessageBox::Yes ? MessageBox::Yes : MessageBox::No);
+        const auto answer = box.exec() == QMessageBox::Yes ? MessageBox::Yes : MessageBox::No;
+        BoxReport::answered(title, answer);
+        return answer;
     }
     box.setIcon(QMessageBox::Information);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
-    return BoxReport::answered(title, MessageBox::Ok);
+    BoxReport::answered(title, MessageBox::Ok);
+    return MessageBox::Ok;
 }
 
-int DesktopHost::OpenWithShell(WId, const QString &verb, const QString &file, const QString &,
-                               const QString &, int)
-{
-    // "Open" on a web address: the desktop's handler for web addresses. As
-    // with the shell call this stands in for, a result above 32 means started.
-    if (verb.compare(QLatin1String("Open"), Qt::CaseInsensitive) != 0)
-        return 0;
-    return QDesktopServices::openUrl(QUrl(file)) ? 42 : 0;
-}
-
-void DesktopHost::showRuntimeError(const RuntimeError &error)
+void DesktopMessageBoxes::showRuntimeError(const RuntimeError &error)
 {
     BoxReport::error(error, QStringLiteral("Velmora"));
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Velmora"), boxText(error.message()),
@@ -116,18 +106,4 @@ void DesktopHost::showRuntimeError(const RuntimeError &error)
     box.setTextFormat(Qt::PlainText);
     box.exec();
     BoxReport::answered(QStringLiteral("Velmora"), MessageBox::Ok);
-}
-
-void DesktopHost::endProgram(int exitCode)
-{
-    m_ended = true;
-    m_exitCode = exitCode;
-    if (m_owner)
-        m_owner->hide();
-    QCoreApplication::exit(exitCode);
-}
-
-std::unique_ptr<MediaBackend> DesktopHost::createMediaBackend(MediaRole)
-{
-    return std::make_unique<QtMediaBackend>();
 }
