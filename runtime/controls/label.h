@@ -35,7 +35,7 @@ private:
     void autoSize();
     bool outOfSight() const;
     void measureIfDeferred();
-    QRect lineRect(qsizetype line, int fromX, int toX) const;
+    bool growsOutOfSight(qsizetype line, const QString &added) const;
 
     QString m_caption;
     QStringList m_lines;
@@ -45,4 +45,5 @@ private:
     int m_linePitch = 12;
     bool m_centred = false;
     bool m_measureDeferred = false;
+    bool m_lastLineLeftToRight = true; // no right-to-left character in the last line
 };
