@@ -105,9 +105,12 @@ bool OwnAssetsPanel::change(const QList<AssetBundle::Asset> &assets, const QStri
 bool OwnAssetsPanel::replace(const AssetSlot &slot, const QString &file)
 {
     QString problem;
+    // The player is asked in a local event loop: no second change meanwhile.
+    setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QList<AssetBundle::Asset> assets = prepareOwnAsset(slot, file, &problem);
     QApplication::restoreOverrideCursor();
+    setEnabled(true);
     if (assets.isEmpty()) {
         reportProblem(problem);
         return false;

@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QPixmap>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -141,6 +142,32 @@ private slots:
         const AssetBundle::Entry *music = directory.find(Keys::music);
         QCOMPARE(music->sourceName, QStringLiteral("歌.mp3"));
         QCOMPARE(music->durationMs, 6000);
+    }
+
+    // Whatever a damaged bundle holds, what is read from it is either refused
+    // with a reason or exactly what was carried.
+    void randomDamageIsRefusedOrHarmless()
+    {
+        const QByteArray whole = wholeBundle();
+        QRandomGenerator random(20);
+        for (int round = 0; round < 3000; ++round) {
+            QByteArray file = program + whole;
+            for (int flips = 1 + random.bounded(3); flips > 0; --flips)
+                file[program.size() + random.bounded(whole.size())] = char(random.bounded(256));
+            if (round % 3 == 0)
+                file.truncate(program.size() + random.bounded(whole.size()));
+            QBuffer buffer(&file);
+            buffer.open(QIODevice::ReadOnly);
+            const AssetBundle::Directory directory
+                    = AssetBundle::readDirectory(buffer, program.size());
+            QVERIFY(directory.entries.isEmpty() || directory.problem.isEmpty());
+            for (const AssetBundle::Entry &entry : directory.entries) {
+                QString problem;
+                const QByteArray bytes = AssetBundle::readEntry(buffer, directory, entry, &problem);
+                QVERIFY(problem.isEmpty() ? bytes == (entry.key == Keys::music ? song : film)
+                                          : bytes.isEmpty());
+            }
+        }
     }
 
     void tooMuchIsNotEncoded()

@@ -556,6 +556,13 @@ private slots:
         QVERIFY(show.change({}, { AssetBundle::Keys::film }, &problem));
         QCOMPARE(folder.read(QStringLiteral("velmora")), original);
 
+        // A damaged tail goes with the next change.
+        folder.write(QStringLiteral("velmora"), original + "VMASSETS and then garbage");
+        QVERIFY(!show.read(&problem)->problem().isEmpty());
+        QVERIFY(show.change({ { AssetBundle::Keys::film, {}, 3000, "film" } }, {}, &problem));
+        QVERIFY(show.read(&problem)->problem().isEmpty());
+        QCOMPARE(show.read(&problem)->bytes(AssetBundle::Keys::film), QByteArray("film"));
+
         folder.write(QStringLiteral("velmora"), "#!/bin/sh\n");
         QVERIFY(!show.change({}, {}, &problem));
         QVERIFY(problem.contains(QStringLiteral("不是 Velmora 的放映程序")));

@@ -2,11 +2,14 @@
 // minimising, the pictures at every screen scale, and the video surface kept
 // within the window. Runs at scale 1 and again at scale 2.
 #include "app/form1.h"
+#include "runtime/controls/label.h"
 #include "runtime/controls/picturebox.h"
 #include "runtime/mediaplayer.h"
 #include "runtime/windowplacement.h"
+#include "show/stage.h"
 #include "support/fakehost.h"
 
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,6 +26,30 @@ QImage shown(QWidget *widget)
 {
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
+// A window with one label on a plain background, as the screen shows it:
+// painted only where something was marked for painting since the last time.
+struct LabelOnStage
+{
+    explicit LabelOnStage(const QFont &font)
+    {
+        window.setAutoFillBackground(true);
+        window.setPalette(QPalette(QColor(250, 240, 230)));
+        window.resize(560, 120);
+        label->setTextFont(font, Stage::textLinePitch);
+        window.show();
+    }
+    QImage onScreen()
+    {
+        QCoreApplication::processEvents();
+        return window.screen()
+                ->grabWindow(window.winId())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+    }
+
+    QWidget window;
+    Label *label = new Label(&window, 150, 300);
+};
 } // namespace
 
 class WindowTest : public QObject
@@ -55,6 +82,51 @@ private slots:
         const QRect outer = QRect(client, size).marginsAdded(frame);
         QVERIFY(qAbs((outer.left() - available.left()) - (available.right() - outer.right())) <= 1);
         QVERIFY(qAbs((outer.top() - available.top()) - (available.bottom() - outer.bottom())) <= 1);
+    }
+
+    void typedTextLooksAsIfDrawnWhole_data()
+    {
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<QString>("text");
+        const QFont declaration = Stage::declarationFont(), letter = Stage::letterFont();
+        const QString english = QStringLiteral("Official waffles? AVA, To: Yes, \"fine\" ffi fl");
+        QTest::newRow("latin, kerning and ligatures") << declaration << english;
+        QTest::newRow("latin in the letter's face") << letter << english;
+        QTest::newRow("english words in a declaration")
+                << declaration
+                << QStringLiteral("我爱你, Avery. Will you take the office of my wife?");
+        QTest::newRow("arabic") << declaration << QStringLiteral("أحبك حتى آخر العمر، هل تقبلين؟");
+        QTest::newRow("emoji sequences")
+                << declaration
+                << QStringLiteral("爱\U0001F469\u200D\u2764\uFE0F\u200D\U0001F468 "
+                                  "\U0001F468\u200D\U0001F469\u200D\U0001F467 "
+                                  "\U0001F44D\U0001F3FD \U0001F3F3\uFE0F\u200D\U0001F308");
+        QTest::newRow("tall glyphs on three lines")
+                << declaration
+                << QStringLiteral("ÅÉ\U0001F496\r\n\U0001F469\u200D\u2764\uFE0F\u200D\U0001F468 "
+                                  "ǺṎ\r\ngÿ\u0328");
+        QTest::newRow("chinese, two lines")
+                << letter << QStringLiteral("我们在最青春的时候相遇，\r\n谢谢你。");
+    }
+
+    void typedTextLooksAsIfDrawnWhole()
+    {
+        QFETCH(QFont, font);
+        QFETCH(QString, text);
+        LabelOnStage typed(font), whole(font);
+        QVERIFY(QTest::qWaitForWindowExposed(&typed.window));
+        QVERIFY(QTest::qWaitForWindowExposed(&whole.window));
+        for (qsizetype n = 1; n <= text.size(); ++n) {
+            typed.label->setCaption(text.left(n));
+            whole.label->setCaption(text.left(n));
+            whole.window.repaint();
+            QCOMPARE(typed.label->size(), whole.label->size());
+            if (typed.onScreen() != whole.onScreen())
+                QFAIL(qPrintable(QStringLiteral("differs after %1 of %2 characters: %3")
+                                         .arg(n)
+                                         .arg(text.size())
+                                         .arg(text.left(n))));
+        }
     }
 
     void aMinimisedWindowComesBack()

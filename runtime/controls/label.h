@@ -36,7 +36,7 @@ private:
     void autoSize();
     bool outOfSight() const;
     void measureIfDeferred();
-    QRect lineRect(qsizetype line, int fromX, int toX) const;
+    bool growsOutOfSight(qsizetype line, const QString &added) const;
 
     QString m_caption;
     QStringList m_lines;
@@ -46,4 +46,5 @@ private:
     int m_linePitch = 12;
     bool m_centred = false;
     bool m_measureDeferred = false;
+    bool m_lastLineLeftToRight = true; // no right-to-left character in the last line
 };

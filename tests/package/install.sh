@@ -30,7 +30,7 @@ check "a section" test -n "$(field Section)"
 check "a description" test -n "$(field Description | head -n1)"
 check "the libraries are found (Qt Widgets and Multimedia)" \
   grep -qE 'libqt6widgets6.*libqt6multimedia6|libqt6multimedia6.*libqt6widgets6' <<<"$depends"
-runtime=$(sed -n '/\[runtime\]=/,/"$/p' "$source_dir/scripts/ensure-packages" | sed 's/.*="//; s/"//')
+runtime=$("$source_dir/scripts/ensure-packages" --list runtime)
 for package in $runtime; do
   check "it depends on $package" grep -qE "(^|, )$package( |,|$)" <<<"$depends"
 done
@@ -54,7 +54,11 @@ check "nothing outside /usr" bash -c '! grep -v "^/usr/" <<<"$1" | grep -q .' _ 
 
 unpacked="$work/unpacked"
 dpkg-deb -x "$deb" "$unpacked"
-check "the AppStream metadata is valid" appstreamcli validate --no-net "$unpacked"/usr/share/metainfo/*.xml
+# The show has no public homepage to name; AppStream 1.0 and later count
+# that a warning, which fails validation there. Every other finding counts.
+validate=(appstreamcli validate --no-net)
+[[ $(appstreamcli --version) =~ version:\ 0\. ]] || validate+=(--override=url-homepage-missing=info)
+check "the AppStream metadata is valid" "${validate[@]}" "$unpacked"/usr/share/metainfo/*.xml
 for entry in "$unpacked"/usr/share/applications/*.desktop; do
   check "the desktop entry $(basename "$entry") is valid" desktop-file-validate "$entry"
 done
