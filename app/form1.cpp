@@ -2,6 +2,7 @@
 
 #include "files/defaulttexts.h"
 #include "runtime/host.h"
+#include "runtime/hostfiles.h"
 #include "runtime/runtimeerror.h"
 #include "runtime/timeline.h"
 #include "show/pace.h"
@@ -10,11 +11,12 @@
 #include <QCloseEvent>
 #include <QIcon>
 
-Form1::Form1(const Host &host, QWidget *parent)
+Form1::Form1(const Host &host, const QString &programFolder, QWidget *parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                       | Qt::MSWindowsFixedSizeDialogHint)
     , m_host(host)
+    , m_programFolder(programFolder)
 {
     setFixedSize(Stage::clientArea);
     setWindowIcon(QIcon(QStringLiteral(":/cupid-48.png")));
@@ -37,10 +39,14 @@ Form1::Form1(const Host &host, QWidget *parent)
 
 Form1::~Form1() = default;
 
+QString Form1::ProgramPath(const QString &fileName) const
+{
+    return programPath(m_programFolder, fileName);
+}
+
 void Form1::createPlayers()
 {
     MediaPlayer::Settings video;
-    video.stretchToFit = true;
     video.enabled = false;
     video.enableContextMenu = false;
     video.volume = 100;

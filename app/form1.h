@@ -21,7 +21,8 @@ class Form1 : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Form1(const Host &host, QWidget *parent = nullptr);
+    // The show's files live in `programFolder`.
+    Form1(const Host &host, const QString &programFolder, QWidget *parent = nullptr);
     ~Form1() override;
 
     // Handlers, as the host delivers them. They may raise run-time errors or
@@ -49,6 +50,8 @@ public:
     void PlayRefusalVideo();
 
     FileTable &files() { return m_files; }
+    // A file of the program folder, named afresh at each use.
+    QString ProgramPath(const QString &fileName) const;
 
     // Controls, in the window's stacking order from the bottom.
     Label *Label3;
@@ -91,6 +94,7 @@ private:
     void endProgram(int exitCode);
 
     Host m_host;
+    QString m_programFolder;
     TickClock m_clock;
     FileTable m_files;
     bool m_started = false;

@@ -46,7 +46,8 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(nullptr);
     // A second start in the same folder would play the music twice and delete
     // the files under the first show: it brings the first window forward instead.
-    SingleShow single(ProgramFolder());
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    SingleShow single(programFolder);
     switch (single.claimOrCallForward()) {
     case SingleShow::Start::First:
         break;
@@ -67,7 +68,7 @@ int main(int argc, char *argv[])
     DesktopAddressOpener addresses;
     DesktopExit exit;
     QtMediaFactory media;
-    Form1 form(Host { boxes, addresses, exit, media });
+    Form1 form(Host { boxes, addresses, exit, media }, programFolder);
     boxes.setOwner(&form);
     exit.setWindow(&form);
     QObject::connect(&single, &SingleShow::forwardRequested, &form,

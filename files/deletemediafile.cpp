@@ -4,10 +4,9 @@
 
 #include <QFileInfo>
 
-void DeleteMediaFile(const QString &fileName)
+void DeleteMediaFile(const QString &path)
 {
     // A folder of that name is not ours to remove.
-    const QString path = ProgramPath(fileName);
     if (QFileInfo(path).isFile())
         DeleteFile(path);
 }

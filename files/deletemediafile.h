@@ -5,4 +5,4 @@
 // Deletes a media file at one of the show's ends. One that is already gone
 // (or was never written, a folder standing in its place) needs no deleting;
 // a file that cannot be deleted is a run-time error.
-void DeleteMediaFile(const QString &fileName);
+void DeleteMediaFile(const QString &path);

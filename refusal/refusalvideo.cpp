@@ -38,8 +38,8 @@ void Form1::WindowsMediaPlayer1_PlaybackEnded(qint32 value)
     Timeline::mark("video ended");
     m_videoEndHandled = true;
 
-    DeleteMediaFile(FileNames::music);
-    DeleteMediaFile(FileNames::video);
+    DeleteMediaFile(ProgramPath(FileNames::music));
+    DeleteMediaFile(ProgramPath(FileNames::video));
 
     Answer = QVariant::fromValue<qint32>(
             m_host.boxes.ShowMessage(Refusal::pleaPrompt, MessageBox::YesNo, Refusal::pleaTitle));

@@ -6,6 +6,11 @@
 #include <QLocale>
 #include <QTranslator>
 
+QStringList chineseInterfaceFamilies()
+{
+    return { QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei") };
+}
+
 void useChineseInterface(QApplication &app)
 {
     auto *translator = new QTranslator(&app);
@@ -14,8 +19,7 @@ void useChineseInterface(QApplication &app)
         QApplication::installTranslator(translator);
 
     QFont uiFont;
-    uiFont.setFamilies(
-            { QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei") });
+    uiFont.setFamilies(chineseInterfaceFamilies());
     uiFont.setPointSize(10);
     QApplication::setFont(uiFont);
 }

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QStringList>
+
 class QApplication;
+
+// The Chinese faces of the interface and the window, best first.
+QStringList chineseInterfaceFamilies();
 
 // Qt's own texts in Simplified Chinese (是(Y), 否(N), 确定...) and a Chinese
 // interface face, for the show and the editor alike.

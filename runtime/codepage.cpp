@@ -16,9 +16,7 @@ bool isValidUtf8BeyondAscii(QByteArrayView bytes)
             = std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; });
     if (!beyondAscii)
         return false;
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString decoded = decoder.decode(bytes);
-    return !decoder.hasError();
+    return bytes.isValidUtf8();
 }
 
 struct Mark

@@ -62,16 +62,6 @@ void FileTable::open(const QString &path, int fileNumber, bool truncate)
     m_files[fileNumber] = std::move(file);
 }
 
-int FileTable::FreeFileNumber() const
-{
-    int number = firstFileNumber;
-    while (isOpen(number))
-        ++number;
-    if (number > lastFileNumber)
-        raiseError(ErrorNumber::BadFileNameOrNumber);
-    return number;
-}
-
 void FileTable::PrintLine(int fileNumber, const QString &text)
 {
     WriteBytes(fileNumber, CodePage::toAnsi(text) + "\r\n");

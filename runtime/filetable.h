@@ -21,14 +21,12 @@ public:
     // Creates a missing file empty; never shortens an existing one. A file
     // that may only be read is opened for reading.
     void OpenForBinary(const QString &path, int fileNumber);
-    int FreeFileNumber() const;
 
     // The text in the ANSI code page, then CR LF.
     void PrintLine(int fileNumber, const QString &text);
     qint64 FileLength(int fileNumber) const;
     // Reads as many bytes as `variable` has characters and decodes them into it.
     void ReadText(int fileNumber, QString &variable);
-    void WriteBytes(int fileNumber, const QByteArray &bytes);
     void CloseFile(int fileNumber);
 
     void closeAll();
@@ -36,6 +34,7 @@ public:
 
 private:
     QFile &openFile(int fileNumber) const;
+    void WriteBytes(int fileNumber, const QByteArray &bytes);
     void open(const QString &path, int fileNumber, bool truncate);
 
     std::map<int, std::unique_ptr<QFile>> m_files;

@@ -11,28 +11,9 @@
 #include <cerrno>
 #include <cstdio>
 
-namespace {
-QString &programFolderOverride()
+QString programPath(const QString &folder, const QString &fileName)
 {
-    static QString folder;
-    return folder;
-}
-} // namespace
-
-QString ProgramFolder()
-{
-    const QString &folder = programFolderOverride();
-    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
-}
-
-void setProgramFolderForTesting(const QString &folder)
-{
-    programFolderOverride() = folder;
-}
-
-QString ProgramPath(const QString &fileName)
-{
-    return ProgramFolder() + QLatin1Char('/') + fileName;
+    return folder + QLatin1Char('/') + fileName;
 }
 
 bool FileExists(const QString &path)

@@ -5,12 +5,10 @@
 
 // The host's services for the program folder and the program's own resources.
 
-// The folder of the running program, without a trailing "/" except at the root.
-QString ProgramFolder();
-// Tests run the show in a folder of their own.
-void setProgramFolderForTesting(const QString &folder);
-// ProgramFolder() & "/" & name, built afresh at each use (at the root: "//name").
-QString ProgramPath(const QString &fileName);
+// A file in the program folder: folder & "/" & name, built afresh at each
+// use (at the root: "//name"). The show's folder is the program's own, which
+// has no trailing "/" except at the root.
+QString programPath(const QString &folder, const QString &fileName);
 
 // True for a file or a folder of that name.
 bool FileExists(const QString &path);

@@ -45,7 +45,7 @@ MediaPlayer::MediaPlayer(const Settings &settings, std::unique_ptr<MediaBackend>
     , m_settings(settings)
     , m_backend(std::move(backend))
 {
-    m_backend->setVolume(m_settings.mute ? 0 : m_settings.volume);
+    m_backend->setVolume(m_settings.volume);
     connect(m_backend.get(), &MediaBackend::finished, this, &MediaPlayer::reportEnd);
 }
 
@@ -53,9 +53,8 @@ MediaPlayer::~MediaPlayer() = default;
 
 void MediaPlayer::setURL(const QString &url)
 {
-    m_url = url;
     m_endPending = !url.isEmpty();
-    if (m_settings.autoStart && !url.isEmpty()) {
+    if (!url.isEmpty()) {
         ensureVideoWidget();
         m_backend->play(url);
     }
@@ -87,9 +86,8 @@ void MediaPlayer::ensureVideoWidget()
     if (!m_surface || m_videoWidget || !m_backend->isAvailable())
         return;
     m_videoWidget = new QVideoWidget(m_surface);
-    // Stretching to fit sizes the video to the player's area but never
-    // distorts it: bars fill where the shapes differ. (Qt's surface always
-    // fits the video to the area; only the video player has one.)
+    // The video fills the player's area but is never distorted: bars fill
+    // where the shapes differ.
     m_videoWidget->setAspectRatioMode(Qt::KeepAspectRatio);
     m_videoWidget->setContextMenuPolicy(m_surface->contextMenuPolicy());
     m_videoWidget->setFocusPolicy(m_surface->focusPolicy());

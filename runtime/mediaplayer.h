@@ -28,8 +28,9 @@ signals:
     void finished();
 };
 
-// One media player of the window. Writing URL starts playback at once and
-// plays the file once; playbackEnded(1) reports, once per file, that it is over.
+// One media player of the window. Setting the URL plays that file once from
+// its start; playbackEnded(1) reports, once per file, that it is over or
+// cannot be played at all.
 class MediaPlayer : public QObject
 {
     Q_OBJECT
@@ -38,12 +39,9 @@ public:
     // the video surface alone (no controls) and no error dialogs of its own.
     struct Settings
     {
-        bool autoStart = true;
-        bool stretchToFit = false;
         bool enabled = true;
         bool enableContextMenu = true;
         int volume = 50;
-        bool mute = false;
     };
 
     class Controls
@@ -62,7 +60,6 @@ public:
                 QObject *parent = nullptr);
     ~MediaPlayer() override;
 
-    QString URL() const { return m_url; }
     void setURL(const QString &url);
     Controls controls() { return Controls(this); }
 
@@ -78,8 +75,6 @@ public:
     // lies beyond them. There the surface is kept within its container.
     static void keepWithinContainer(QWidget *view);
 
-    const Settings &settings() const { return m_settings; }
-
 signals:
     void playbackEnded(qint32 value);
 
@@ -89,7 +84,6 @@ private:
 
     Settings m_settings;
     std::unique_ptr<MediaBackend> m_backend;
-    QString m_url;
     QWidget *m_surface = nullptr;
     QVideoWidget *m_videoWidget = nullptr;
     bool m_endPending = false;

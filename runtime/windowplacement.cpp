@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QLoggingCategory>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QWidget>
 
@@ -14,10 +15,9 @@ Q_LOGGING_CATEGORY(lcWindow, "velmora.window", QtWarningMsg)
 
 QPoint centredClientPosition(const QRect &available, QSize client, QMargins frame)
 {
-    const QSize outer = client.grownBy(frame);
-    const QPoint frameTopLeft(available.x() + (available.width() - outer.width()) / 2,
-                              available.y() + (available.height() - outer.height()) / 2);
-    return frameTopLeft + QPoint(frame.left(), frame.top());
+    const QRect outer
+            = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, client.grownBy(frame), available);
+    return outer.topLeft() + QPoint(frame.left(), frame.top());
 }
 
 namespace {

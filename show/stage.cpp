@@ -1,5 +1,6 @@
 #include "show/stage.h"
 
+#include "runtime/chineseinterface.h"
 #include "runtime/controls/label.h"
 #include "runtime/controls/picturebox.h"
 
@@ -28,7 +29,7 @@ QFont Stage::declarationFont()
 
 QFont Stage::windowFont()
 {
-    return chineseFont({ "Noto Sans CJK SC", "WenQuanYi Micro Hei" }, 12);
+    return chineseFont(chineseInterfaceFamilies(), 12);
 }
 
 Stage Stage::build(QWidget *parent)

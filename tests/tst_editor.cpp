@@ -59,10 +59,10 @@ QString lines(int count, const QString &line)
 }
 
 // What the show itself reads from a message file.
-QString readByTheShow(const QString &fileName)
+QString readByTheShow(const TestFolder &folder, const QString &fileName)
 {
     FakeHost host;
-    Form1 form(host.parts());
+    Form1 form(host.parts(), folder.path());
     form.runHandler([&] { form.ReadMessageFile(fileName); });
     return form.Label3->Caption();
 }
@@ -232,21 +232,21 @@ private slots:
         QVERIFY(saved.ok);
         QCOMPARE(saved.encoding, SavedEncoding::Gbk);
         QCOMPARE(folder.read(letterFile), CodePage::toAnsi(chinese));
-        QCOMPARE(readByTheShow(letterFile), chinese);
+        QCOMPARE(readByTheShow(folder, letterFile), chinese);
 
         const QString emoji = QStringLiteral("我喜欢你\U0001F496\r\n");
         saved = saveMessageFile(folder.file(letterFile), emoji);
         QVERIFY(saved.ok);
         QCOMPARE(saved.encoding, SavedEncoding::Utf8WithMark);
         QCOMPARE(folder.read(letterFile), "\xEF\xBB\xBF" + emoji.toUtf8());
-        QCOMPARE(readByTheShow(letterFile), emoji);
+        QCOMPARE(readByTheShow(folder, letterFile), emoji);
 
         // GBK bytes that open like a UTF-8 mark would be misread: UTF-8 it is.
         const QString lookalike = CodePage::fromAnsi("\xEF\xBB\xBF\xA1");
         QCOMPARE(CodePage::toAnsi(lookalike), QByteArray("\xEF\xBB\xBF\xA1"));
         QCOMPARE(encodeMessageText(lookalike).encoding, SavedEncoding::Utf8WithMark);
         QVERIFY(saveMessageFile(folder.file(letterFile), lookalike).ok);
-        QCOMPARE(readByTheShow(letterFile), lookalike);
+        QCOMPARE(readByTheShow(folder, letterFile), lookalike);
     }
 
     void savingKeepsEveryCharacterTheStageShows_data()
@@ -281,7 +281,7 @@ private slots:
         const SaveResult saved = saveMessageFile(folder.file(letterFile), text);
         QVERIFY(saved.ok);
         QCOMPARE(saved.leftOut, leftOut);
-        QCOMPARE(readByTheShow(letterFile), readBack);
+        QCOMPARE(readByTheShow(folder, letterFile), readBack);
         QCOMPARE(MessageFile::read(folder.file(letterFile), {}).text, readBack);
     }
 
@@ -341,7 +341,7 @@ private slots:
         EditorWindow window(folder.path());
         QStringList reported;
         window.reportProblem = [&](const QString &text) { reported << text; };
-        QVERIFY(folder.makeReadOnly());
+        MAKE_READ_ONLY(folder);
 
         QTest::keyClicks(window.letterEdit(), QStringLiteral(" and more"));
         QVERIFY(!window.save());
@@ -538,7 +538,7 @@ private slots:
         QCOMPARE(QFileInfo(program).lastModified().toSecsSinceEpoch(), stamp.toSecsSinceEpoch());
 
         const QByteArray carrying = folder.read(QStringLiteral("velmora"));
-        QVERIFY(folder.makeReadOnly());
+        MAKE_READ_ONLY(folder);
         QVERIFY(!show.change({}, { AssetBundle::Keys::music }, &problem));
         QVERIFY2(problem.contains(QStringLiteral("写不进")), qPrintable(problem));
         QCOMPARE(folder.read(QStringLiteral("velmora")), carrying);

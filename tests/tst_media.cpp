@@ -57,6 +57,39 @@ private slots:
                                                       : QtMediaBackend::backendName()));
     }
 
+    void theMusicIsDecodedWithoutFfmpeg()
+    {
+        // FFmpeg's libraries take a few hundred milliseconds to load; the
+        // music must not wait for them.
+        const auto loaded = [](const char *library) {
+            QFile maps(QStringLiteral("/proc/self/maps"));
+            return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+        };
+        if (QtMediaBackend::backendName() != QLatin1String("gstreamer"))
+            QSKIP("the music is decoded by GStreamer only where Qt's backend for it is installed");
+        if (loaded("libavcodec"))
+            QSKIP("FFmpeg was loaded before this test");
+        TestFolder folder;
+        folder.write("Orlessa.mp3", LoadResourceBytes(101, "CUSTOM"));
+        MediaPlayer player(MediaPlayer::Settings {}, std::make_unique<QtMediaBackend>());
+        player.setURL(folder.file("Orlessa.mp3"));
+        QTRY_VERIFY_WITH_TIMEOUT(loaded("libgstmpg123"), 10000);
+        QTest::qWait(200);
+        QVERIFY(!loaded("libavcodec"));
+        player.controls().stop();
+    }
+
+    void anUnplayableVideoStillEnds()
+    {
+        TestFolder folder;
+        folder.write("Orlessa.avi", QByteArray(4096, '\x5a'));
+        MediaPlayer player(MediaPlayer::Settings {}, std::make_unique<QtMediaBackend>());
+        QSignalSpy ended(&player, &MediaPlayer::playbackEnded);
+        player.setURL(folder.file("Orlessa.avi"));
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 10000);
+        player.setURL(folder.file("missing.avi"));
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 2, 10000);
+    }
     void theFilmEndsOnceAfterItsLastFrame()
     {
         TestFolder folder;

@@ -1,5 +1,6 @@
 // The typewriters, the walk and the question, driven tick by tick.
 #include "app/form1.h"
+#include "refusal/refusal.h"
 #include "show/approach.h"
 #include "show/matchmaker.h"
 #include "show/question.h"
@@ -14,6 +15,35 @@ class ShowTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The flows compare with these names; here they are held to the letter.
+    void theBoxesSayWhatTheShowSays_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *name, const QString &text, const char *expected) {
+            QTest::newRow(name) << text << QString::fromUtf8(expected);
+        };
+        row("question", Question::prompt, "愿意走这一步吗?");
+        row("question title", Question::title, "询问");
+        row("matchmaker", Question::matchmakerPrompt,
+            "我们开始约会吧!\r\n\r\n需要去感谢我们的红娘吗??");
+        row("matchmaker title", Question::matchmakerTitle, "兴奋");
+        row("vow caption", Refusal::vow, "我一定要追到你!!!");
+        row("plea", Refusal::pleaPrompt, "能给我一次机会吗?");
+        row("plea title", Refusal::pleaTitle, "询问");
+        row("plea matchmaker", Refusal::matchmakerPrompt,
+            "我们开始约会吧!\r\n\r\n需要去感谢我们的红娘??");
+        row("plea matchmaker title", Refusal::matchmakerTitle, "兴奋");
+        row("vow box", Refusal::vowPrompt, "我一定要追到你\r\n\r\n百分之一千万要追到你");
+        row("vow box title", Refusal::vowTitle, "奋斗");
+    }
+
+    void theBoxesSayWhatTheShowSays()
+    {
+        QFETCH(QString, text);
+        QTEST(text, "expected");
+    }
+
     void anEmptyLetterCompletesOnTheFirstTick()
     {
         ShowFixture show("", "abc");
@@ -298,12 +328,11 @@ private slots:
         show.declarationTicks(2);
 
         QCOMPARE(show.host.boxes.size(), 2);
-        QCOMPARE(show.host.boxes[0].prompt, QStringLiteral("愿意走这一步吗?"));
-        QCOMPARE(show.host.boxes[0].title, QStringLiteral("询问"));
+        QCOMPARE(show.host.boxes[0].prompt, Question::prompt);
+        QCOMPARE(show.host.boxes[0].title, Question::title);
         QCOMPARE(show.host.boxes[0].buttons, MessageBox::YesNo);
-        QCOMPARE(show.host.boxes[1].prompt,
-                 QStringLiteral("我们开始约会吧!\r\n\r\n需要去感谢我们的红娘吗??"));
-        QCOMPARE(show.host.boxes[1].title, QStringLiteral("兴奋"));
+        QCOMPARE(show.host.boxes[1].prompt, Question::matchmakerPrompt);
+        QCOMPARE(show.host.boxes[1].title, Question::matchmakerTitle);
         QCOMPARE(show.host.openedAddresses.size(), 1);
         QCOMPARE(show.host.openedAddresses[0], Matchmaker::address);
         QVERIFY(Matchmaker::address.startsWith("https://"));
@@ -312,7 +341,7 @@ private slots:
         QVERIFY(!show.folder.exists("Orlessa.mp3"));
         QVERIFY(show.form.Label4->isHidden());
         QCOMPARE(show.form.Picture3->Left(), 9553.0f);
-        QCOMPARE(show.form.Answer.toInt(), 6);
+        QCOMPARE(show.form.Answer.toInt(), int(MessageBox::Yes));
         QCOMPARE(show.form.Answer2, qint16(6));
         QVERIFY(show.form.hasEnded());
     }

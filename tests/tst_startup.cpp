@@ -2,6 +2,7 @@
 #include "app/form1.h"
 #include "files/savefilefromres.h"
 #include "runtime/hostfiles.h"
+#include "show/pace.h"
 #include "support/showfixture.h"
 
 #include <QCryptographicHash>
@@ -50,12 +51,12 @@ private slots:
         }
         QVERIFY(show.form.Label3->x() >= show.form.width());
         QCOMPARE(show.form.Text1->Text(), QString());
-        QCOMPARE(show.form.Timer1->interval(), 388);
-        QCOMPARE(show.form.Timer3->interval(), 500);
-        QCOMPARE(show.form.Timer4->interval(), 100);
+        QCOMPARE(show.form.Timer1->interval(), Pace::letterTickMs);
+        QCOMPARE(show.form.Timer3->interval(), Pace::declarationTickMs);
+        QCOMPARE(show.form.Timer4->interval(), Pace::walkTickMs);
         QVERIFY(!show.form.Timer3->Enabled() && !show.form.Timer4->Enabled());
         QCOMPARE(show.form.WindowsMediaPlayer1View->geometry(), QRect(0, 0, 788, 496));
-        QCOMPARE(show.form.WindowsMediaPlayer1->settings().volume, 100);
+        QCOMPARE(show.host.videoBackend()->volume, 100);
         QCOMPARE(show.host.musicBackend()->volume, 50);
         // The video widget and the media framework behind it wait for the film.
         QVERIFY(!show.host.videoBackend()->hasView);
@@ -168,7 +169,7 @@ private slots:
     void aReadOnlyFolderWithoutMessages()
     {
         ShowFixture show;
-        QVERIFY(show.folder.makeReadOnly());
+        MAKE_READ_ONLY(show.folder);
         show.load();
         QCOMPARE(show.host.errors.size(), 1);
         QCOMPARE(show.host.errors[0].number, 75);
@@ -214,7 +215,7 @@ private slots:
                  QStringList { "Orlessa.mp3" });
 
         folder.write("Orlessa.mp3", "older");
-        QVERIFY(folder.makeReadOnly("Orlessa.mp3"));
+        MAKE_READ_ONLY(folder, "Orlessa.mp3");
         QVERIFY(!SaveFileFromRes(music101, "CUSTOM", path));
         QCOMPARE(folder.read("Orlessa.mp3"), QByteArray("older"));
 

@@ -63,13 +63,13 @@ private slots:
         QTest::addColumn<QMargins>("frame");
         QTest::addColumn<QPoint>("client");
         const QRect screen(0, 0, 1280, 800);
-        QTest::newRow("no frame") << screen << QMargins() << QPoint(245, 157);
+        QTest::newRow("no frame") << screen << QMargins() << QPoint(246, 157);
         // left, top, right, bottom as openbox, xfwm4 and mutter draw them
-        QTest::newRow("thin frame") << screen << QMargins(1, 20, 1, 1) << QPoint(245, 166);
-        QTest::newRow("wide frame") << screen << QMargins(5, 29, 5, 5) << QPoint(245, 169);
-        QTest::newRow("title bar only") << screen << QMargins(0, 35, 0, 0) << QPoint(245, 174);
+        QTest::newRow("thin frame") << screen << QMargins(1, 20, 1, 1) << QPoint(246, 167);
+        QTest::newRow("wide frame") << screen << QMargins(5, 29, 5, 5) << QPoint(246, 169);
+        QTest::newRow("title bar only") << screen << QMargins(0, 35, 0, 0) << QPoint(246, 175);
         QTest::newRow("panel above, second screen")
-                << QRect(1280, 30, 1920, 1050) << QMargins(1, 20, 1, 1) << QPoint(1845, 321);
+                << QRect(1280, 30, 1920, 1050) << QMargins(1, 20, 1, 1) << QPoint(1846, 322);
     }
     void centredWithItsFrame()
     {
@@ -132,7 +132,7 @@ private slots:
     void aMinimisedWindowComesBack()
     {
         FakeHost host;
-        Form1 form(host.parts());
+        Form1 form(host.parts(), QDir::tempPath());
         showCentred(form);
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.setWindowState(Qt::WindowMinimized);
@@ -144,7 +144,7 @@ private slots:
     {
         // At scale 1 exactly the normal pixels; above it the doubled ones.
         FakeHost host;
-        Form1 form(host.parts());
+        Form1 form(host.parts(), QDir::tempPath());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         const qreal ratio = form.devicePixelRatioF();

@@ -25,6 +25,7 @@ public:
     void setTextColor(const QColor &color);
     void setCentred(bool centred);
 
+    // What the label draws, one entry a line.
     const QStringList &lines() const { return m_lines; }
 
 protected:

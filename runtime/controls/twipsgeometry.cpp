@@ -12,12 +12,6 @@ void TwipsGeometry::setLeft(float left)
     place();
 }
 
-void TwipsGeometry::setTop(float top)
-{
-    m_top = top;
-    place();
-}
-
 void TwipsGeometry::setBounds(float left, float top, float width, float height)
 {
     m_left = left;

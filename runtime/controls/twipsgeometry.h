@@ -14,11 +14,9 @@ public:
     explicit TwipsGeometry(QWidget *widget);
 
     float Left() const { return m_left; }
-    float Top() const { return m_top; }
     float Width() const { return m_width; }
     float Height() const { return m_height; }
     void setLeft(float left);
-    void setTop(float top);
     void setBounds(float left, float top, float width, float height);
 
 protected:

@@ -28,7 +28,7 @@ void Form1::askQuestion()
         QString address = Matchmaker::address;
         OpenWebPage(address);
     }
-    DeleteMediaFile(FileNames::music);
+    DeleteMediaFile(ProgramPath(FileNames::music));
     EndProgram();
 }
 

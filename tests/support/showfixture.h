@@ -62,5 +62,5 @@ public:
 
     TestFolder folder;
     FakeHost host;
-    Form1 form { host.parts() };
+    Form1 form { host.parts(), folder.path() };
 };
