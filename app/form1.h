@@ -16,7 +16,8 @@
 
 // The show's one window: its controls, its handlers and its own procedures.
 // Its handlers and procedures are defined beside the part of the show they
-// belong to: files/messagefiles.cpp, show/handlers/ and refusal/.
+// belong to: app/formload.cpp, files/messagefiles.cpp, show/handlers/ and
+// refusal/.
 class Form1 : public QWidget
 {
     Q_OBJECT
