@@ -12,6 +12,8 @@
 #include <QPluginLoader>
 #include <QTimer>
 #include <QUrl>
+#include <QVideoFrame>
+#include <QVideoSink>
 #include <QVideoWidget>
 
 #include <utility>
@@ -158,13 +160,19 @@ void QtMediaBackend::finish()
     emit finished();
 }
 
+// The player lets go of its file; the film's last frame stays on the
+// surface, as a finished film is seen, behind whatever comes next.
 void QtMediaBackend::release()
 {
     m_playing.clear();
     if (!m_player)
         return;
+    const QVideoFrame lastFrame = m_view ? m_view->videoSink()->videoFrame() : QVideoFrame();
+    m_player->setVideoOutput(nullptr);
     m_player->stop();
     m_player->setSource(QUrl());
+    if (lastFrame.isValid())
+        m_view->videoSink()->setVideoFrame(lastFrame);
 }
 
 void QtMediaBackend::play(const QString &path)
@@ -187,6 +195,8 @@ void QtMediaBackend::startPending()
         QTimer::singleShot(0, this, &QtMediaBackend::finish);
         return;
     }
+    if (m_view)
+        m_player->setVideoOutput(m_view.data());
     m_player->setSource(QUrl::fromLocalFile(m_playing));
     m_player->play();
 }

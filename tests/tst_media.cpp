@@ -122,6 +122,8 @@ private slots:
         QVERIFY2(!fileHeldAtEnd, "the film is still open when its end is reported");
         QVERIFY(QFile::remove(film));
         if (!backendMissing()) {
+            QVERIFY2(video->videoSink()->videoFrame().isValid(),
+                     "the last frame stays on the surface when the film has ended");
             // Frames last about 42 ms; the cut ends near 1.5 s.
             QVERIFY2(lastFrameEnd >= 1'400'000,
                      qPrintable(QStringLiteral("last frame shown ends at %1 µs").arg(lastFrameEnd)));
