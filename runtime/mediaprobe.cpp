@@ -1,5 +1,7 @@
 #include "runtime/mediaprobe.h"
 
+#include "runtime/qtmediabackend.h"
+
 #include <QAudioOutput>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -7,7 +9,41 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
+// The decoders speak their minds on the standard error (FFmpeg's estimate of
+// an MP3's length, say); while a file is probed, that is not the editor's
+// word to the user, whose one line says what is wrong.
+class QuietDecoders
+{
+public:
+    QuietDecoders()
+    {
+        std::fflush(stderr);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (null >= 0 && m_saved >= 0)
+            ::dup2(null, STDERR_FILENO);
+        if (null >= 0)
+            ::close(null);
+    }
+    ~QuietDecoders()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(m_saved, STDERR_FILENO);
+        ::close(m_saved);
+    }
+    QuietDecoders(const QuietDecoders &) = delete;
+    QuietDecoders &operator=(const QuietDecoders &) = delete;
+
+private:
+    int m_saved = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+};
+
 // Known to play or not, and how long: some streams tell their length only
 // after they have loaded.
 bool settled(const QMediaPlayer &player)
@@ -26,6 +62,12 @@ MediaProbe MediaProbe::probe(const QString &path, Kind kind, int timeoutMs)
         result.problem = QStringLiteral("读不了这个文件");
         return result;
     }
+    // Qt 6.4 ends the whole program when a player is made without a backend.
+    if (!QtMediaBackend::backendServes()) {
+        result.problem = QStringLiteral("这台电脑上没有能放音乐和短片的播放器");
+        return result;
+    }
+    const QuietDecoders quiet;
     QMediaPlayer player;
     // As with the show's players: without an audio output an audio-only
     // file does not load. Nothing is played.

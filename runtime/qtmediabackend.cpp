@@ -90,6 +90,8 @@ void QtMediaBackend::prepareEnvironment()
     // loads; there Qt's own default serves. The user's choice wins.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND") && backendLoads(QStringLiteral("gstreamer")))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    Timeline::mark(QStringLiteral("media backend ")
+                   + (backendName().isEmpty() ? QStringLiteral("default") : backendName()));
     if (backendName() == QLatin1String("gstreamer"))
         preferLightDecoders();
     avoidEmulatedOpenGl();
@@ -102,10 +104,15 @@ QString QtMediaBackend::backendName()
 
 // Without a backend Qt 6.4 ends the whole program as soon as a player or a
 // video surface is made, and newer releases make players that never play.
+bool QtMediaBackend::backendServes()
+{
+    static const bool serves = backendLoads(backendName());
+    return serves;
+}
+
 bool QtMediaBackend::isAvailable() const
 {
-    static const bool available = backendLoads(backendName());
-    return available;
+    return backendServes();
 }
 
 QtMediaBackend::QtMediaBackend(QObject *parent)

@@ -25,6 +25,8 @@ public:
     static void prepareEnvironment();
     // The backend chosen: "gstreamer", the user's own, or empty for Qt's default.
     static QString backendName();
+    // Whether that backend (or, chosen by none, any) is installed and loads.
+    static bool backendServes();
 
     bool isAvailable() const override;
     void play(const QString &path) override;

@@ -316,6 +316,12 @@ private slots:
         QCOMPARE(folder.read(declarationFile), CodePage::toAnsi(defaultDeclaration()));
         QVERIFY(!window.hasUnsavedChanges());
         QVERIFY(window.statusText().contains(QStringLiteral("GBK")));
+
+        // Half a character cannot be saved: left out, and the window says so.
+        window.letterEdit()->insertPlainText(QString(QChar(0xD83D)));
+        QVERIFY(window.save());
+        QVERIFY(window.statusText().contains(QStringLiteral("1 个残缺的字符")));
+        QCOMPARE(readByTheShow(folder, letterFile), QStringLiteral("第一行\r\n第二行\r\nok\r\n"));
     }
 
     void breakingLinesInTheWindowIsOneUndoStep()

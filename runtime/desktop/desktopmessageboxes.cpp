@@ -3,6 +3,7 @@
 #include "runtime/boxreport.h"
 #include "runtime/linebreaks.h"
 #include "runtime/runtimeerror.h"
+#include "runtime/timeline.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -40,6 +41,12 @@ protected:
             return;
         }
         QMessageBox::keyPressEvent(event);
+    }
+
+    void showEvent(QShowEvent *event) override
+    {
+        Timeline::mark(QStringLiteral("box shown ") + windowTitle());
+        QMessageBox::showEvent(event);
     }
 
     void closeEvent(QCloseEvent *event) override
