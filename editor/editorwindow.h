@@ -40,6 +40,7 @@ public:
     QString declarationText() const { return m_declarationText; }
     const Analysis &analysis() const { return m_analysis; }
     bool hasUnsavedChanges() const;
+    // What the status bar last told the preparer (a save's outcome, say).
     QString statusText() const;
 
     QPlainTextEdit *letterEdit() const { return m_letterEdit; }
