@@ -36,7 +36,6 @@ QString textWrittenForMissingFile(const QString &defaultText)
     return defaultText + QStringLiteral("\r\n");
 }
 
-namespace {
 QString withoutLoneSurrogates(const QString &text)
 {
     QString kept;
@@ -50,7 +49,6 @@ QString withoutLoneSurrogates(const QString &text)
     }
     return kept;
 }
-} // namespace
 
 EncodedMessage encodeMessageText(const QString &text)
 {

@@ -34,6 +34,8 @@ struct EncodedMessage
     // stage never draws. They are left out, and the saver says so.
     qsizetype leftOut = 0;
 };
+// What a message file can hold of a text: all of it but lone surrogates.
+QString withoutLoneSurrogates(const QString &text);
 EncodedMessage encodeMessageText(const QString &text);
 
 struct SaveResult

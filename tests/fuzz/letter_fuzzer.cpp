@@ -22,19 +22,6 @@ bool holdsLoneSurrogate(const QString &text)
     return false;
 }
 
-QString withoutLoneSurrogates(const QString &text)
-{
-    QString kept;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            kept.append(c).append(text.at(++i));
-        else if (!c.isSurrogate())
-            kept.append(c);
-    }
-    return kept;
-}
-
 void require(bool holds)
 {
     if (!holds)
