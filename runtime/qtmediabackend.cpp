@@ -167,12 +167,11 @@ void QtMediaBackend::release()
     m_playing.clear();
     if (!m_player)
         return;
-    const QVideoFrame lastFrame = m_view ? m_view->videoSink()->videoFrame() : QVideoFrame();
     m_player->setVideoOutput(nullptr);
     m_player->stop();
     m_player->setSource(QUrl());
-    if (lastFrame.isValid())
-        m_view->videoSink()->setVideoFrame(lastFrame);
+    if (m_view && m_lastFrame.isValid())
+        m_view->videoSink()->setVideoFrame(m_lastFrame);
 }
 
 void QtMediaBackend::play(const QString &path)
@@ -217,6 +216,14 @@ void QtMediaBackend::setVolume(int percent)
 void QtMediaBackend::setVideoOutput(QVideoWidget *view)
 {
     m_view = view;
+    // Some backends send an empty frame at the end of the stream: the last
+    // picture is kept here.
+    if (view)
+        connect(view->videoSink(), &QVideoSink::videoFrameChanged, this,
+                [this](const QVideoFrame &frame) {
+                    if (frame.isValid())
+                        m_lastFrame = frame;
+                });
     if (m_player)
         m_player->setVideoOutput(view);
 }

@@ -3,6 +3,7 @@
 #include "runtime/mediaplayer.h"
 
 #include <QPointer>
+#include <QVideoFrame>
 
 class QAudioOutput;
 class QMediaPlayer;
@@ -43,6 +44,7 @@ private:
     QMediaPlayer *m_player = nullptr;
     QAudioOutput *m_audio = nullptr;
     QPointer<QVideoWidget> m_view;
+    QVideoFrame m_lastFrame;
     float m_volume = 1.0f;
     QString m_pendingPath;
     QString m_playing;
