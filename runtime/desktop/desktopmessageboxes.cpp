@@ -43,12 +43,6 @@ protected:
         QMessageBox::keyPressEvent(event);
     }
 
-    void showEvent(QShowEvent *event) override
-    {
-        Timeline::mark(QStringLiteral("box shown ") + windowTitle());
-        QMessageBox::showEvent(event);
-    }
-
     void closeEvent(QCloseEvent *event) override
     {
         if (m_answerRequired && !clickedButton()) {
@@ -94,12 +88,14 @@ MessageBox::Result DesktopMessageBoxes::ShowMessage(const QString &prompt,
         box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
         box.setDefaultButton(QMessageBox::Yes);
         box.requireAnswer();
+        Timeline::mark(QStringLiteral("box opens ") + title);
         const auto answer = box.exec() == QMessageBox::Yes ? MessageBox::Yes : MessageBox::No;
         BoxReport::answered(title, answer);
         return answer;
     }
     box.setIcon(QMessageBox::Information);
     box.setStandardButtons(QMessageBox::Ok);
+    Timeline::mark(QStringLiteral("box opens ") + title);
     box.exec();
     BoxReport::answered(title, MessageBox::Ok);
     return MessageBox::Ok;
