@@ -132,8 +132,6 @@ QMediaPlayer *QtMediaBackend::player()
     m_audio = new QAudioOutput(this);
     m_audio->setVolume(m_volume);
     m_player->setAudioOutput(m_audio);
-    if (m_view)
-        m_player->setVideoOutput(m_view.data());
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this,
             [this](QMediaPlayer::MediaStatus status) {
                 if (status == QMediaPlayer::BufferedMedia)
@@ -149,8 +147,7 @@ QMediaPlayer *QtMediaBackend::player()
 }
 
 // Played to its end or failed: the file is let go before anyone hears of it,
-// so that it can be deleted at once. Let go later, from the event loop, some
-// backends would report the end a second time, or hold the file for good.
+// so that whoever hears of it can delete it at once.
 void QtMediaBackend::finish()
 {
     if (m_playing.isEmpty())
@@ -194,6 +191,7 @@ void QtMediaBackend::startPending()
         QTimer::singleShot(0, this, &QtMediaBackend::finish);
         return;
     }
+    // Given again each time: letting go of a file takes the surface away.
     if (m_view)
         m_player->setVideoOutput(m_view.data());
     m_player->setSource(QUrl::fromLocalFile(m_playing));
