@@ -24,6 +24,8 @@ struct AssetSlot
     QSize boxSize() const;
 
     static const QList<AssetSlot> &all();
+    // The slot its command-line word names ("boy" for --boy): how scripts and
+    // tests name an asset.
     static const AssetSlot *byOption(const QString &option);
 };
 

@@ -27,6 +27,8 @@ public:
     bool replace(const AssetSlot &slot, const QString &file);
     bool restore(const AssetSlot &slot);
 
+    // What the section says of the slot now, word for word as the preparer
+    // reads it (its name, length or size).
     QString describedLine(const AssetSlot &slot) const;
 
     // Replaceable in tests.
