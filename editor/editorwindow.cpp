@@ -1,7 +1,9 @@
 #include "editor/editorwindow.h"
 
+#include "editor/folderwatch.h"
 #include "editor/ownassets.h"
 #include "editor/ownassetspanel.h"
+#include "editor/showprogram.h"
 #include "editor/stagelayout.h"
 #include "editor/stagepreview.h"
 #include "editor/timelineview.h"
@@ -22,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QVBoxLayout>
@@ -57,12 +60,22 @@ bool launchDetached(const QString &program, const QString &folder)
 }
 } // namespace
 
-EditorWindow::EditorWindow(const QString &folder, QWidget *parent)
+EditorWindow::EditorWindow(const QString &folder, const QString &recoveryFolder, QWidget *parent)
     : QMainWindow(parent)
     , askAboutUnsavedChanges([this] { return EditorPrompts::askAboutUnsavedChanges(this); })
     , reportProblem([this](const QString &text) { EditorPrompts::reportProblem(this, text); })
     , startShow(launchDetached)
+    , askAboutChangeOnDisk([this](const QString &fileName) {
+        return EditorPrompts::askAboutChangeOnDisk(this, fileName);
+    })
+    , chooseOtherName([this](const QString &suggested) {
+        return EditorPrompts::chooseOtherName(this, suggested);
+    })
+    , askAboutRecovery([this](const QDateTime &written) {
+        return EditorPrompts::askAboutRecovery(this, written);
+    })
     , m_folder(QDir::cleanPath(QDir(folder).absolutePath()))
+    , m_recovery(m_folder, recoveryFolder)
 {
     setWindowIcon(QIcon(QStringLiteral(":/cupid-48.png")));
     m_letter = { FileNames::letter, DefaultTexts::letter(), QStringLiteral("信"), {} };
@@ -78,6 +91,12 @@ EditorWindow::EditorWindow(const QString &folder, QWidget *parent)
     statusBar()->addWidget(m_status, 1);
     m_caretLine = new QLabel(this);
     statusBar()->addPermanentWidget(m_caretLine);
+
+    m_recoveryTimer.setSingleShot(true);
+    m_recoveryTimer.setInterval(recoveryIntervalMs);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, &EditorWindow::keepRecoveryCopy);
+    // Until it has been offered, a copy left from before is not written over.
+    m_recoveryOffered = !m_recovery.exists();
 
     m_analysisTimer.setSingleShot(true);
     m_analysisTimer.setInterval(0); // keystrokes that arrive together are analysed once
@@ -98,6 +117,12 @@ EditorWindow::EditorWindow(const QString &folder, QWidget *parent)
     runAnalysis();
     updateTitle();
     m_status->setText(QStringLiteral("文件夹：%1").arg(QDir::toNativeSeparators(m_folder)));
+
+    m_programDisk = DiskState::of(ShowProgram(m_folder).path());
+    m_watch = new FolderWatch(m_folder,
+                              { FileNames::letter, FileNames::declaration, QStringLiteral("velmora") },
+                              this);
+    connect(m_watch, &FolderWatch::mayHaveChanged, this, &EditorWindow::checkDisk);
 
     for (QPlainTextEdit *edit : { m_letterEdit, m_declarationEdit }) {
         connect(edit, &QPlainTextEdit::cursorPositionChanged, this,
@@ -179,15 +204,16 @@ QString EditorWindow::path(const QString &fileName) const
 
 void EditorWindow::load(Document &document)
 {
+    // Taken before reading: a change made meanwhile shows at the next check.
+    document.disk = DiskState::of(path(document.fileName));
     document.file = MessageFile::read(path(document.fileName), document.defaultText);
-    if (document.file.state == MessageFile::State::Unreadable) {
-        // Nothing to edit, and nothing written over what cannot be read.
-        document.edit->setReadOnly(true);
-        document.edit->setPlaceholderText(
-                QStringLiteral("读不出 %1：%2").arg(document.fileName, document.file.error));
-    } else {
-        document.edit->setPlainText(editorTextFromShow(document.file.text));
-    }
+    const bool readable = document.file.state != MessageFile::State::Unreadable;
+    // Nothing to edit, and nothing written over what cannot be read.
+    document.edit->setReadOnly(!readable);
+    document.edit->setPlaceholderText(
+            readable ? QString()
+                     : QStringLiteral("读不出 %1：%2").arg(document.fileName, document.file.error));
+    document.edit->setPlainText(readable ? editorTextFromShow(document.file.text) : QString());
     document.edit->document()->setModified(false);
     showFileState(document);
 }
@@ -217,18 +243,145 @@ void EditorWindow::letterChanged()
 {
     m_letterText = showTextFromEditor(m_letterEdit);
     m_preview->setLetter(m_letterText);
-    m_analysisTimer.start();
+    textsChanged();
 }
 
 void EditorWindow::declarationChanged()
 {
     m_declarationText = showTextFromEditor(m_declarationEdit);
     m_preview->setDeclaration(m_declarationText);
+    textsChanged();
+}
+
+void EditorWindow::textsChanged()
+{
     m_analysisTimer.start();
+    // Every few seconds while typing goes on, not a few seconds after it stops.
+    if (!m_recoveryTimer.isActive())
+        m_recoveryTimer.start();
+}
+
+void EditorWindow::keepRecoveryCopy()
+{
+    m_recoveryTimer.stop();
+    if (!m_recoveryOffered)
+        return;
+    if (hasUnsavedChanges())
+        m_recovery.write(m_letterText, m_declarationText);
+    else
+        m_recovery.remove();
+}
+
+bool EditorWindow::offerRecovery()
+{
+    const bool pending = !m_recoveryOffered;
+    m_recoveryOffered = true;
+    const std::optional<RecoveryCopy::Texts> copy = pending ? m_recovery.read() : std::nullopt;
+    if (!copy || (copy->letter == m_letterText && copy->declaration == m_declarationText)) {
+        keepRecoveryCopy();
+        return false;
+    }
+    if (!askAboutRecovery(copy->written)) {
+        m_recovery.remove();
+        m_status->setText(tr("恢复副本已丢弃"));
+        return false;
+    }
+    for (const auto &[document, text] : { std::pair { &m_letter, copy->letter },
+                                          std::pair { &m_declaration, copy->declaration } }) {
+        if (document->edit->isReadOnly() || text == showTextFromEditor(document->edit))
+            continue;
+        // One step Ctrl+Z undoes: back to what the folder holds.
+        QTextCursor cursor(document->edit->document());
+        cursor.beginEditBlock();
+        cursor.select(QTextCursor::Document);
+        cursor.insertText(editorTextFromShow(text));
+        cursor.endEditBlock();
+    }
+    m_status->setText(tr("上次没保存的文字已恢复；保存之后才写进文件夹"));
+    return true;
+}
+
+void EditorWindow::checkDisk()
+{
+    // A question is open: what changes meanwhile is looked at once it is answered.
+    if (m_checkingDisk) {
+        m_checkDiskAgain = true;
+        return;
+    }
+    const QScopedValueRollback checking(m_checkingDisk, true);
+    QStringList told;
+    do {
+        m_checkDiskAgain = false;
+        for (Document *document : { &m_letter, &m_declaration }) {
+            const QString said = followDisk(*document);
+            if (!said.isEmpty())
+                told << said;
+        }
+        const DiskState program = DiskState::of(ShowProgram(m_folder).path());
+        if (program != m_programDisk) {
+            m_programDisk = program;
+            m_ownAssets->reread();
+            told << tr("程序 velmora 在别处被改动了：这里列出的是它现在带着的音乐、短片和图片");
+        }
+    } while (m_checkDiskAgain);
+    if (!told.isEmpty())
+        m_status->setText(told.join(QStringLiteral("；")));
+}
+
+QString EditorWindow::followDisk(Document &document)
+{
+    const DiskState now = DiskState::of(path(document.fileName));
+    if (now == document.disk)
+        return {};
+    if (!now.exists) {
+        // The window now holds the only copy: it counts as unsaved.
+        document.disk = now;
+        document.file.state = MessageFile::State::Missing;
+        document.edit->document()->setModified(true);
+        document.state->setText(tr("<b>%1</b>　%2　在别处被删除了，保存时会重新写入")
+                                        .arg(document.title, document.fileName));
+        return tr("%1 在别处被删除了，保存时会重新写入").arg(document.fileName);
+    }
+    if (!document.edit->document()->isModified()) {
+        load(document);
+        return tr("%1 在别处被改动了，已重新读入").arg(document.fileName);
+    }
+    return followChangeWithUnsavedEdits(document);
+}
+
+QString EditorWindow::followChangeWithUnsavedEdits(Document &document)
+{
+    for (;;) {
+        switch (askAboutChangeOnDisk(document.fileName)) {
+        case EditorPrompts::DiskChoice::Reload:
+            load(document);
+            return tr("%1 已按磁盘上的重新读入，窗口里的修改放弃了").arg(document.fileName);
+        case EditorPrompts::DiskChoice::KeepMine:
+            document.disk = DiskState::of(path(document.fileName));
+            return tr("%1 在别处被改动了；窗口里的文字保留着，保存时会写过它")
+                    .arg(document.fileName);
+        case EditorPrompts::DiskChoice::SaveMineAs: {
+            const QFileInfo name(document.fileName);
+            const QString chosen = chooseOtherName(
+                    path(tr("%1（我的）.%2").arg(name.completeBaseName(), name.suffix())));
+            if (chosen.isEmpty())
+                continue; // changed their mind: the question again
+            const SaveResult saved = saveMessageFile(chosen, showTextFromEditor(document.edit));
+            if (!saved.ok) {
+                reportProblem(tr("另存到 %1 没有成功：%2").arg(chosen, saved.error));
+                continue;
+            }
+            load(document);
+            return tr("你的%1已另存为 %2；窗口里现在是磁盘上的 %3")
+                    .arg(document.title, QDir::toNativeSeparators(chosen), document.fileName);
+        }
+        }
+    }
 }
 
 void EditorWindow::ownAssetsChanged()
 {
+    m_programDisk = DiskState::of(ShowProgram(m_folder).path());
     CarriedAssets::use(m_ownAssets->carried(), true);
     m_preview->rebuild();
     runAnalysis();
@@ -308,8 +461,20 @@ bool EditorWindow::save()
 {
     QStringList saved;
     QStringList failures;
+    QStringList changedElsewhere;
+    {
+    // The watcher's checks wait while a question about a change is open.
+    const QScopedValueRollback checking(m_checkingDisk, true);
     for (Document *document : { &m_letter, &m_declaration }) {
+        // Watchers miss some changes (another machine's, on a shared folder):
+        // the file is looked at again before it is written over.
+        const QString followed = followDisk(*document);
+        if (!followed.isEmpty())
+            changedElsewhere << followed;
         if (document->file.state == MessageFile::State::Unreadable)
+            continue;
+        // What was just read from disk is not written back over it.
+        if (!followed.isEmpty() && !document->edit->document()->isModified())
             continue;
         const QString text = showTextFromEditor(document->edit);
         const SaveResult result = saveMessageFile(path(document->fileName), text);
@@ -331,11 +496,15 @@ bool EditorWindow::save()
                           "；%1 个残缺的字符（孤立的代理项）无法保存，已略去，放映时也不会显示")
                           .arg(result.leftOut);
         how += leftOut;
+        document->disk = DiskState::of(path(document->fileName));
         document->edit->document()->setModified(false);
         showFileState(*document, how);
         saved << QStringLiteral("%1（%2%3）")
                          .arg(document->fileName, encodingName(result.encoding), leftOut);
     }
+    }
+    if (m_checkDiskAgain)
+        QTimer::singleShot(0, this, &EditorWindow::checkDisk);
     if (!failures.isEmpty()) {
         const QString message = QStringLiteral("保存失败：\n%1\n\n文字都还在窗口里，没有丢失。"
                                                "请修好文件夹的权限或腾出磁盘空间后再保存。")
@@ -344,7 +513,9 @@ bool EditorWindow::save()
         reportProblem(message);
         return false;
     }
-    m_status->setText(QStringLiteral("已保存：%1").arg(saved.join(QStringLiteral("，"))));
+    keepRecoveryCopy();
+    changedElsewhere.prepend(QStringLiteral("已保存：%1").arg(saved.join(QStringLiteral("，"))));
+    m_status->setText(changedElsewhere.join(QStringLiteral("；")));
     return true;
 }
 
@@ -414,6 +585,7 @@ void EditorWindow::rehearse()
 void EditorWindow::closeEvent(QCloseEvent *event)
 {
     if (!hasUnsavedChanges()) {
+        keepRecoveryCopy();
         event->accept();
         return;
     }
@@ -425,6 +597,8 @@ void EditorWindow::closeEvent(QCloseEvent *event)
             event->ignore();
         return;
     case EditorPrompts::UnsavedChoice::Discard:
+        if (m_recoveryOffered)
+            m_recovery.remove();
         event->accept();
         return;
     case EditorPrompts::UnsavedChoice::Cancel:

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "editor/analysis.h"
+#include "editor/diskstate.h"
 #include "editor/messagefile.h"
 #include "editor/editorprompts.h"
+#include "editor/recoverycopy.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -10,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class FolderWatch;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -20,12 +23,19 @@ class TimelineView;
 
 // The preparer's window: the letter and the declaration beside the stage as
 // it stands when the question comes, the show's timeline and what would go
-// wrong, kept up to date as one types.
+// wrong, kept up to date as one types. What others change in the folder
+// meanwhile is noticed, and unsaved work is kept aside until it is saved.
 class EditorWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit EditorWindow(const QString &folder, QWidget *parent = nullptr);
+    // Recovery copies go to `recoveryFolder`.
+    explicit EditorWindow(const QString &folder,
+                          const QString &recoveryFolder = RecoveryCopy::defaultFolder(),
+                          QWidget *parent = nullptr);
+
+    // How often unsaved texts are kept aside.
+    static constexpr int recoveryIntervalMs = 2000;
 
     // Writes both texts; false (and everything kept in the window) when a
     // file could not be written.
@@ -34,6 +44,15 @@ public:
     void breakLongLines();
     // Saves, then starts the show from the folder.
     void rehearse();
+    // Compares the files with what the window last read or wrote, and follows
+    // what changed elsewhere: reloads, asks, or says a file has gone.
+    void checkDisk();
+    // Offers the recovery copy left by an editor that ended without saving;
+    // true when it was restored.
+    bool offerRecovery();
+    // Keeps the unsaved texts aside now (or drops the copy when all is saved).
+    void keepRecoveryCopy();
+    QString recoveryCopyPath() const { return m_recovery.path(); }
 
     // The texts as the show will read them, with CR LF line ends.
     QString letterText() const { return m_letterText; }
@@ -56,6 +75,9 @@ public:
     std::function<EditorPrompts::UnsavedChoice()> askAboutUnsavedChanges;
     std::function<void(const QString &)> reportProblem;
     std::function<bool(const QString &program, const QString &folder)> startShow;
+    std::function<EditorPrompts::DiskChoice(const QString &fileName)> askAboutChangeOnDisk;
+    std::function<QString(const QString &suggested)> chooseOtherName;
+    std::function<bool(const QDateTime &written)> askAboutRecovery;
 
 signals:
     void analysed();
@@ -72,11 +94,16 @@ private:
         MessageFile file;
         QPlainTextEdit *edit = nullptr;
         QLabel *state = nullptr;
+        DiskState disk {}; // as last read or written here
     };
 
     QWidget *createTextColumn();
     QWidget *createStageColumn();
     void load(Document &document);
+    // What the status bar says of it; empty when nothing changed.
+    QString followDisk(Document &document);
+    QString followChangeWithUnsavedEdits(Document &document);
+    void textsChanged();
     void showFileState(const Document &document, const QString &saved = {});
     void letterChanged();
     void declarationChanged();
@@ -103,6 +130,13 @@ private:
     Analysis m_analysis;
     std::optional<QStringList> m_shownWarnings; // what the list shows
     QTimer m_analysisTimer;
+    DiskState m_programDisk;
+    FolderWatch *m_watch = nullptr;
+    bool m_checkingDisk = false;
+    bool m_checkDiskAgain = false;
+    RecoveryCopy m_recovery;
+    bool m_recoveryOffered = false;
+    QTimer m_recoveryTimer;
 };
 
 // What a text area holds, as the show's text with CR LF line ends, and back.

@@ -2,8 +2,10 @@
 #include "editor/checkreport.h"
 #include "editor/commandline.h"
 #include "editor/editorwindow.h"
+#include "editor/leftovers.h"
 #include "runtime/chineseinterface.h"
 #include "runtime/qtmediabackend.h"
+#include "runtime/singleshow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,6 +22,35 @@ void keepOnlyFatalMessages(QtMsgType type, const QMessageLogContext &, const QSt
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("velmora-editor", text);
+}
+
+void bringForward(QWidget &window)
+{
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    for (QWidget *shown : { &window, QApplication::activeModalWidget() }) {
+        if (!shown)
+            continue;
+        shown->raise();
+        shown->activateWindow();
+    }
+}
+
+// Why the editor cannot open `folder`; empty when it can.
+QString whyNotOpen(const QString &folder)
+{
+    const QFileInfo info(folder);
+    const QString shown = QDir::toNativeSeparators(folder);
+    if (!info.exists())
+        return QStringLiteral("文件夹 %1 不存在，编辑器没有可以打开的文件。").arg(shown);
+    if (!info.isDir())
+        return tr("%1 是一个文件，不是文件夹：请给放映所在的文件夹。").arg(shown);
+    if (!info.isReadable() || !info.isExecutable())
+        return tr("没有权限打开文件夹 %1。").arg(shown);
+    return {};
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -62,16 +93,33 @@ int main(int argc, char *argv[])
     }
 
     useChineseInterface(app);
-    if (!QFileInfo(folder).isDir()) {
-        EditorPrompts::reportProblem(nullptr,
-                                     QStringLiteral("文件夹 %1 不存在，编辑器没有可以打开的文件。")
-                                             .arg(QDir::toNativeSeparators(folder)));
+    if (const QString problem = whyNotOpen(folder); !problem.isEmpty()) {
+        EditorPrompts::reportProblem(nullptr, problem);
         return CheckReport::Unreadable;
     }
+    // Two editors on one folder would each write over the other's work: a
+    // second start brings the first window forward instead. The command-line
+    // runs above write in one step and need no window, so they run beside it.
+    SingleShow single(folder, QStringLiteral("velmora-editor"));
+    switch (single.claimOrCallForward()) {
+    case SingleShow::Start::First:
+        break;
+    case SingleShow::Start::AnotherRuns:
+        return EXIT_SUCCESS;
+    case SingleShow::Start::Unreachable:
+        EditorPrompts::reportProblem(
+                nullptr, tr("另一个 Velmora 编辑器正开着文件夹 %1，却没有回应。")
+                                 .arg(QDir::toNativeSeparators(folder)));
+        return EXIT_FAILURE;
+    }
+    removeLeftoverTemporaryFiles(folder);
     EditorWindow window(folder);
+    QObject::connect(&single, &SingleShow::forwardRequested, &window,
+                     [&window] { bringForward(window); });
     // Small screens (1280 × 800, say) get the whole window, title bar included.
     const QSize room = window.screen()->availableGeometry().size() - QSize(0, 32);
     window.resize(window.sizeHint().boundedTo(room).expandedTo(window.minimumSizeHint()));
     window.show();
+    window.offerRecovery();
     return app.exec();
 }

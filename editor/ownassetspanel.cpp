@@ -118,6 +118,12 @@ bool OwnAssetsPanel::replace(const AssetSlot &slot, const QString &file)
     return change(assets, {});
 }
 
+void OwnAssetsPanel::reread()
+{
+    reload();
+    emit changed();
+}
+
 bool OwnAssetsPanel::restore(const AssetSlot &slot)
 {
     return change({}, slot.keys());

@@ -26,6 +26,8 @@ public:
     // when the file will not do or the program cannot be written.
     bool replace(const AssetSlot &slot, const QString &file);
     bool restore(const AssetSlot &slot);
+    // Reads again what the program carries, after a change made elsewhere.
+    void reread();
 
     // What the section says of the slot now, word for word as the preparer
     // reads it (its name, length or size).

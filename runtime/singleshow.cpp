@@ -15,12 +15,13 @@ QString privateFolder()
     return !runtime.isEmpty() && QFileInfo(runtime).isDir() ? runtime : QDir::tempPath();
 }
 
-QString nameFor(const QString &programFolder)
+QString nameFor(const QString &kind, const QString &programFolder)
 {
     const QString canonical = QFileInfo(programFolder).canonicalFilePath();
     const QByteArray key = QFile::encodeName(canonical.isEmpty() ? programFolder : canonical);
     const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex();
-    return privateFolder() + QStringLiteral("/velmora-") + QString::fromLatin1(hash.left(24));
+    return privateFolder() + QLatin1Char('/') + kind + QLatin1Char('-')
+            + QString::fromLatin1(hash.left(24));
 }
 
 bool callForward(const QString &serverName)
@@ -35,12 +36,12 @@ bool callForward(const QString &serverName)
 }
 } // namespace
 
-SingleShow::SingleShow(const QString &programFolder, QObject *parent)
+SingleShow::SingleShow(const QString &programFolder, const QString &kind, QObject *parent)
     : QObject(parent)
-    , m_name(nameFor(programFolder))
+    , m_name(nameFor(kind, programFolder))
     , m_lock(m_name + QStringLiteral(".lock"))
 {
-    // A show lasts minutes: only a lock whose process is gone is stale.
+    // A show lasts minutes, an editor hours: only a lock whose process is gone is stale.
     m_lock.setStaleLockTime(0);
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server.nextPendingConnection())

@@ -4,16 +4,20 @@
 #include <QLockFile>
 #include <QObject>
 
-// One show per program folder. The show that starts first holds a lock named
-// after its folder and listens for later starts; a later start asks it to
-// come forward and leaves. Lock and socket lie in the user's runtime folder,
-// not in the program folder, which is the preparer's. A show that crashed or
-// was killed leaves a lock whose process is gone: the next start takes it over.
+// One program of a kind per folder: one show, one editor. The program that
+// starts first holds a lock named after its kind and its folder and listens
+// for later starts; a later start asks it to come forward and leaves. Lock and
+// socket lie in the user's runtime folder, not in the program folder, which is
+// the preparer's. A program that crashed or was killed leaves a lock whose
+// process is gone: the next start takes it over. Kinds do not meet: the show
+// and the editor run on one folder side by side.
 class SingleShow : public QObject
 {
     Q_OBJECT
 public:
-    explicit SingleShow(const QString &programFolder, QObject *parent = nullptr);
+    // `kind` names the program in the lock's name ("velmora" for the show).
+    explicit SingleShow(const QString &programFolder,
+                        const QString &kind = QStringLiteral("velmora"), QObject *parent = nullptr);
 
     // AnotherRuns: it was asked to come forward. Unreachable: it holds the
     // lock but did not answer (it may be stopped in a debugger).

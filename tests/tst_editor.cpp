@@ -3,6 +3,7 @@
 #include "editor/analysis.h"
 #include "editor/checkreport.h"
 #include "editor/editorwindow.h"
+#include "editor/leftovers.h"
 #include "editor/messagefile.h"
 #include "editor/ownassets.h"
 #include "editor/ownassetspanel.h"
@@ -15,8 +16,10 @@
 #include "runtime/controls/label.h"
 #include "runtime/controls/picturebox.h"
 #include "runtime/controls/labellines.h"
+#include "runtime/singleshow.h"
 #include "support/fakehost.h"
 #include "support/testfolder.h"
+#include "support/unprivileged.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -72,7 +75,14 @@ class EditorTest : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_state; // the user's state folder, where recovery copies go
+
 private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_STATE_HOME", m_state.path().toLocal8Bit());
+    }
+
     void theDefaultTextsFitAndTheQuestionComesAt120Seconds()
     {
         const StageLayout &layout = StageLayout::standard();
@@ -609,7 +619,182 @@ private slots:
         QCOMPARE(reported.size(), 1);
         CarriedAssets::use({}, true);
     }
+
+    void changesElsewhereAreFollowed_data();
+    void changesElsewhereAreFollowed();
+    void theProgramChangedElsewhereIsListed();
+    void oneEditorPerFolder();
+    void unsavedTextsAreKeptAsideUntilSaved_data();
+    void unsavedTextsAreKeptAsideUntilSaved();
 };
+
+
+// Changes made elsewhere while the window is open, found by the watcher or
+// by the look before a save.
+void EditorTest::changesElsewhereAreFollowed_data()
+{
+    using Choice = EditorPrompts::DiskChoice;
+    QTest::addColumn<bool>("typed"); // unsaved changes in the window
+    QTest::addColumn<bool>("deleted"); // the other change deletes the letter
+    QTest::addColumn<bool>("byWatcher"); // else found when saving
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QString>("windowAfter"); // the letter in the window after the change
+    QTest::addColumn<QString>("fileAfterSave");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("nothing unsaved: reloaded") << false << false << true << -1 << "theirs"
+                                               << "theirs" << "在别处被改动了，已重新读入";
+    QTest::newRow("nothing unsaved, found when saving")
+            << false << false << false << -1 << "theirs" << "theirs" << "已重新读入";
+    QTest::newRow("unsaved: reload") << true << false << true << int(Choice::Reload) << "theirs"
+                                     << "theirs" << "窗口里的修改放弃了";
+    QTest::newRow("unsaved: keep mine") << true << false << true << int(Choice::KeepMine)
+                                        << "mine" << "mine" << "保存时会写过它";
+    QTest::newRow("unsaved: keep mine, found when saving")
+            << true << false << false << int(Choice::KeepMine) << "mine" << "mine" << "已保存";
+    QTest::newRow("unsaved: save mine as") << true << false << true << int(Choice::SaveMineAs)
+                                           << "theirs" << "theirs" << "另存为";
+    QTest::newRow("deleted") << false << true << true << -1 << "ours" << "ours" << "被删除了";
+    QTest::newRow("deleted with unsaved changes")
+            << true << true << false << -1 << "mine" << "mine" << "已保存";
+}
+
+void EditorTest::changesElsewhereAreFollowed()
+{
+    QFETCH(bool, typed);
+    QFETCH(bool, deleted);
+    QFETCH(bool, byWatcher);
+    QFETCH(int, choice);
+    QFETCH(QString, windowAfter);
+    QFETCH(QString, fileAfterSave);
+    QFETCH(QString, status);
+    TestFolder folder;
+    folder.write(letterFile, "ours");
+    EditorWindow window(folder.path());
+    QStringList asked;
+    const QString otherName = folder.file(QStringLiteral("mine.ini"));
+    window.askAboutChangeOnDisk = [&](const QString &file) {
+        asked << file;
+        return EditorPrompts::DiskChoice(choice);
+    };
+    window.chooseOtherName = [&](const QString &suggested) {
+        return suggested.contains(QStringLiteral("orlessa（我的）.ini")) ? otherName : QString();
+    };
+    if (typed) {
+        window.letterEdit()->selectAll();
+        QTest::keyClicks(window.letterEdit(), QStringLiteral("mine"));
+    }
+    // Another editor saves as editors do: a new file renamed into place.
+    if (deleted)
+        QVERIFY(QFile::remove(folder.file(letterFile)));
+    else
+        QVERIFY(saveMessageFile(folder.file(letterFile), QStringLiteral("theirs")).ok);
+
+    if (byWatcher) {
+        QTRY_VERIFY(window.statusText().contains(status));
+        QCOMPARE(window.letterText(), windowAfter);
+        QVERIFY(window.save());
+    } else {
+        QVERIFY(window.save());
+        QVERIFY2(window.statusText().contains(status), qPrintable(window.statusText()));
+        QCOMPARE(window.letterText(), windowAfter);
+    }
+    QCOMPARE(asked, choice < 0 ? QStringList() : QStringList { letterFile });
+    QCOMPARE(folder.read(letterFile), fileAfterSave.toLatin1());
+    QCOMPARE(QFileInfo::exists(otherName), choice == int(EditorPrompts::DiskChoice::SaveMineAs));
+    if (QFileInfo::exists(otherName))
+        QCOMPARE(folder.read(QStringLiteral("mine.ini")), QByteArray("mine"));
+    QVERIFY(!window.hasUnsavedChanges());
+    // The window's own save is not taken for a change made elsewhere.
+    QTest::qWait(300);
+    QCOMPARE(asked.size(), choice < 0 ? 0 : 1);
+}
+
+// Another editor or a command-line run gives the program a song: the section lists it.
+void EditorTest::theProgramChangedElsewhereIsListed()
+{
+    TestFolder folder;
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(),
+                        folder.file(QStringLiteral("velmora"))));
+    EditorWindow window(folder.path());
+    const AssetSlot &music = *AssetSlot::byOption(QStringLiteral("music"));
+    QCOMPARE(window.ownAssets()->describedLine(music), QStringLiteral("内置的音乐"));
+    QString problem;
+    QVERIFY(ShowProgram(folder.path())
+                    .change({ { AssetBundle::Keys::music, QStringLiteral("theirs.mp3"), 7000, "x" } },
+                            {}, &problem));
+    QTRY_VERIFY(window.ownAssets()->describedLine(music).startsWith(QStringLiteral("theirs.mp3")));
+    QCOMPARE(window.analysis().times.musicEnds, 7.0);
+    QVERIFY(window.statusText().contains(QStringLiteral("velmora")));
+    CarriedAssets::use({}, true);
+}
+
+// One editor per folder, beside one show per folder.
+void EditorTest::oneEditorPerFolder()
+{
+    TestFolder folder, other;
+    SingleShow first(folder.path(), QStringLiteral("velmora-editor"));
+    QCOMPARE(first.claimOrCallForward(), SingleShow::Start::First);
+    QSignalSpy called(&first, &SingleShow::forwardRequested);
+    SingleShow second(folder.path(), QStringLiteral("velmora-editor"));
+    QCOMPARE(second.claimOrCallForward(), SingleShow::Start::AnotherRuns);
+    QVERIFY(called.wait(2000));
+    SingleShow show(folder.path());
+    QCOMPARE(show.claimOrCallForward(), SingleShow::Start::First);
+    SingleShow elsewhere(other.path(), QStringLiteral("velmora-editor"));
+    QCOMPARE(elsewhere.claimOrCallForward(), SingleShow::Start::First);
+}
+
+void EditorTest::unsavedTextsAreKeptAsideUntilSaved_data()
+{
+    QTest::addColumn<bool>("restore");
+    QTest::newRow("restored") << true;
+    QTest::newRow("discarded") << false;
+}
+
+void EditorTest::unsavedTextsAreKeptAsideUntilSaved()
+{
+    QFETCH(bool, restore);
+    TestFolder folder;
+    QTemporaryDir state;
+    folder.write(letterFile, "saved");
+    QString copyPath;
+    {
+        EditorWindow killed(folder.path(), state.path());
+        QVERIFY(!killed.offerRecovery());
+        QTest::keyClicks(killed.letterEdit(), QStringLiteral(" and typed"));
+        QTest::keyClicks(killed.declarationEdit(), QStringLiteral("!"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(killed.recoveryCopyPath()),
+                                 EditorWindow::recoveryIntervalMs * 3);
+        copyPath = killed.recoveryCopyPath();
+        // Ended without closing, as a killed editor ends.
+    }
+    QVERIFY(copyPath.startsWith(state.path()));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList { letterFile });
+
+    EditorWindow next(folder.path(), state.path());
+    int asked = 0;
+    next.askAboutRecovery = [&](const QDateTime &written) {
+        ++asked;
+        return written.secsTo(QDateTime::currentDateTime()) < 60 && restore;
+    };
+    QCOMPARE(next.offerRecovery(), restore);
+    QCOMPARE(asked, 1);
+    QCOMPARE(next.letterText(), restore ? QStringLiteral("saved and typed") : QStringLiteral("saved"));
+    QCOMPARE(next.declarationText(), restore ? '!' + defaultDeclaration() : defaultDeclaration());
+    QCOMPARE(next.hasUnsavedChanges(), restore);
+    QCOMPARE(QFileInfo::exists(copyPath), restore);
+    QCOMPARE(folder.read(letterFile), QByteArray("saved"));
+    if (restore) {
+        QVERIFY(next.save());
+        QVERIFY(!QFileInfo::exists(copyPath));
+        QCOMPARE(folder.read(letterFile), QByteArray("saved and typed"));
+    }
+    // Nothing left to offer.
+    EditorWindow third(folder.path(), state.path());
+    third.askAboutRecovery = [&](const QDateTime &) { return ++asked, true; };
+    QVERIFY(!third.offerRecovery());
+    QCOMPARE(asked, 1);
+}
 
 QTEST_MAIN(EditorTest)
 #include "tst_editor.moc"

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+// The texts of a window with unsaved changes, kept aside every few seconds so
+// that a crash, a kill or a power cut loses little. The copy lies in the
+// user's state folder, named after the show's folder, never in that folder.
+class RecoveryCopy
+{
+public:
+    struct Texts
+    {
+        QString letter;
+        QString declaration;
+        QDateTime written;
+    };
+
+    RecoveryCopy(const QString &showFolder, const QString &recoveryFolder);
+    // $XDG_STATE_HOME/velmora-editor when the variable is set, else the
+    // application's own data folder.
+    static QString defaultFolder();
+
+    QString path() const { return m_path; }
+    bool exists() const;
+    // Written whole or not at all.
+    bool write(const QString &letter, const QString &declaration) const;
+    // Nothing when there is no copy, or it is not one (damaged, of another folder).
+    std::optional<Texts> read() const;
+    void remove() const;
+
+private:
+    QString m_showFolder;
+    QString m_path;
+};
