@@ -6,14 +6,14 @@
 #include <QRegularExpression>
 
 namespace {
-// Six letters and digits drawn at random: a word of one kind of character
-// only is a name someone chose.
+// Six letters and digits drawn at random mix capitals and small letters; a
+// word someone chose ("backup", "Backup", "draft1") rarely does.
 bool drawnAtRandom(const QString &suffix)
 {
-    const int kinds = int(suffix.contains(QRegularExpression(QStringLiteral("[a-z]"))))
-            + int(suffix.contains(QRegularExpression(QStringLiteral("[A-Z]"))))
-            + int(suffix.contains(QRegularExpression(QStringLiteral("[0-9]"))));
-    return kinds >= 2;
+    static const QRegularExpression capital(QStringLiteral("[A-Z]"));
+    static const QRegularExpression small(QStringLiteral("[a-z]"));
+    static const QRegularExpression word(QStringLiteral("^[A-Z][a-z]+$"));
+    return suffix.contains(capital) && suffix.contains(small) && !word.match(suffix).hasMatch();
 }
 } // namespace
 

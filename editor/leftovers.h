@@ -6,5 +6,6 @@
 // when it is killed before renaming it into place (where the file system
 // cannot hold a file without a name until then): `velmora.Xy3kQ9` beside
 // `velmora`, say. A name that could be the preparer's own
-// (`velmora.backup`) is left alone. Returns the names removed.
+// (`velmora.backup`) is left alone, and so is the odd temporary name without
+// both capitals and small letters. Returns the names removed.
 QStringList removeLeftoverTemporaryFiles(const QString &folder);
