@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 namespace {
 // The mark the show's program holds (see app/main.cpp), put together here so
@@ -35,6 +36,22 @@ bool copyProgram(QFile &from, qint64 programEnd, QIODevice &to)
         left -= chunk.size();
     }
     return true;
+}
+// The new program, written whole beside the old one and renamed over it; why
+// not, when it was not.
+QString writeProgram(const CarriedAssets &carried, const QByteArray &bundle, const QString &path)
+{
+    QFile from(carried.programPath());
+    QSaveFile to(path);
+    const bool written = from.open(QIODevice::ReadOnly) && to.open(QIODevice::WriteOnly)
+            && to.setPermissions(QFileInfo(from).permissions())
+            && copyProgram(from, carried.programEnd(), to) && to.write(bundle) == bundle.size()
+            && to.commit();
+    if (written)
+        return {};
+    const QString error
+            = from.error() != QFileDevice::NoError ? from.errorString() : to.errorString();
+    return error.isEmpty() ? QCoreApplication::translate("ShowProgram", "无法写入") : error;
 }
 } // namespace
 
@@ -102,23 +119,23 @@ bool ShowProgram::change(const QList<AssetBundle::Asset> &assets, const QStringL
             return false;
     }
 
-    QFile from(carried->programPath());
-    const QFileInfo sourceInfo(from);
-    QSaveFile to(m_path);
-    const bool written = from.open(QIODevice::ReadOnly) && to.open(QIODevice::WriteOnly)
-            && to.setPermissions(sourceInfo.permissions())
-            && copyProgram(from, carried->programEnd(), to) && to.write(bundle) == bundle.size()
-            && to.commit();
-    if (!written) {
-        const QString why = from.error() != QFileDevice::NoError ? from.errorString() : to.errorString();
+    const QDateTime stamp = QFileInfo(carried->programPath()).lastModified();
+    if (const QString error = writeProgram(*carried, bundle, m_path); !error.isEmpty()) {
+        // Measured once what the new program took so far has been given back.
+        const qint64 needed = carried->programEnd() + bundle.size();
+        const qint64 left = QStorageInfo(QFileInfo(m_path).path()).bytesAvailable();
+        const QString why = left >= 0 && left < needed
+                ? QCoreApplication::translate("ShowProgram", "磁盘空间不够：要 %1 MB，只剩 %2 MB")
+                          .arg(double(needed) / (1 << 20), 0, 'f', 1)
+                          .arg(double(left) / (1 << 20), 0, 'f', 1)
+                : error;
         *problem = QStringLiteral("写不进 %1：%2；原来的程序没有动").arg(m_path, why);
-        to.cancelWriting();
         return false;
     }
     // The time stamp stays the program's own: the launcher replaces a copy
     // older than the installed program, carrying these assets over.
     QFile result(m_path);
     if (result.open(QIODevice::ReadWrite))
-        result.setFileTime(sourceInfo.lastModified(), QFileDevice::FileModificationTime);
+        result.setFileTime(stamp, QFileDevice::FileModificationTime);
     return true;
 }

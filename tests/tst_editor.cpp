@@ -943,7 +943,8 @@ void EditorTest::aFullDiskKeepsTheOldFiles()
     QVERIFY(!ShowProgram(folder.path())
                      .change({ { AssetBundle::Keys::film, {}, 3000, QByteArray(1 << 20, 'f') } },
                              {}, &problem));
-    QVERIFY2(!problem.contains('\n') && problem.contains(QStringLiteral("原来的程序没有动")),
+    QVERIFY2(!problem.contains('\n') && problem.contains(QStringLiteral("磁盘空间不够"))
+                     && problem.contains(QStringLiteral("原来的程序没有动")),
              qPrintable(problem));
     qInfo("a full disk: %s", qPrintable(problem));
     QCOMPARE(folder.read(QStringLiteral("velmora")), program);
