@@ -55,8 +55,13 @@ QSize AssetSlot::boxSize() const
 
 QImage fillBox(const QImage &picture, const QSize &box)
 {
-    const QImage scaled = picture.scaled(box, Qt::KeepAspectRatioByExpanding,
-                                         Qt::SmoothTransformation);
+    // In full colour first: scaling a one-bit picture keeps its bits but not
+    // its two colours (black and white come out), and one of few colours or
+    // of grey would be scaled without smoothing.
+    const QImage full = picture.convertToFormat(picture.hasAlphaChannel()
+                                                        ? QImage::Format_ARGB32_Premultiplied
+                                                        : QImage::Format_RGB32);
+    const QImage scaled = full.scaled(box, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
     return scaled.copy((scaled.width() - box.width()) / 2, (scaled.height() - box.height()) / 2,
                        box.width(), box.height());
 }

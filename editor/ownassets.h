@@ -36,7 +36,7 @@ struct AssetSlot
 QList<AssetBundle::Asset> prepareOwnAsset(const AssetSlot &slot, const QString &file,
                                           QString *problem);
 
-// A picture filling `box` exactly: scaled to cover it, the middle kept.
+// A picture filling `box` exactly, in full colour: scaled to cover it, the middle kept.
 class QImage;
 QImage fillBox(const QImage &picture, const QSize &box);
 
