@@ -18,8 +18,8 @@ CheckReport failed(const QString &problem)
 CheckReport change(const QString &folder, const QList<AssetBundle::Asset> &assets,
                    const QStringList &dropped)
 {
-    if (!QFileInfo(folder).isDir())
-        return failed(QStringLiteral("文件夹 %1 不存在").arg(folder));
+    if (const QString problem = whyFolderCannotBeOpened(folder); !problem.isEmpty())
+        return failed(problem);
     ShowProgram program(folder);
     QString problem;
     if (!program.change(assets, dropped, &problem))

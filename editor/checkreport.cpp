@@ -8,6 +8,7 @@
 #include "files/defaulttexts.h"
 #include "files/programfiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -25,13 +26,26 @@ QString describe(const QString &fileName, const MessageFile &file)
 }
 } // namespace
 
+QString whyFolderCannotBeOpened(const QString &folder)
+{
+    const QFileInfo info(folder);
+    const QString shown = QDir::toNativeSeparators(folder);
+    const auto tr = [](const char *text) { return QCoreApplication::translate("CheckReport", text); };
+    if (!info.exists())
+        return tr("文件夹 %1 不存在").arg(shown);
+    if (!info.isDir())
+        return tr("%1 是一个文件，不是文件夹：请给放映所在的文件夹").arg(shown);
+    if (!info.isReadable() || !info.isExecutable() || !QDir(folder).isReadable())
+        return tr("没有权限打开文件夹 %1").arg(shown);
+    return {};
+}
+
 CheckReport checkFolder(const QString &folder)
 {
     CheckReport report;
-    const QFileInfo info(folder);
-    if (!info.isDir() || !info.isReadable() || !QDir(folder).isReadable()) {
+    if (const QString problem = whyFolderCannotBeOpened(folder); !problem.isEmpty()) {
         report.exitCode = CheckReport::Unreadable;
-        report.errors = QStringLiteral("velmora-editor: 读不了文件夹 %1\n").arg(folder);
+        report.errors = QStringLiteral("velmora-editor: 读不了文件夹：%1\n").arg(problem);
         return report;
     }
     const QString base = QDir(folder).absolutePath() + QLatin1Char('/');

@@ -14,3 +14,7 @@ struct CheckReport
 };
 
 CheckReport checkFolder(const QString &folder);
+
+// Why the editor cannot open `folder` (it is missing, a file, or closed to
+// this user), in a line; empty when it can.
+QString whyFolderCannotBeOpened(const QString &folder);

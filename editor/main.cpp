@@ -38,19 +38,6 @@ void bringForward(QWidget &window)
     }
 }
 
-// Why the editor cannot open `folder`; empty when it can.
-QString whyNotOpen(const QString &folder)
-{
-    const QFileInfo info(folder);
-    const QString shown = QDir::toNativeSeparators(folder);
-    if (!info.exists())
-        return QStringLiteral("文件夹 %1 不存在，编辑器没有可以打开的文件。").arg(shown);
-    if (!info.isDir())
-        return tr("%1 是一个文件，不是文件夹：请给放映所在的文件夹。").arg(shown);
-    if (!info.isReadable() || !info.isExecutable())
-        return tr("没有权限打开文件夹 %1。").arg(shown);
-    return {};
-}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -93,8 +80,8 @@ int main(int argc, char *argv[])
     }
 
     useChineseInterface(app);
-    if (const QString problem = whyNotOpen(folder); !problem.isEmpty()) {
-        EditorPrompts::reportProblem(nullptr, problem);
+    if (const QString problem = whyFolderCannotBeOpened(folder); !problem.isEmpty()) {
+        EditorPrompts::reportProblem(nullptr, tr("编辑器打不开：%1。").arg(problem));
         return CheckReport::Unreadable;
     }
     // Two editors on one folder would each write over the other's work: a

@@ -1,5 +1,6 @@
 #include "editor/messagefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -8,8 +9,23 @@ MessageFile MessageFile::read(const QString &path, const QString &defaultText)
 {
     MessageFile file;
     const QFileInfo info(path);
+    const QFileInfo folder(info.absolutePath());
+    const auto tr = [](const char *text) { return QCoreApplication::translate("MessageFile", text); };
+    if (!info.exists() && folder.isDir() && !folder.isExecutable()) {
+        // Not missing: out of sight.
+        file.state = State::Unreadable;
+        file.error = tr("没有权限打开它所在的文件夹");
+        return file;
+    }
     if (!info.exists()) {
         file.text = textWrittenForMissingFile(defaultText);
+        return file;
+    }
+    if (info.isFile() && info.size() > maxBytes) {
+        file.state = State::Unreadable;
+        file.error = tr("文件太大（%1 MB）：信和宣言最多 %2 MB")
+                             .arg(double(info.size()) / (1 << 20), 0, 'f', 1)
+                             .arg(maxBytes >> 20);
         return file;
     }
     QFile in(path);

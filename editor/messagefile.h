@@ -17,6 +17,9 @@ struct MessageFile
     qint64 byteCount = 0;
     QString error; // why an unreadable file could not be read
 
+    // Longer than this, a file is not opened: typed at the show's pace the
+    // letter would take days, and the window would freeze over it.
+    static constexpr qint64 maxBytes = 1 << 20;
     static MessageFile read(const QString &path, const QString &defaultText);
 };
 

@@ -1,6 +1,7 @@
 // The editor: its analysis of the texts, its files, its window.
 #include "app/form1.h"
 #include "editor/analysis.h"
+#include "editor/assetcommands.h"
 #include "editor/checkreport.h"
 #include "editor/editorwindow.h"
 #include "editor/leftovers.h"
@@ -643,6 +644,8 @@ private slots:
         CarriedAssets::use({}, true);
     }
 
+    void badInputIsRefusedWithAReason_data();
+    void badInputIsRefusedWithAReason();
     void everyPictureKeepsItsColours_data();
     void everyPictureKeepsItsColours();
     void aKillDuringTheRewriteLeavesTheOldOrTheNewProgram();
@@ -1077,6 +1080,80 @@ void EditorTest::everyPictureKeepsItsColours()
         QVERIFY2(near(seenTop, top) && near(seenBottom, bottom),
                  qPrintable(QStringLiteral("%1x: %2 above, %3 below").arg(scale).arg(seenTop.name(), seenBottom.name())));
     }
+}
+
+// What the editor's command line and window are given that will not do:
+// refused with a reason, never written over, nothing frozen.
+void EditorTest::badInputIsRefusedWithAReason_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("checkExit");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder that is a file") << "folder is a file" << 2 << "不是文件夹";
+    QTest::newRow("a folder without permission") << "folder closed" << 2 << "没有权限";
+    QTest::newRow("a letter that is a folder") << "letter is a folder" << 2 << "这是一个文件夹";
+    QTest::newRow("a letter of 100 MB") << "huge letter" << 2 << "文件太大（100.0 MB）";
+    QTest::newRow("a letter behind a symbolic link") << "linked letter" << 0 << "";
+}
+
+void EditorTest::badInputIsRefusedWithAReason()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, checkExit);
+    QFETCH(QString, reason);
+    TestFolder folder;
+    QString opened = folder.path();
+    const auto says = [&](const CheckReport &report) {
+        return report.exitCode == checkExit && report.errors.contains(reason)
+                && !report.errors.contains('\n' + QStringLiteral("velmora-editor"));
+    };
+    if (kind == QLatin1String("folder is a file")) {
+        folder.write(QStringLiteral("a file"), "x");
+        opened = folder.file(QStringLiteral("a file"));
+        QVERIFY(whyFolderCannotBeOpened(opened).contains(reason));
+        QVERIFY(says(checkFolder(opened)));
+        QVERIFY(says(restoreAssets(opened)));
+        return;
+    }
+    if (kind == QLatin1String("folder closed")) {
+        folder.letOthersLookIn();
+        folder.write(letterFile, "x");
+        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        // As a user whom the permissions bind (root is not bound).
+        const int result = runUnprivileged([&] {
+            return int(whyFolderCannotBeOpened(opened).contains(reason)) + 2 * int(says(checkFolder(opened)))
+                    + 4 * int(MessageFile::read(folder.file(letterFile), {}).state == MessageFile::State::Unreadable);
+        });
+        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                      | QFileDevice::ExeOwner);
+        QCOMPARE(result, 7);
+        return;
+    }
+    if (kind == QLatin1String("letter is a folder")) {
+        folder.mkdir(letterFile);
+    } else if (kind == QLatin1String("huge letter")) {
+        QFile huge(folder.file(letterFile));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(100 << 20));
+    } else {
+        QDir(folder.path()).mkdir(QStringLiteral("../elsewhere"));
+        const QString target = folder.file(QStringLiteral("../elsewhere/letter.txt"));
+        QVERIFY(saveMessageFile(target, QStringLiteral("linked")).ok);
+        QVERIFY(QFile::link(QStringLiteral("../elsewhere/letter.txt"), folder.file(letterFile)));
+    }
+    QVERIFY(says(checkFolder(opened)));
+    const QFileInfo info(folder.file(letterFile));
+    const struct { bool dir, link; qint64 size; } before { info.isDir(), info.isSymLink(), info.size() };
+    EditorWindow window(opened);
+    QCOMPARE(window.letterEdit()->isReadOnly(), checkExit != 0);
+    QVERIFY(window.letterEdit()->placeholderText().contains(reason));
+    QTest::keyClicks(window.letterEdit(), QStringLiteral("+"));
+    QVERIFY(window.save());
+    const QFileInfo after(folder.file(letterFile));
+    QCOMPARE(after.isDir(), before.dir);
+    QCOMPARE(after.size(), before.size + int(checkExit == 0));
+    QCOMPARE(after.isSymLink(), before.link);
+    if (after.isSymLink())
+        QCOMPARE(readByTheShow(folder, letterFile), QStringLiteral("linked+"));
 }
 
 QTEST_MAIN(EditorTest)
