@@ -70,7 +70,7 @@ bool askAboutRecovery(QWidget *parent, const QDateTime &written)
 {
     QMessageBox box(QMessageBox::Question, tr("Velmora 编辑器"),
                     tr("上次编辑这个文件夹时，有没保存的文字（%1 自动留下的恢复副本）。")
-                            .arg(QLocale().toString(written.toLocalTime(), QLocale::ShortFormat)),
+                            .arg(written.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
                     QMessageBox::NoButton, parent);
     box.setInformativeText(tr("恢复后，文字回到窗口里，保存了才写进文件夹。"));
     QPushButton *restore = box.addButton(tr("恢复(&R)"), QMessageBox::AcceptRole);
