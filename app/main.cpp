@@ -1,15 +1,15 @@
-#include "app/form1.h"
+#include "show/form1.h"
 #include "runtime/carriedassets.h"
 #include "runtime/chineseinterface.h"
-#include "runtime/desktop/desktopaddressopener.h"
-#include "runtime/desktop/desktopexit.h"
-#include "runtime/desktop/desktopmessageboxes.h"
-#include "runtime/desktop/qtmediafactory.h"
+#include "desktop/desktopaddressopener.h"
+#include "desktop/desktopexit.h"
+#include "desktop/desktopmessageboxes.h"
+#include "desktop/qtmediafactory.h"
 #include "runtime/hostfiles.h"
-#include "runtime/qtmediabackend.h"
-#include "runtime/singleshow.h"
+#include "players/qtmediabackend.h"
+#include "desktop/singleshow.h"
 #include "runtime/timeline.h"
-#include "runtime/windowplacement.h"
+#include "desktop/windowplacement.h"
 
 #include <QApplication>
 

@@ -5,10 +5,10 @@
 #include "editor/stagelayout.h"
 #include "editor/stagepreview.h"
 #include "editor/timelineview.h"
-#include "files/defaulttexts.h"
-#include "files/programfiles.h"
+#include "stage/defaulttexts.h"
+#include "stage/programfiles.h"
 #include "runtime/linebreaks.h"
-#include "show/stage.h"
+#include "stage/stage.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -3,7 +3,7 @@
 #include "editor/commandline.h"
 #include "editor/editorwindow.h"
 #include "runtime/chineseinterface.h"
-#include "runtime/qtmediabackend.h"
+#include "players/qtmediabackend.h"
 
 #include <QApplication>
 #include <QDir>

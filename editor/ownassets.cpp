@@ -2,9 +2,9 @@
 
 #include "editor/analysis.h"
 #include "runtime/carriedassets.h"
-#include "runtime/controls/picturebox.h"
-#include "runtime/mediaprobe.h"
-#include "show/stage.h"
+#include "controls/picturebox.h"
+#include "players/mediaprobe.h"
+#include "stage/stage.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "editor/stagelayout.h"
 
-#include "runtime/controls/label.h"
-#include "runtime/controls/picturebox.h"
-#include "show/approach.h"
-#include "show/stage.h"
+#include "controls/label.h"
+#include "controls/picturebox.h"
+#include "stage/approach.h"
+#include "stage/stage.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 #include "editor/stagepreview.h"
 
 #include "editor/stagelayout.h"
-#include "runtime/controls/label.h"
-#include "runtime/controls/picturebox.h"
+#include "controls/label.h"
+#include "controls/picturebox.h"
 
 StagePreview::StagePreview(QWidget *parent)
     : QWidget(parent)

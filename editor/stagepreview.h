@@ -1,6 +1,6 @@
 #pragma once
 
-#include "show/stage.h"
+#include "stage/stage.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "runtime/host/addressopener.h"
-#include "runtime/host/mediafactory.h"
-#include "runtime/host/messageboxes.h"
-#include "runtime/host/programexit.h"
+#include "runtime/addressopener.h"
+#include "runtime/mediafactory.h"
+#include "runtime/messageboxes.h"
+#include "runtime/programexit.h"
 
 // The parts of the host the show talks to and tests replace, one concern each.
 struct Host

@@ -1,6 +1,6 @@
 // The host's message boxes, driven with real keys: a Yes/No box is answered
 // only by Yes or No; an OK box closes any way a box closes.
-#include "runtime/desktop/desktopmessageboxes.h"
+#include "desktop/desktopmessageboxes.h"
 #include "runtime/runtimeerror.h"
 
 #include <QMessageBox>

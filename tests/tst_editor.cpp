@@ -1,5 +1,5 @@
 // The editor: its analysis of the texts, its files, its window.
-#include "app/form1.h"
+#include "show/form1.h"
 #include "editor/analysis.h"
 #include "editor/checkreport.h"
 #include "editor/editorwindow.h"
@@ -10,11 +10,11 @@
 #include "editor/stagelayout.h"
 #include "editor/commandline.h"
 #include "editor/stagepreview.h"
-#include "files/defaulttexts.h"
+#include "stage/defaulttexts.h"
 #include "runtime/codepage.h"
-#include "runtime/controls/label.h"
-#include "runtime/controls/picturebox.h"
-#include "runtime/controls/labellines.h"
+#include "controls/label.h"
+#include "controls/picturebox.h"
+#include "controls/labellines.h"
 #include "support/fakehost.h"
 #include "support/testfolder.h"
 

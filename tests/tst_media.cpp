@@ -2,8 +2,8 @@
 // at all, with QT_MEDIA_BACKEND naming one that does not exist): a short cut
 // of the real film played to its end, the music stopped, and both files let go.
 #include "runtime/hostfiles.h"
-#include "runtime/mediaplayer.h"
-#include "runtime/qtmediabackend.h"
+#include "players/mediaplayer.h"
+#include "players/qtmediabackend.h"
 #include "support/testfolder.h"
 
 #include <QSignalSpy>

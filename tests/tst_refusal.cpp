@@ -1,6 +1,6 @@
 // The No road: the refusal video, the end of the video and the last plea.
-#include "app/form1.h"
-#include "refusal/refusal.h"
+#include "show/form1.h"
+#include "show/refusal.h"
 #include "runtime/hostfiles.h"
 #include "runtime/runtimeerror.h"
 #include "show/matchmaker.h"

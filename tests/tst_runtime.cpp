@@ -1,5 +1,5 @@
 // The layer over the host: code page, numbered files, the program folder.
-#include "files/defaulttexts.h"
+#include "stage/defaulttexts.h"
 #include "runtime/codepage.h"
 #include "runtime/filetable.h"
 #include "runtime/hostfiles.h"

@@ -1,7 +1,7 @@
 // The typewriters, the walk and the question, driven tick by tick.
-#include "app/form1.h"
-#include "refusal/refusal.h"
-#include "show/approach.h"
+#include "show/form1.h"
+#include "show/refusal.h"
+#include "stage/approach.h"
 #include "show/matchmaker.h"
 #include "show/question.h"
 #include "support/showfixture.h"

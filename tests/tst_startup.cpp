@@ -1,8 +1,8 @@
 // The window as created, start-up, and writing media files out.
-#include "app/form1.h"
-#include "files/savefilefromres.h"
+#include "show/form1.h"
+#include "show/savefilefromres.h"
 #include "runtime/hostfiles.h"
-#include "show/pace.h"
+#include "stage/pace.h"
 #include "support/showfixture.h"
 
 #include <QCryptographicHash>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "runtime/host.h"
-#include "runtime/mediaplayer.h"
+#include "players/mediaplayer.h"
 #include "runtime/runtimeerror.h"
 
 #include <QList>

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "controls/label.h"
+#include "controls/picturebox.h"
+#include "controls/textbox.h"
+#include "controls/tickclock.h"
+#include "controls/timer.h"
+#include "runtime/filetable.h"
+#include "runtime/host.h"
+#include "players/mediaplayer.h"
+
+#include <QVariant>
+#include <QWidget>
+
+#include <functional>
+
+// The show's one window: its controls, its handlers and its own procedures,
+// each part of the show in a file of its own beside this one.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+public:
+    // The show's files live in `programFolder`.
+    Form1(const Host &host, const QString &programFolder, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Handlers, as the host delivers them. They may raise run-time errors or
+    // end the program; runHandler() gives them the host's treatment.
+    void Form_Load();
+    void Timer1_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+    void WindowsMediaPlayer1_PlaybackEnded(qint32 value);
+
+    // Runs a handler to completion: a run-time error shows the host's error
+    // box and ends the program, as does EndProgram().
+    void runHandler(const std::function<void()> &handler);
+    bool hasEnded() const { return m_ended; }
+    // The code the program ends with; meaningful once it has ended.
+    int exitCode() const { return m_exitCode; }
+
+    QString Caption() const { return windowTitle(); }
+    void setCaption(const QString &caption) { setWindowTitle(caption); }
+
+    // The window's own procedures.
+    void WriteDefaultMessages();
+    void ReadMessageFile(const QString &fileName);
+    void OpenWebPage(QString &address);
+    void PlayRefusalVideo();
+
+    FileTable &files() { return m_files; }
+    // A file of the program folder, named afresh at each use.
+    QString ProgramPath(const QString &fileName) const;
+
+    // Controls, in the window's stacking order from the bottom.
+    Label *Label3;
+    QWidget *WindowsMediaPlayer1View;
+    PictureBox *Picture1;
+    Label *Label1;
+    Label *Label2;
+    Label *Label4;
+    PictureBox *Picture2;
+    PictureBox *Picture3;
+    TextBox *Text1;
+    TextBox *Text2;
+    TextBox *Text3;
+    Timer *Timer1;
+    Timer *Timer3;
+    Timer *Timer4;
+    MediaPlayer *WindowsMediaPlayer1;
+    MediaPlayer *WindowsMediaPlayer2;
+
+    // Form-level variables.
+    QString LoadedText;
+    QString SourceText;
+    QVariant Answer;
+    qint16 Answer2 = 0;
+    qint64 LetterRevealPos = 0;
+    qint64 DeclarationRevealPos = 0;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createStage();
+    void createWorkingControls();
+    void createPlayers();
+    // One typewriter tick; true when the source is complete.
+    bool typeNextCharacter(qint64 &revealPos, Label *display, Timer *timer);
+    void completeLetter();
+    void askQuestion();
+    void endProgram(int exitCode);
+
+    Host m_host;
+    QString m_programFolder;
+    TickClock m_clock;
+    FileTable m_files;
+    bool m_started = false;
+    bool m_ended = false;
+    int m_exitCode = 0;
+    bool m_videoEndHandled = false;
+};

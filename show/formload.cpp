@@ -1,0 +1,24 @@
+#include "show/form1.h"
+
+#include "stage/programfiles.h"
+#include "show/savefilefromres.h"
+#include "runtime/hostfiles.h"
+#include "runtime/timeline.h"
+
+void Form1::Form_Load()
+{
+    setCaption(QStringLiteral("Velmora") + QStringLiteral("  BY Tarsune"));
+
+    const bool declarationPresent = FileExists(ProgramPath(FileNames::declaration));
+    const bool letterPresent = FileExists(ProgramPath(FileNames::letter));
+    if (!declarationPresent || !letterPresent)
+        WriteDefaultMessages();
+
+    ReadMessageFile(FileNames::letter);
+    Timeline::mark("letter read");
+
+    SaveFileFromRes(QVariant::fromValue<qint16>(Resources::music), Resources::type,
+                    ProgramPath(FileNames::music));
+    Timeline::mark("music written");
+    WindowsMediaPlayer2->setURL(ProgramPath(FileNames::music));
+}
