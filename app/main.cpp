@@ -1,5 +1,5 @@
 #include "show/form1.h"
-#include "runtime/carriedassets.h"
+#include "runtime/assetsource.h"
 #include "runtime/chineseinterface.h"
 #include "desktop/desktopaddressopener.h"
 #include "desktop/desktopexit.h"
@@ -63,12 +63,12 @@ int main(int argc, char *argv[])
 
     Timeline::mark("fonts and translations set");
     // The preparer's music, film and pictures, when the program carries them.
-    CarriedAssets::use(CarriedAssets::of(QCoreApplication::applicationFilePath()));
+    const AssetSource assets(CarriedAssets::of(QCoreApplication::applicationFilePath()));
     DesktopMessageBoxes boxes;
     DesktopAddressOpener addresses;
     DesktopExit exit;
     QtMediaFactory media;
-    Form1 form(Host { boxes, addresses, exit, media }, programFolder);
+    Form1 form(Host { boxes, addresses, exit, media, assets }, programFolder);
     boxes.setOwner(&form);
     exit.setWindow(&form);
     QObject::connect(&single, &SingleShow::forwardRequested, &form,

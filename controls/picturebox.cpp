@@ -3,7 +3,7 @@
 #include "controls/picturesurface.h"
 
 PictureBox::PictureBox(QWidget *container, float left, float top, float width, float height,
-                       const QString &pictureName, int frameWidth)
+                       const QString &pictureName, int frameWidth, PictureLoader load)
     : QFrame(container)
     , TwipsGeometry(this)
     , m_content(nullptr)
@@ -16,6 +16,6 @@ PictureBox::PictureBox(QWidget *container, float left, float top, float width, f
     setBackgroundRole(QPalette::Base);
     setBounds(left, top, width, height);
 
-    m_content = new PictureSurface(pictureName, this);
+    m_content = new PictureSurface(pictureName, std::move(load), this);
     m_content->setGeometry(contentsRect());
 }

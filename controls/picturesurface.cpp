@@ -1,7 +1,5 @@
 #include "controls/picturesurface.h"
 
-#include "runtime/carriedassets.h"
-
 #include <QFileInfo>
 #include <QPainter>
 
@@ -15,10 +13,11 @@ QString doubledName(const QString &name)
 }
 } // namespace
 
-PictureSurface::PictureSurface(const QString &name, QWidget *box)
+PictureSurface::PictureSurface(const QString &name, PictureLoader load, QWidget *box)
     : QWidget(box)
     , m_name(name)
-    , m_normal(loadStagePicture(name))
+    , m_load(load ? std::move(load) : [](const QString &path) { return QPixmap(path); })
+    , m_normal(m_load(name))
 { }
 
 void PictureSurface::paintEvent(QPaintEvent *)
@@ -37,7 +36,7 @@ const QPixmap &PictureSurface::doubled()
 {
     if (!m_doubledLoaded) {
         m_doubledLoaded = true;
-        m_doubled = loadStagePicture(doubledName(m_name));
+        m_doubled = m_load(doubledName(m_name));
         if (!m_doubled.isNull() && m_doubled.size() == 2 * m_normal.size())
             m_doubled.setDevicePixelRatio(2.0);
         else

@@ -72,16 +72,15 @@ QWidget *DesktopMessageBoxes::boxOwner() const
     return m_owner && m_owner->isVisible() ? m_owner.data() : nullptr;
 }
 
-MessageBox::Result DesktopMessageBoxes::ShowMessage(const QString &prompt,
-                                                    MessageBox::Buttons buttons,
-                                                    const QString &title)
+BoxAnswer DesktopMessageBoxes::showMessage(const QString &prompt, BoxButtons buttons,
+                                           const QString &title)
 {
     BoxReport::shown(buttons, title, prompt);
     HostMessageBox box(boxOwner());
     box.setWindowTitle(title);
     box.setText(boxText(prompt));
     box.setTextFormat(Qt::PlainText);
-    if (buttons == MessageBox::YesNo) {
+    if (buttons == BoxButtons::YesNo) {
         box.setIcon(QMessageBox::NoIcon);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
@@ -89,16 +88,14 @@ MessageBox::Result DesktopMessageBoxes::ShowMessage(const QString &prompt,
         box.setDefaultButton(QMessageBox::Yes);
         box.requireAnswer();
         Timeline::mark(QStringLiteral("box opens ") + title);
-        const auto answer = box.exec() == QMessageBox::Yes ? MessageBox::Yes : MessageBox::No;
-        BoxReport::answered(title, answer);
-        return answer;
+        return BoxReport::answered(title, box.exec() == QMessageBox::Yes ? BoxAnswer::Yes
+                                                                         : BoxAnswer::No);
     }
     box.setIcon(QMessageBox::Information);
     box.setStandardButtons(QMessageBox::Ok);
     Timeline::mark(QStringLiteral("box opens ") + title);
     box.exec();
-    BoxReport::answered(title, MessageBox::Ok);
-    return MessageBox::Ok;
+    return BoxReport::answered(title, BoxAnswer::Ok);
 }
 
 void DesktopMessageBoxes::showRuntimeError(const RuntimeError &error)
@@ -108,5 +105,5 @@ void DesktopMessageBoxes::showRuntimeError(const RuntimeError &error)
                     QMessageBox::Ok, boxOwner());
     box.setTextFormat(Qt::PlainText);
     box.exec();
-    BoxReport::answered(QStringLiteral("Velmora"), MessageBox::Ok);
+    BoxReport::answered(QStringLiteral("Velmora"), BoxAnswer::Ok);
 }

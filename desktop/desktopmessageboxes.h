@@ -12,8 +12,8 @@ class DesktopMessageBoxes : public MessageBoxes
 public:
     void setOwner(QWidget *owner) { m_owner = owner; }
 
-    MessageBox::Result ShowMessage(const QString &prompt, MessageBox::Buttons buttons,
-                                   const QString &title) override;
+    BoxAnswer showMessage(const QString &prompt, BoxButtons buttons,
+                          const QString &title) override;
     void showRuntimeError(const RuntimeError &error) override;
 
 private:

@@ -4,6 +4,7 @@
 #include "runtime/carriedassets.h"
 #include "controls/picturebox.h"
 #include "players/mediaprobe.h"
+#include "runtime/assetsource.h"
 #include "stage/stage.h"
 
 #include <QBuffer>
@@ -47,7 +48,7 @@ QSize AssetSlot::boxSize() const
     // Measured on a stage built by the show's own code.
     static const auto sizes = [] {
         QWidget window;
-        const Stage stage = Stage::build(&window);
+        const Stage stage = Stage::build(&window, AssetSource());
         return std::pair { stage.Picture1->content()->size(), stage.Picture2->content()->size() };
     }();
     return key == Keys::background ? sizes.first : sizes.second;

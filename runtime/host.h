@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runtime/addressopener.h"
+#include "runtime/assetsource.h"
 #include "runtime/mediafactory.h"
 #include "runtime/messageboxes.h"
 #include "runtime/programexit.h"
@@ -12,4 +13,6 @@ struct Host
     AddressOpener &addresses;
     ProgramExit &exit;
     MediaFactory &media;
+    // The program's resources, and what it carries in their place.
+    const AssetSource &assets;
 };

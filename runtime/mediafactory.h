@@ -1,8 +1,8 @@
 #pragma once
 
-#include <memory>
+#include "runtime/mediabackend.h"
 
-class MediaBackend;
+#include <memory>
 
 // Which of the window's two players a media backend serves.
 enum class MediaRole { Video, Music };

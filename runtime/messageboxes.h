@@ -4,17 +4,10 @@
 
 struct RuntimeError;
 
-namespace MessageBox {
-enum Buttons : int { YesNo = 4, OkInformation = 64 };
-// The host's numbers for the answers; a box of the show is Yes only for Yes.
-enum Result : int { Ok = 1, Yes = 6, No = 7 };
-
-// Two lines of text with an empty line between them.
-inline QString twoLinePrompt(const QString &first, const QString &last)
-{
-    return first + QStringLiteral("\r\n") + QString() + QStringLiteral("\r\n") + last;
-}
-} // namespace MessageBox
+// What a message box offers: Yes and No without an icon, or OK with the
+// information icon.
+enum class BoxButtons { YesNo, Ok };
+enum class BoxAnswer { Ok, Yes, No };
 
 // The host's modal message boxes.
 class MessageBoxes
@@ -23,8 +16,8 @@ public:
     virtual ~MessageBoxes() = default;
 
     // Returns only when the user has answered.
-    virtual MessageBox::Result ShowMessage(const QString &prompt, MessageBox::Buttons buttons,
-                                           const QString &title)
+    virtual BoxAnswer showMessage(const QString &prompt, BoxButtons buttons,
+                                  const QString &title)
             = 0;
     // The host's standard box for a run-time error that ends the program.
     virtual void showRuntimeError(const RuntimeError &error) = 0;

@@ -14,17 +14,17 @@ void Form1::askQuestion()
 {
     Timeline::mark("question asked");
     Answer = QVariant::fromValue<qint32>(
-            m_host.boxes.ShowMessage(Question::prompt, MessageBox::YesNo, Question::title));
-    if (Answer.toInt() != MessageBox::Yes) {
+            ShowMessage(Question::prompt, BoxStyle::yesNo, Question::title));
+    if (Answer.toInt() != BoxResult::yes) {
         PlayRefusalVideo();
         return;
     }
 
     Label4->setVisible(false);
     Picture3->setLeft(Question::meetingLeft(Picture2->Width(), Picture2->Left()));
-    Answer2 = static_cast<qint16>(m_host.boxes.ShowMessage(
-            Question::matchmakerPrompt, MessageBox::YesNo, Question::matchmakerTitle));
-    if (Answer2 == MessageBox::Yes) {
+    Answer2 = static_cast<qint16>(ShowMessage(
+            Question::matchmakerPrompt, BoxStyle::yesNo, Question::matchmakerTitle));
+    if (Answer2 == BoxResult::yes) {
         QString address = Matchmaker::address;
         OpenWebPage(address);
     }

@@ -8,5 +8,5 @@ void DeleteMediaFile(const QString &path)
 {
     // A folder of that name is not ours to remove.
     if (QFileInfo(path).isFile())
-        DeleteFile(path);
+        deleteFile(path);
 }

@@ -67,7 +67,7 @@ void Form1::createPlayers()
 
 void Form1::createStage()
 {
-    const Stage stage = Stage::build(this);
+    const Stage stage = Stage::build(this, m_host.assets);
     Picture1 = stage.Picture1;
     Label1 = stage.Label1;
     Label2 = stage.Label2;
@@ -86,6 +86,33 @@ void Form1::createWorkingControls()
     Text3->setText(DefaultTexts::declaration());
 }
 
+namespace {
+// Thrown by EndProgram(), so that nothing after it in a handler runs;
+// runHandler() turns it into the real end of the program.
+struct ProgramEnd
+{ };
+} // namespace
+
+int Form1::ShowMessage(const QString &prompt, int buttons, const QString &title)
+{
+    const BoxAnswer answer = m_host.boxes.showMessage(
+            prompt, buttons == BoxStyle::yesNo ? BoxButtons::YesNo : BoxButtons::Ok, title);
+    switch (answer) {
+    case BoxAnswer::Yes:
+        return BoxResult::yes;
+    case BoxAnswer::No:
+        return BoxResult::no;
+    case BoxAnswer::Ok:
+        break;
+    }
+    return BoxResult::ok;
+}
+
+void Form1::EndProgram()
+{
+    throw ProgramEnd {};
+}
+
 void Form1::runHandler(const std::function<void()> &handler)
 {
     if (m_ended)
@@ -93,15 +120,15 @@ void Form1::runHandler(const std::function<void()> &handler)
     try {
         handler();
     } catch (const ProgramEnd &) {
-        endProgram(0);
+        finish(0);
     } catch (const RuntimeError &error) {
         m_files.closeAll();
         m_host.boxes.showRuntimeError(error);
-        endProgram(1);
+        finish(1);
     }
 }
 
-void Form1::endProgram(int exitCode)
+void Form1::finish(int exitCode)
 {
     m_ended = true;
     m_exitCode = exitCode;
@@ -127,5 +154,5 @@ void Form1::closeEvent(QCloseEvent *event)
     // Closing ends the show at once; whatever files exist stay.
     event->accept();
     if (!m_ended)
-        endProgram(0);
+        finish(0);
 }

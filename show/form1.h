@@ -14,6 +14,18 @@
 
 #include <functional>
 
+// The show's message boxes by the numbers its handlers test: the buttons
+// asked for, and the answer.
+namespace BoxStyle {
+constexpr int yesNo = 4;
+constexpr int okInformation = 64;
+} // namespace BoxStyle
+namespace BoxResult {
+constexpr int ok = 1;
+constexpr int yes = 6;
+constexpr int no = 7;
+} // namespace BoxResult
+
 // The show's one window: its controls, its handlers and its own procedures,
 // each part of the show in a file of its own beside this one.
 class Form1 : public QWidget
@@ -42,11 +54,22 @@ public:
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString &caption) { setWindowTitle(caption); }
 
+    // A modal box of the host, `buttons` of BoxStyle; the answer of BoxResult.
+    int ShowMessage(const QString &prompt, int buttons, const QString &title);
+
     // The window's own procedures.
+    // Writes an embedded resource out as a file, whole or not at all: the
+    // bytes go to a temporary file beside it that is renamed into place. False,
+    // silently, when anything fails: a missing resource creates no file, and a
+    // file that cannot be written stays as it was.
+    bool SaveFileFromRes(const QVariant &vntResourceID, const QString &sType,
+                         const QString &sFileName);
     void WriteDefaultMessages();
     void ReadMessageFile(const QString &fileName);
     void OpenWebPage(QString &address);
     void PlayRefusalVideo();
+    // Ends the program from inside a handler: nothing after it runs.
+    [[noreturn]] void EndProgram();
 
     FileTable &files() { return m_files; }
     // A file of the program folder, named afresh at each use.
@@ -90,7 +113,7 @@ private:
     bool typeNextCharacter(qint64 &revealPos, Label *display, Timer *timer);
     void completeLetter();
     void askQuestion();
-    void endProgram(int exitCode);
+    void finish(int exitCode);
 
     Host m_host;
     QString m_programFolder;

@@ -1,7 +1,6 @@
 #include "show/form1.h"
 
 #include "stage/programfiles.h"
-#include "show/savefilefromres.h"
 #include "runtime/hostfiles.h"
 #include "runtime/timeline.h"
 
@@ -9,8 +8,8 @@ void Form1::Form_Load()
 {
     setCaption(QStringLiteral("Velmora") + QStringLiteral("  BY Tarsune"));
 
-    const bool declarationPresent = FileExists(ProgramPath(FileNames::declaration));
-    const bool letterPresent = FileExists(ProgramPath(FileNames::letter));
+    const bool declarationPresent = fileExists(ProgramPath(FileNames::declaration));
+    const bool letterPresent = fileExists(ProgramPath(FileNames::letter));
     if (!declarationPresent || !letterPresent)
         WriteDefaultMessages();
 

@@ -16,24 +16,24 @@ constexpr int readFileNumber = 1;
 void Form1::WriteDefaultMessages()
 {
     const QString letterPath = ProgramPath(FileNames::letter);
-    if (!FileExists(letterPath)) {
-        m_files.OpenForOutput(letterPath, letterFileNumber);
-        m_files.PrintLine(letterFileNumber, Text2->Text());
-        m_files.CloseFile(letterFileNumber);
+    if (!fileExists(letterPath)) {
+        m_files.openForOutput(letterPath, letterFileNumber);
+        m_files.printLine(letterFileNumber, Text2->Text());
+        m_files.closeFile(letterFileNumber);
     }
     const QString declarationPath = ProgramPath(FileNames::declaration);
-    if (!FileExists(declarationPath)) {
-        m_files.OpenForOutput(declarationPath, declarationFileNumber);
-        m_files.PrintLine(declarationFileNumber, Text3->Text());
-        m_files.CloseFile(declarationFileNumber);
+    if (!fileExists(declarationPath)) {
+        m_files.openForOutput(declarationPath, declarationFileNumber);
+        m_files.printLine(declarationFileNumber, Text3->Text());
+        m_files.closeFile(declarationFileNumber);
     }
 }
 
 void Form1::ReadMessageFile(const QString &fileName)
 {
-    m_files.OpenForBinary(ProgramPath(fileName), readFileNumber);
-    LoadedText = QString(m_files.FileLength(readFileNumber), QLatin1Char(' '));
-    m_files.ReadText(readFileNumber, LoadedText);
+    m_files.openForBinary(ProgramPath(fileName), readFileNumber);
+    LoadedText = QString(m_files.fileLength(readFileNumber), QLatin1Char(' '));
+    m_files.readText(readFileNumber, LoadedText);
     Label3->setCaption(LoadedText);
-    m_files.CloseFile(readFileNumber);
+    m_files.closeFile(readFileNumber);
 }

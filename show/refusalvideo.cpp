@@ -5,7 +5,6 @@
 #include "show/form1.h"
 #include "show/deletemediafile.h"
 #include "stage/programfiles.h"
-#include "show/savefilefromres.h"
 #include "runtime/host.h"
 #include "runtime/hostfiles.h"
 #include "runtime/runtimeerror.h"
@@ -42,16 +41,16 @@ void Form1::WindowsMediaPlayer1_PlaybackEnded(qint32 value)
     DeleteMediaFile(ProgramPath(FileNames::video));
 
     Answer = QVariant::fromValue<qint32>(
-            m_host.boxes.ShowMessage(Refusal::pleaPrompt, MessageBox::YesNo, Refusal::pleaTitle));
-    if (Answer.toInt() == MessageBox::Yes) {
-        Answer2 = static_cast<qint16>(m_host.boxes.ShowMessage(
-                Refusal::matchmakerPrompt, MessageBox::YesNo, Refusal::matchmakerTitle));
-        if (Answer2 != MessageBox::Yes)
+            ShowMessage(Refusal::pleaPrompt, BoxStyle::yesNo, Refusal::pleaTitle));
+    if (Answer.toInt() == BoxResult::yes) {
+        Answer2 = static_cast<qint16>(ShowMessage(
+                Refusal::matchmakerPrompt, BoxStyle::yesNo, Refusal::matchmakerTitle));
+        if (Answer2 != BoxResult::yes)
             EndProgram();
         QString address = Matchmaker::address;
         OpenWebPage(address);
         return;
     }
-    m_host.boxes.ShowMessage(Refusal::vowPrompt, MessageBox::OkInformation, Refusal::vowTitle);
+    ShowMessage(Refusal::vowPrompt, BoxStyle::okInformation, Refusal::vowTitle);
     EndProgram();
 }

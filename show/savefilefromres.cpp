@@ -1,6 +1,6 @@
-#include "show/savefilefromres.h"
+// A member of Form1, the show's window (show/form1.h): SaveFileFromRes.
+#include "show/form1.h"
 
-#include "runtime/hostfiles.h"
 #include "runtime/runtimeerror.h"
 
 #include <QFile>
@@ -18,10 +18,11 @@ bool existingFileIsWritable(const QString &path)
 }
 } // namespace
 
-bool SaveFileFromRes(const QVariant &vntResourceID, const QString &sType, const QString &sFileName)
+bool Form1::SaveFileFromRes(const QVariant &vntResourceID, const QString &sType,
+                            const QString &sFileName)
 {
     try {
-        const QByteArray bytes = LoadResourceBytes(vntResourceID.toInt(), sType);
+        const QByteArray bytes = m_host.assets.resourceBytes(vntResourceID.toInt(), sType);
         if (!existingFileIsWritable(sFileName))
             return false;
         QSaveFile file(sFileName);

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QSize>
 
+class AssetSource;
 class Label;
 class PictureBox;
 class QWidget;
@@ -13,8 +14,9 @@ class QWidget;
 // previews is what the show draws.
 struct Stage
 {
-    // Builds the stage into `parent`, the figures hidden, the labels empty.
-    static Stage build(QWidget *parent);
+    // Builds the stage into `parent`, the figures hidden, the labels empty,
+    // its pictures from `assets`.
+    static Stage build(QWidget *parent, const AssetSource &assets);
 
     // The window's client area, 11835 × 7290 twips.
     static constexpr QSize clientArea { 789, 486 };
