@@ -1,3 +1,4 @@
+# shellcheck shell=sh
 # Shared by the launchers in /usr/bin; sourced, not run.
 #
 # The show reads and writes its files beside its own executable, so each user
@@ -53,6 +54,7 @@ velmora_prepare() {
         velmora_fail "The installed program $_program is missing; reinstall the velmora package."
         return 1
     fi
+    # shellcheck disable=SC3013 # -ot is in the test of dash, Debian's /bin/sh, and of bash
     if [ -f "$_target" ] && [ -x "$_target" ] && ! [ "$_target" -ot "$_program" ]; then
         return 0
     fi
