@@ -1,15 +1,15 @@
-#include "show/form1.h"
-#include "runtime/assetsource.h"
-#include "runtime/chineseinterface.h"
 #include "desktop/desktopaddressopener.h"
 #include "desktop/desktopexit.h"
 #include "desktop/desktopmessageboxes.h"
 #include "desktop/qtmediafactory.h"
-#include "runtime/hostfiles.h"
-#include "players/qtmediabackend.h"
 #include "desktop/singleshow.h"
-#include "runtime/timeline.h"
 #include "desktop/windowplacement.h"
+#include "players/qtmediabackend.h"
+#include "runtime/assetsource.h"
+#include "runtime/chineseinterface.h"
+#include "runtime/hostfiles.h"
+#include "runtime/timeline.h"
+#include "show/form1.h"
 
 #include <QApplication>
 

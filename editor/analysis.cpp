@@ -1,9 +1,9 @@
 #include "editor/analysis.h"
 
-#include "editor/stagelayout.h"
-#include "stage/programfiles.h"
 #include "controls/labellines.h"
+#include "editor/stagelayout.h"
 #include "stage/pace.h"
+#include "stage/programfiles.h"
 
 #include <QFontMetrics>
 #include <QHash>

@@ -5,10 +5,10 @@
 #include "editor/stagelayout.h"
 #include "editor/stagepreview.h"
 #include "editor/timelineview.h"
-#include "stage/defaulttexts.h"
-#include "stage/programfiles.h"
 #include "runtime/assetsource.h"
 #include "runtime/linebreaks.h"
+#include "stage/defaulttexts.h"
+#include "stage/programfiles.h"
 #include "stage/stage.h"
 
 #include <QAction>

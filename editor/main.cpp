@@ -2,8 +2,8 @@
 #include "editor/checkreport.h"
 #include "editor/commandline.h"
 #include "editor/editorwindow.h"
-#include "runtime/chineseinterface.h"
 #include "players/qtmediabackend.h"
+#include "runtime/chineseinterface.h"
 
 #include <QApplication>
 #include <QDir>

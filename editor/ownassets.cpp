@@ -1,10 +1,10 @@
 #include "editor/ownassets.h"
 
-#include "editor/analysis.h"
-#include "runtime/carriedassets.h"
 #include "controls/picturebox.h"
+#include "editor/analysis.h"
 #include "players/mediaprobe.h"
 #include "runtime/assetsource.h"
+#include "runtime/carriedassets.h"
 #include "stage/stage.h"
 
 #include <QBuffer>

@@ -2,8 +2,8 @@
 
 #include "controls/label.h"
 #include "controls/picturebox.h"
-#include "stage/approach.h"
 #include "runtime/assetsource.h"
+#include "stage/approach.h"
 #include "stage/stage.h"
 
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "editor/stagepreview.h"
 
-#include "editor/stagelayout.h"
 #include "controls/label.h"
 #include "controls/picturebox.h"
+#include "editor/stagelayout.h"
 
 StagePreview::StagePreview(const AssetSource &assets, QWidget *parent)
     : QWidget(parent)

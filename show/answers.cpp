@@ -1,13 +1,13 @@
 // Members of Form1, the show's window (show/form1.h): the question asked when
 // the declaration is complete (askQuestion) and OpenWebPage.
-#include "show/form1.h"
-#include "show/deletemediafile.h"
-#include "stage/programfiles.h"
 #include "runtime/host.h"
 #include "runtime/runtimeerror.h"
 #include "runtime/timeline.h"
+#include "show/deletemediafile.h"
+#include "show/form1.h"
 #include "show/matchmaker.h"
 #include "show/question.h"
+#include "stage/programfiles.h"
 
 // Asked on the declaration's completion tick, with Timer3 already off.
 void Form1::askQuestion()

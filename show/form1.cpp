@@ -1,10 +1,10 @@
 #include "show/form1.h"
 
-#include "stage/defaulttexts.h"
 #include "runtime/host.h"
 #include "runtime/hostfiles.h"
 #include "runtime/runtimeerror.h"
 #include "runtime/timeline.h"
+#include "stage/defaulttexts.h"
 #include "stage/pace.h"
 #include "stage/stage.h"
 

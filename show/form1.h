@@ -5,9 +5,9 @@
 #include "controls/textbox.h"
 #include "controls/tickclock.h"
 #include "controls/timer.h"
+#include "players/mediaplayer.h"
 #include "runtime/filetable.h"
 #include "runtime/host.h"
-#include "players/mediaplayer.h"
 
 #include <QVariant>
 #include <QWidget>

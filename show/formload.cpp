@@ -1,8 +1,8 @@
 #include "show/form1.h"
 
-#include "stage/programfiles.h"
 #include "runtime/hostfiles.h"
 #include "runtime/timeline.h"
+#include "stage/programfiles.h"
 
 void Form1::Form_Load()
 {

@@ -2,8 +2,8 @@
 // two message files, WriteDefaultMessages and ReadMessageFile.
 #include "show/form1.h"
 
-#include "stage/programfiles.h"
 #include "runtime/hostfiles.h"
+#include "stage/programfiles.h"
 
 namespace {
 constexpr int letterFileNumber = 1;

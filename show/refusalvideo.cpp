@@ -2,14 +2,14 @@
 // video player's handler WindowsMediaPlayer1_PlaybackEnded.
 #include "show/refusal.h"
 
-#include "show/form1.h"
-#include "show/deletemediafile.h"
-#include "stage/programfiles.h"
 #include "runtime/host.h"
 #include "runtime/hostfiles.h"
 #include "runtime/runtimeerror.h"
 #include "runtime/timeline.h"
+#include "show/deletemediafile.h"
+#include "show/form1.h"
 #include "show/matchmaker.h"
+#include "stage/programfiles.h"
 
 namespace {
 constexpr qint32 videoFinished = 1;

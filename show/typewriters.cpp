@@ -1,8 +1,8 @@
 // Members of Form1, the show's window (show/form1.h): the typewriters' tick
 // handlers Timer1_Timer and Timer3_Timer and the typing step they share.
+#include "runtime/timeline.h"
 #include "show/form1.h"
 #include "stage/programfiles.h"
-#include "runtime/timeline.h"
 #include "stage/typewriter.h"
 
 // The letter and the declaration are typed by the same tick, one 16-bit

@@ -1,7 +1,7 @@
 // Members of Form1, the show's window (show/form1.h): the walk's tick handler
 // Timer4_Timer.
-#include "show/form1.h"
 #include "runtime/timeline.h"
+#include "show/form1.h"
 #include "stage/approach.h"
 
 // One step of the walk; the move comes before the test, so the stopping tick

@@ -1,9 +1,9 @@
 #include "stage/stage.h"
 
-#include "runtime/assetsource.h"
-#include "runtime/chineseinterface.h"
 #include "controls/label.h"
 #include "controls/picturebox.h"
+#include "runtime/assetsource.h"
+#include "runtime/chineseinterface.h"
 
 #include <QHash>
 

@@ -1,10 +1,10 @@
 // The players on whatever media backend Qt brings on this machine (or on none
 // at all, with QT_MEDIA_BACKEND naming one that does not exist): a short cut
 // of the real film played to its end, the music stopped, and both files let go.
-#include "runtime/assetsource.h"
-#include "runtime/hostfiles.h"
 #include "players/mediaplayer.h"
 #include "players/qtmediabackend.h"
+#include "runtime/assetsource.h"
+#include "runtime/hostfiles.h"
 #include "support/testfolder.h"
 
 #include <QSignalSpy>

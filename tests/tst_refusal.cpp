@@ -1,11 +1,11 @@
 // The No road: the refusal video, the end of the video and the last plea.
 #include "runtime/assetsource.h"
-#include "show/form1.h"
-#include "show/refusal.h"
 #include "runtime/hostfiles.h"
 #include "runtime/runtimeerror.h"
+#include "show/form1.h"
 #include "show/matchmaker.h"
 #include "show/question.h"
+#include "show/refusal.h"
 #include "support/showfixture.h"
 #include "support/unprivileged.h"
 

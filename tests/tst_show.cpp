@@ -1,9 +1,9 @@
 // The typewriters, the walk and the question, driven tick by tick.
 #include "show/form1.h"
-#include "show/refusal.h"
-#include "stage/approach.h"
 #include "show/matchmaker.h"
 #include "show/question.h"
+#include "show/refusal.h"
+#include "stage/approach.h"
 #include "support/showfixture.h"
 
 #include <QInputMethodEvent>

@@ -1,7 +1,7 @@
 // The window as created, start-up, and writing media files out.
 #include "runtime/assetsource.h"
-#include "show/form1.h"
 #include "runtime/hostfiles.h"
+#include "show/form1.h"
 #include "stage/pace.h"
 #include "support/showfixture.h"
 

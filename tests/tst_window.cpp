@@ -1,11 +1,11 @@
 // The window on the desktop: where it opens, that it cannot be lost by
 // minimising, the pictures at every screen scale, and the video surface kept
 // within the window. Runs at scale 1 and again at scale 2.
-#include "show/form1.h"
 #include "controls/label.h"
 #include "controls/picturebox.h"
-#include "players/mediaplayer.h"
 #include "desktop/windowplacement.h"
+#include "players/mediaplayer.h"
+#include "show/form1.h"
 #include "stage/stage.h"
 #include "support/fakehost.h"
 
