@@ -1,6 +1,6 @@
 #include "editor/leftovers.h"
 
-#include "files/programfiles.h"
+#include "stage/programfiles.h"
 
 #include <QDir>
 #include <QRegularExpression>

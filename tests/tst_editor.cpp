@@ -1,8 +1,12 @@
 // The editor: its analysis of the texts, its files, its window.
-#include "app/form1.h"
+#include "controls/label.h"
+#include "controls/labellines.h"
+#include "controls/picturebox.h"
+#include "desktop/singleshow.h"
 #include "editor/analysis.h"
 #include "editor/assetcommands.h"
 #include "editor/checkreport.h"
+#include "editor/commandline.h"
 #include "editor/editorwindow.h"
 #include "editor/leftovers.h"
 #include "editor/messagefile.h"
@@ -10,15 +14,11 @@
 #include "editor/ownassetspanel.h"
 #include "editor/showprogram.h"
 #include "editor/stagelayout.h"
-#include "editor/commandline.h"
 #include "editor/stagepreview.h"
-#include "files/defaulttexts.h"
 #include "runtime/codepage.h"
-#include "runtime/controls/label.h"
-#include "runtime/controls/picturebox.h"
-#include "runtime/controls/labellines.h"
-#include "runtime/singleshow.h"
-#include "support/fakehost.h"
+#include "runtime/filetable.h"
+#include "runtime/hostfiles.h"
+#include "stage/defaulttexts.h"
 #include "support/testfolder.h"
 #include "support/unprivileged.h"
 
@@ -67,13 +67,15 @@ QString lines(int count, const QString &line)
     return all.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-// What the show itself reads from a message file.
+// What the show itself reads from a message file: the whole file, through
+// the host's file table.
 QString readByTheShow(const TestFolder &folder, const QString &fileName)
 {
-    FakeHost host;
-    Form1 form(host.parts(), folder.path());
-    form.runHandler([&] { form.ReadMessageFile(fileName); });
-    return form.Label3->Caption();
+    FileTable files;
+    files.openForBinary(programPath(folder.path(), fileName), 1);
+    QString text(files.fileLength(1), QLatin1Char(' '));
+    files.readText(1, text);
+    return text;
 }
 } // namespace
 
@@ -406,7 +408,6 @@ private slots:
         window.startShow = [&](const QString &, const QString &) { return ++started, true; };
         window.rehearse();
         QCOMPARE(started, 0);
-        CarriedAssets::use({}, true);
     }
 
     void aFileThatCannotBeReadIsNeverWrittenOver()
@@ -641,7 +642,6 @@ private slots:
         QVERIFY(middle.blue() > 240 && middle.red() < 16 && middle.green() < 16); // a JPEG's blue
         QVERIFY(!panel->replace(boy, folder.file(QStringLiteral("velmora"))));
         QCOMPARE(reported.size(), 1);
-        CarriedAssets::use({}, true);
     }
 
     void badInputIsRefusedWithAReason_data();
@@ -755,7 +755,6 @@ void EditorTest::theProgramChangedElsewhereIsListed()
     QTRY_VERIFY(window.ownAssets()->describedLine(music).startsWith(QStringLiteral("theirs.mp3")));
     QCOMPARE(window.analysis().times.musicEnds, 7.0);
     QVERIFY(window.statusText().contains(QStringLiteral("velmora")));
-    CarriedAssets::use({}, true);
 }
 
 // One editor per folder, beside one show per folder.
