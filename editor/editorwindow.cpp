@@ -333,6 +333,11 @@ QString EditorWindow::followDisk(Document &document)
     const DiskState now = DiskState::of(path(document.fileName));
     if (now == document.disk)
         return {};
+    if (!now.exists && document.edit->isReadOnly()) {
+        // What could not be read is gone: the show would write the default text.
+        load(document);
+        return tr("%1 在别处被删除了").arg(document.fileName);
+    }
     if (!now.exists) {
         // The window now holds the only copy: it counts as unsaved.
         document.disk = now;

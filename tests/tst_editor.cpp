@@ -1153,6 +1153,15 @@ void EditorTest::badInputIsRefusedWithAReason()
     QCOMPARE(after.isSymLink(), before.link);
     if (after.isSymLink())
         QCOMPARE(readByTheShow(folder, letterFile), QStringLiteral("linked+"));
+    if (checkExit == 0)
+        return;
+    // What could not be read, gone: the default text, to edit, nothing unsaved.
+    QDir(folder.file(letterFile)).removeRecursively();
+    QFile::remove(folder.file(letterFile));
+    window.checkDisk();
+    QVERIFY(!window.letterEdit()->isReadOnly());
+    QCOMPARE(window.letterText(), defaultLetter());
+    QVERIFY(!window.hasUnsavedChanges());
 }
 
 QTEST_MAIN(EditorTest)
