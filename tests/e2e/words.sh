@@ -34,7 +34,7 @@ check "a file: address is refused" test $? = 2
 check "with its line" grep -q "file-address.txt:$(grep -n '^address' "$work/file-address.txt" | cut -d: -f1): .*file:///etc/passwd" "$work/refused.log"
 check "and nothing is written" test "$(sha256sum <"$folder/velmora")" = "$before"
 
-set_word "$words" caption "Will you walk with me?"
+set_word "$words" caption "Walk with me, Ada"
 set_word "$words" question "Will you\n|\n| take the\n|\n| last step?"
 set_word "$words" question.prompt "Shall we take this step?"
 set_word "$words" question.title "A question"
@@ -48,13 +48,13 @@ set_word "$words" vow.title "Striving"
 set_word "$words" address "https://example.org/thanks?from=velmora"
 set_word "$words" buttons en
 check "the English words are set" "$editor" --words "$words" "$folder"
-check "--check lists what differs" bash -c "'$editor' --check '$folder' | grep -q '  caption = Will you walk with me?'"
+check "--check lists what differs" bash -c "'$editor' --check '$folder' | grep -q '  caption = Walk with me, Ada'"
 
 # The Yes road, with a declaration long enough for the walk to end first.
 printf 'a' | write_gbk "$folder/orlessa.ini"
 printf '%060d' 0 | write_gbk "$folder/xuanyan.ini"
 start_show "$folder"
-check "[yes] the caption is the chosen one" has_window "Will you walk with me?" 20
+check "[yes] the caption is the chosen one" has_window "Walk with me, Ada" 20
 check "[yes] the question box is English" has_window "A question" 60
 sleep 0.5
 [[ -n $shots ]] && screenshot "$shots/english-question.png"
