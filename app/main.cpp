@@ -10,6 +10,8 @@
 #include "runtime/hostfiles.h"
 #include "runtime/timeline.h"
 #include "show/form1.h"
+#include "stage/buttonwords.h"
+#include "stage/wordsfile.h"
 
 #include <QApplication>
 
@@ -28,6 +30,30 @@ void reportFatal(QtMsgType type, const QMessageLogContext &, const QString &mess
                      "one (is DISPLAY set?).\n");
         std::_Exit(EXIT_FAILURE);
     }
+}
+void report(const QString &problem, const char *instead)
+{
+    std::fprintf(stderr, "velmora: %s; %s\n", qPrintable(problem), instead);
+}
+
+// The preparer's words, when the program carries them whole.
+Words ownWords(const CarriedAssets &carried)
+{
+    QString problem;
+    const Words words = WordsFile::carriedBy(carried, &problem);
+    if (!problem.isEmpty())
+        report(problem, "the show says its own words");
+    return words;
+}
+
+ButtonWords buttonWords(const QString &language)
+{
+    QString problem;
+    if (const auto chosen = ButtonWords::forLanguage(language, &problem))
+        return *chosen;
+    report(problem, "the buttons speak Chinese");
+    QString none;
+    return *ButtonWords::forLanguage(Words().buttons, &none);
 }
 } // namespace
 
@@ -64,11 +90,14 @@ int main(int argc, char *argv[])
     Timeline::mark("fonts and translations set");
     // The preparer's music, film and pictures, when the program carries them.
     const AssetSource assets(CarriedAssets::of(QCoreApplication::applicationFilePath()));
+    const Words words = ownWords(assets.carried());
     DesktopMessageBoxes boxes;
+    const ButtonWords buttons = buttonWords(words.buttons);
+    boxes.setButtonTexts(buttons.yes, buttons.no, buttons.ok);
     DesktopAddressOpener addresses;
     DesktopExit exit;
     QtMediaFactory media;
-    Form1 form(Host { boxes, addresses, exit, media, assets }, programFolder);
+    Form1 form(Host { boxes, addresses, exit, media, assets }, programFolder, words);
     boxes.setOwner(&form);
     exit.setWindow(&form);
     QObject::connect(&single, &SingleShow::forwardRequested, &form,

@@ -65,6 +65,13 @@ private:
 };
 } // namespace
 
+void DesktopMessageBoxes::setButtonTexts(const QString &yes, const QString &no, const QString &ok)
+{
+    m_yes = yes;
+    m_no = no;
+    m_ok = ok;
+}
+
 // A box raised before the window is first shown is centred on the screen,
 // not on the window's future place.
 QWidget *DesktopMessageBoxes::boxOwner() const
@@ -83,8 +90,8 @@ BoxAnswer DesktopMessageBoxes::showMessage(const QString &prompt, BoxButtons but
     if (buttons == BoxButtons::YesNo) {
         box.setIcon(QMessageBox::NoIcon);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+        box.button(QMessageBox::Yes)->setText(m_yes);
+        box.button(QMessageBox::No)->setText(m_no);
         box.setDefaultButton(QMessageBox::Yes);
         box.requireAnswer();
         Timeline::mark(QStringLiteral("box opens ") + title);
@@ -93,6 +100,8 @@ BoxAnswer DesktopMessageBoxes::showMessage(const QString &prompt, BoxButtons but
     }
     box.setIcon(QMessageBox::Information);
     box.setStandardButtons(QMessageBox::Ok);
+    if (!m_ok.isEmpty())
+        box.button(QMessageBox::Ok)->setText(m_ok);
     Timeline::mark(QStringLiteral("box opens ") + title);
     box.exec();
     return BoxReport::answered(title, BoxAnswer::Ok);

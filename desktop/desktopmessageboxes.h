@@ -11,6 +11,8 @@ class DesktopMessageBoxes : public MessageBoxes
 {
 public:
     void setOwner(QWidget *owner) { m_owner = owner; }
+    // What the buttons say, accelerators included; an empty `ok` leaves Qt's.
+    void setButtonTexts(const QString &yes, const QString &no, const QString &ok);
 
     BoxAnswer showMessage(const QString &prompt, BoxButtons buttons,
                           const QString &title) override;
@@ -20,4 +22,7 @@ private:
     QWidget *boxOwner() const;
 
     QPointer<QWidget> m_owner;
+    QString m_yes = QStringLiteral("是(&Y)");
+    QString m_no = QStringLiteral("否(&N)");
+    QString m_ok;
 };

@@ -55,9 +55,10 @@ CheckReport restoreAssets(const QString &folder)
     QStringList all;
     for (const AssetSlot &slot : AssetSlot::all())
         all += slot.keys();
+    all += AssetBundle::Keys::words;
     CheckReport report = change(folder, {}, all);
     if (report.exitCode == CheckReport::Clean)
-        report.output = QStringLiteral("全部恢复成内置的音乐、短片和图片：%1").arg(report.output);
+        report.output = QStringLiteral("全部恢复成内置的音乐、短片、图片和演出里的话：%1").arg(report.output);
     return report;
 }
 

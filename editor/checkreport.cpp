@@ -5,6 +5,7 @@
 #include "editor/ownassets.h"
 #include "editor/showprogram.h"
 #include "editor/stagelayout.h"
+#include "editor/wordscommands.h"
 #include "stage/defaulttexts.h"
 #include "stage/programfiles.h"
 
@@ -89,6 +90,7 @@ CheckReport checkFolder(const QString &folder)
                                  .arg(carried.problem());
     for (const AssetSlot &slot : AssetSlot::all())
         report.output += QStringLiteral("%1：%2\n").arg(slot.name, describeCarried(slot, carried));
+    report.output += describeWords(carried);
     report.output += QStringLiteral("时间线：%1\n")
                              .arg(timelineSummary(analysis.times, QStringLiteral("，")));
     for (const Warning &warning : analysis.warnings)

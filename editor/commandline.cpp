@@ -18,13 +18,24 @@ EditorCommandLine::EditorCommandLine()
                           "Carry the music, film and pictures of this older program over to "
                           "the program given in place of the folder (the launcher's upgrade)."),
                   QStringLiteral("old-program"))
+    , m_exportWords(QStringLiteral("export-words"),
+                    QCoreApplication::translate(
+                            "EditorCommandLine",
+                            "Write every text the show says, its address and its buttons' "
+                            "language, defaults included, to this file."),
+                    QStringLiteral("file"))
+    , m_words(QStringLiteral("words"),
+              QCoreApplication::translate("EditorCommandLine",
+                                          "Set the show's words from this file (as "
+                                          "--export-words writes it)."),
+              QStringLiteral("file"))
 {
     for (const AssetSlot &slot : AssetSlot::all())
         m_assets.append(QCommandLineOption(
                 slot.option, QStringLiteral("把程序里的%1换成这个文件。").arg(slot.name),
                 QStringLiteral("file")));
     m_parser.setApplicationDescription(QStringLiteral("编辑 Velmora 放映的信和宣言。"));
-    m_parser.addOptions({ m_help, m_version, m_check, m_restore, m_carryOver });
+    m_parser.addOptions({ m_help, m_version, m_check, m_restore, m_carryOver, m_exportWords, m_words });
     m_parser.addOptions(m_assets);
     m_parser.addPositionalArgument(QStringLiteral("folder"),
                                    QStringLiteral("放映的文件夹；不给时是编辑器所在的文件夹。"),
@@ -44,12 +55,13 @@ bool EditorCommandLine::parse(const QStringList &arguments)
         m_error = QCoreApplication::translate("EditorCommandLine",
                                               "--carry-over takes the older program and the new one");
     else if (int(check()) + int(restore()) + int(assetSlot() != nullptr)
-                     + int(m_parser.isSet(m_carryOver))
+                     + int(m_parser.isSet(m_carryOver)) + int(m_parser.isSet(m_exportWords))
+                     + int(m_parser.isSet(m_words))
              > 1
              || std::count_if(m_assets.begin(), m_assets.end(),
                               [this](const QCommandLineOption &o) { return m_parser.isSet(o); })
                      > 1)
-        m_error = QStringLiteral("--check、--restore 和换文件的选项一次只能用一个");
+        m_error = QStringLiteral("--check、--restore、--export-words、--words 和换文件的选项一次只能用一个");
     return m_error.isEmpty();
 }
 
@@ -77,6 +89,7 @@ QString EditorCommandLine::assetFile() const
 
 bool EditorCommandLine::windowless() const
 {
-    return check() || restore() || assetSlot() || !carryOverFrom().isEmpty() || helpAsked()
+    return check() || restore() || assetSlot() || !carryOverFrom().isEmpty()
+            || m_parser.isSet(m_exportWords) || m_parser.isSet(m_words) || helpAsked()
             || versionAsked();
 }

@@ -7,6 +7,7 @@
 struct AssetSlot;
 
 // The editor's command line: `velmora-editor [--check | --restore |
+// --export-words FILE | --words FILE |
 // --music FILE | --film FILE | --boy FILE | --girl FILE | --background FILE] [folder]`,
 // and for the launcher's upgrade `velmora-editor --carry-over OLD NEW`.
 class EditorCommandLine
@@ -24,6 +25,9 @@ public:
     bool restore() const { return m_parser.isSet(m_restore); }
     // The older program whose assets go over to the one given as the folder.
     QString carryOverFrom() const { return m_parser.value(m_carryOver); }
+    // The words file to write the show's words to, or to set them from.
+    QString exportWordsFile() const { return m_parser.value(m_exportWords); }
+    QString wordsFile() const { return m_parser.value(m_words); }
     // The asset to replace, with the file to replace it with; null when none.
     const AssetSlot *assetSlot() const;
     QString assetFile() const;
@@ -45,6 +49,8 @@ private:
     QCommandLineOption m_check;
     QCommandLineOption m_restore;
     QCommandLineOption m_carryOver;
+    QCommandLineOption m_exportWords;
+    QCommandLineOption m_words;
     QList<QCommandLineOption> m_assets; // in the order of AssetSlot::all()
     QString m_error;
 };

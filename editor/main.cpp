@@ -4,6 +4,7 @@
 #include "editor/commandline.h"
 #include "editor/editorwindow.h"
 #include "editor/leftovers.h"
+#include "editor/wordscommands.h"
 #include "players/qtmediabackend.h"
 #include "runtime/chineseinterface.h"
 
@@ -75,6 +76,9 @@ int main(int argc, char *argv[])
                 : commandLine.restore()                ? restoreAssets(folder)
                 : !commandLine.carryOverFrom().isEmpty()
                 ? carryOver(commandLine.carryOverFrom(), folder)
+                : !commandLine.exportWordsFile().isEmpty()
+                ? exportWords(commandLine.exportWordsFile(), folder)
+                : !commandLine.wordsFile().isEmpty() ? setWords(commandLine.wordsFile(), folder)
                 : replaceAsset(*commandLine.assetSlot(), commandLine.assetFile(), folder);
         std::fputs(report.output.toUtf8().constData(), stdout);
         std::fputs(report.errors.toUtf8().constData(), stderr);

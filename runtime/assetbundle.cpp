@@ -15,7 +15,7 @@ bool Keys::isKnown(const QString &key)
     for (const QString &picture : { background, boy, girl })
         if (key == picture || key == doubled(picture))
             return true;
-    return key == music || key == film;
+    return key == music || key == film || key == words;
 }
 
 QString Keys::ofResource(int number, const QString &typeName)
@@ -33,6 +33,7 @@ QString Keys::describe(const QString &key)
         { background, QStringLiteral("the background") },
         { boy, QStringLiteral("the walking figure") },
         { girl, QStringLiteral("the waiting figure") },
+        { words, QStringLiteral("the show's words") },
     };
     for (const auto &[known, name] : names) {
         if (key == known)

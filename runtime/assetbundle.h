@@ -6,7 +6,7 @@
 
 class QIODevice;
 
-// The preparer's own music, film and pictures, carried after the end of the
+// The preparer's own music, film, pictures and words, carried after the end of the
 // program file in one bundle:
 //
 //   header     magic "VMASSETS", version, entry count, bundle size,
@@ -40,6 +40,8 @@ inline const QString film = QStringLiteral("film");
 inline const QString background = QStringLiteral("background");
 inline const QString boy = QStringLiteral("boy");
 inline const QString girl = QStringLiteral("girl");
+// The show's own texts, its address and its buttons' language.
+inline const QString words = QStringLiteral("words");
 inline QString doubled(const QString &pictureKey) { return pictureKey + QLatin1String("@2x"); }
 bool isKnown(const QString &key);
 // "the music", "the walking figure at twice the size", ...

@@ -5,16 +5,18 @@
 #include "runtime/timeline.h"
 #include "show/deletemediafile.h"
 #include "show/form1.h"
-#include "show/matchmaker.h"
 #include "show/question.h"
 #include "stage/programfiles.h"
+#include "stage/words.h"
+
+#include <cstdio>
 
 // Asked on the declaration's completion tick, with Timer3 already off.
 void Form1::askQuestion()
 {
     Timeline::mark("question asked");
     Answer = QVariant::fromValue<qint32>(
-            ShowMessage(Question::prompt, BoxStyle::yesNo, Question::title));
+            ShowMessage(m_words.questionPrompt, BoxStyle::yesNo, m_words.questionTitle));
     if (Answer.toInt() != BoxResult::yes) {
         PlayRefusalVideo();
         return;
@@ -23,9 +25,9 @@ void Form1::askQuestion()
     Label4->setVisible(false);
     Picture3->setLeft(Question::meetingLeft(Picture2->Width(), Picture2->Left()));
     Answer2 = static_cast<qint16>(ShowMessage(
-            Question::matchmakerPrompt, BoxStyle::yesNo, Question::matchmakerTitle));
+            m_words.matchmakerPrompt, BoxStyle::yesNo, m_words.matchmakerTitle));
     if (Answer2 == BoxResult::yes) {
-        QString address = Matchmaker::address;
+        QString address = m_words.address;
         OpenWebPage(address);
     }
     DeleteMediaFile(ProgramPath(FileNames::music));
@@ -34,6 +36,11 @@ void Form1::askQuestion()
 
 void Form1::OpenWebPage(QString &address)
 {
+    // Checked where it was set, and again here: nothing but a web page opens.
+    if (const QString refusal = WordsRules::addressRefusal(address); !refusal.isEmpty()) {
+        std::fprintf(stderr, "velmora: %s; it is not opened\n", qPrintable(refusal));
+        return;
+    }
     // What the desktop makes of it is not looked at.
     m_host.addresses.openAddress(address);
 }

@@ -11,11 +11,13 @@
 #include <QCloseEvent>
 #include <QIcon>
 
-Form1::Form1(const Host &host, const QString &programFolder, QWidget *parent)
+Form1::Form1(const Host &host, const QString &programFolder, const Words &words,
+             QWidget *parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                       | Qt::MSWindowsFixedSizeDialogHint)
     , m_host(host)
+    , m_words(words)
     , m_programFolder(programFolder)
 {
     setFixedSize(Stage::clientArea);

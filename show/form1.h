@@ -8,6 +8,7 @@
 #include "players/mediaplayer.h"
 #include "runtime/filetable.h"
 #include "runtime/host.h"
+#include "stage/words.h"
 
 #include <QVariant>
 #include <QWidget>
@@ -32,8 +33,9 @@ class Form1 : public QWidget
 {
     Q_OBJECT
 public:
-    // The show's files live in `programFolder`.
-    Form1(const Host &host, const QString &programFolder, QWidget *parent = nullptr);
+    // The show's files live in `programFolder`; it says `words`.
+    Form1(const Host &host, const QString &programFolder, const Words &words = Words(),
+          QWidget *parent = nullptr);
     ~Form1() override;
 
     // Handlers, as the host delivers them. They may raise run-time errors or
@@ -116,6 +118,7 @@ private:
     void finish(int exitCode);
 
     Host m_host;
+    Words m_words;
     QString m_programFolder;
     TickClock m_clock;
     FileTable m_files;

@@ -6,7 +6,7 @@
 
 void Form1::Form_Load()
 {
-    setCaption(QStringLiteral("Velmora") + QStringLiteral("  BY Tarsune"));
+    setCaption(m_words.caption);
 
     const bool declarationPresent = fileExists(ProgramPath(FileNames::declaration));
     const bool letterPresent = fileExists(ProgramPath(FileNames::letter));

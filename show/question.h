@@ -1,16 +1,16 @@
 #pragma once
 
-#include "show/twolineprompt.h"
+#include "stage/words.h"
 
 #include <QString>
 
 namespace Question {
 
-inline const QString prompt = QStringLiteral("愿意走这一步吗?");
-inline const QString title = QStringLiteral("询问");
-inline const QString matchmakerPrompt = twoLinePrompt(
-        QStringLiteral("我们开始约会吧!"), QStringLiteral("需要去感谢我们的红娘吗??"));
-inline const QString matchmakerTitle = QStringLiteral("兴奋");
+// The question's texts when the preparer chose none.
+inline const QString prompt = Words().questionPrompt;
+inline const QString title = Words().questionTitle;
+inline const QString matchmakerPrompt = Words().matchmakerPrompt;
+inline const QString matchmakerTitle = Words().matchmakerTitle;
 
 // Where the waiting figure stands once it has moved against the walking one.
 float meetingLeft(float walkingWidth, float walkingLeft);

@@ -1,14 +1,11 @@
 // Members of Form1, the show's window (show/form1.h): PlayRefusalVideo and the
 // video player's handler WindowsMediaPlayer1_PlaybackEnded.
-#include "show/refusal.h"
-
 #include "runtime/host.h"
 #include "runtime/hostfiles.h"
 #include "runtime/runtimeerror.h"
 #include "runtime/timeline.h"
 #include "show/deletemediafile.h"
 #include "show/form1.h"
-#include "show/matchmaker.h"
 #include "stage/programfiles.h"
 
 namespace {
@@ -24,7 +21,7 @@ void Form1::PlayRefusalVideo()
     SaveFileFromRes(QVariant::fromValue<qint16>(Resources::video), Resources::type,
                     ProgramPath(FileNames::video));
     WindowsMediaPlayer1->setURL(ProgramPath(FileNames::video));
-    setCaption(Refusal::vow);
+    setCaption(m_words.filmCaption);
     Timeline::mark("video started");
 }
 
@@ -41,16 +38,16 @@ void Form1::WindowsMediaPlayer1_PlaybackEnded(qint32 value)
     DeleteMediaFile(ProgramPath(FileNames::video));
 
     Answer = QVariant::fromValue<qint32>(
-            ShowMessage(Refusal::pleaPrompt, BoxStyle::yesNo, Refusal::pleaTitle));
+            ShowMessage(m_words.pleaPrompt, BoxStyle::yesNo, m_words.pleaTitle));
     if (Answer.toInt() == BoxResult::yes) {
         Answer2 = static_cast<qint16>(ShowMessage(
-                Refusal::matchmakerPrompt, BoxStyle::yesNo, Refusal::matchmakerTitle));
+                m_words.pleaMatchmakerPrompt, BoxStyle::yesNo, m_words.pleaMatchmakerTitle));
         if (Answer2 != BoxResult::yes)
             EndProgram();
-        QString address = Matchmaker::address;
+        QString address = m_words.address;
         OpenWebPage(address);
         return;
     }
-    ShowMessage(Refusal::vowPrompt, BoxStyle::okInformation, Refusal::vowTitle);
+    ShowMessage(m_words.vowPrompt, BoxStyle::okInformation, m_words.vowTitle);
     EndProgram();
 }

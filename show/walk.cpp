@@ -3,6 +3,7 @@
 #include "runtime/timeline.h"
 #include "show/form1.h"
 #include "stage/approach.h"
+#include "stage/words.h"
 
 // One step of the walk; the move comes before the test, so the stopping tick
 // moves the figure too. The stop line is read afresh on every tick.
@@ -14,5 +15,5 @@ void Form1::Timer4_Timer()
         return;
     Timeline::mark("walk stopped");
     Timer4->setEnabled(false);
-    Label4->setCaption(Approach::question());
+    Label4->setCaption(m_words.question);
 }

@@ -1,6 +1,7 @@
 #include "stage/approach.h"
 
 #include "runtime/singleprecision.h"
+#include "stage/words.h"
 
 namespace Approach {
 
@@ -16,7 +17,7 @@ float stopLine(float waitingLeft, float walkingWidth)
 
 QString question()
 {
-    return QStringLiteral("你愿意\r\n\r\n向我\r\n\r\n走最后\r\n\r\n一步吗?");
+    return Words().question;
 }
 
 } // namespace Approach

@@ -12,6 +12,7 @@ constexpr double reach = 900;
 float stepForward(float walkingLeft);
 float stopLine(float waitingLeft, float walkingWidth);
 
+// The question beside the girl, unless the preparer chose their own.
 QString question();
 
 } // namespace Approach

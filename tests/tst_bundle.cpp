@@ -109,6 +109,10 @@ private slots:
                 b = AssetBundle::encode({ { Keys::film, {}, 1, film }, { Keys::film, {}, 1, film } },
                                         &problem);
             }, 0, "twice");
+        row("the show's words", [](QByteArray &b) {
+                QString problem;
+                b = AssetBundle::encode({ { Keys::words, {}, -1, "velmora-words 1\n" } }, &problem);
+            }, 1, "");
         row("more entries than the directory holds",
             crafted([](QByteArray &b) { poke<quint32>(b, 12, 3); }), 0, "3 whole entries");
     }

@@ -318,6 +318,44 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(RuntimeError, Question::meetingLeft(3.4e38f, 3.4e38f));
     }
 
+    // The preparer's words in every place the show speaks on the Yes road;
+    // an address that is no web page is never opened.
+    void theChosenWordsAreSaid_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("a web page") << "https://example.org/thanks" << true;
+        QTest::newRow("a file") << "file:///etc/passwd" << false;
+        QTest::newRow("a command") << "xdg-open; rm -rf ~" << false;
+    }
+    void theChosenWordsAreSaid()
+    {
+        QFETCH(QString, address);
+        QFETCH(bool, opened);
+        Words words;
+        words.caption = QStringLiteral("Will you?");
+        words.question = QStringLiteral("Will you\r\n\r\ncome? 💖");
+        words.questionPrompt = QStringLiteral("Shall we?");
+        words.questionTitle = QStringLiteral("Asking");
+        words.matchmakerPrompt = QString();
+        words.matchmakerTitle = QStringLiteral("שלום");
+        words.address = address;
+        ShowFixture show("", "d", words);
+        show.host.answers = { BoxAnswer::Yes, BoxAnswer::Yes };
+        QCOMPARE(show.form.Caption(), words.caption);
+        show.letterTicks(1);
+        show.walkTicksUntilStop();
+        QCOMPARE(show.form.Label4->Caption(), words.question);
+        show.declarationTicks(2);
+        QCOMPARE(show.host.boxes.size(), 2);
+        QCOMPARE(show.host.boxes[0].prompt, words.questionPrompt);
+        QCOMPARE(show.host.boxes[0].title, words.questionTitle);
+        QCOMPARE(show.host.boxes[1].prompt, QString());
+        QCOMPARE(show.host.boxes[1].title, words.matchmakerTitle);
+        QCOMPARE(show.host.openedAddresses, opened ? QStringList { address } : QStringList());
+        QVERIFY(show.host.ended);
+    }
+
     void yesThenYes()
     {
         ShowFixture show("", "d");

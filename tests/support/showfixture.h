@@ -14,7 +14,9 @@ class ShowFixture
 public:
     ShowFixture() = default;
     // Both message files written, then the window loaded.
-    ShowFixture(const QByteArray &letter, const QByteArray &declaration)
+    ShowFixture(const QByteArray &letter, const QByteArray &declaration,
+                const Words &chosen = Words())
+        : words(chosen)
     {
         folder.write(QStringLiteral("orlessa.ini"), letter);
         folder.write(QStringLiteral("xuanyan.ini"), declaration);
@@ -62,5 +64,6 @@ public:
 
     TestFolder folder;
     FakeHost host;
-    Form1 form { host.parts(), folder.path() };
+    Words words;
+    Form1 form { host.parts(), folder.path(), words };
 };

@@ -1,0 +1,122 @@
+#include "editor/wordscommands.h"
+
+#include "editor/showprogram.h"
+#include "runtime/carriedassets.h"
+#include "runtime/codepage.h"
+#include "stage/buttonwords.h"
+#include "stage/wordsfile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+// A words file is a few kilobytes; one far larger is no words file.
+constexpr qint64 maxFileBytes = 16 * 1024 * 1024;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("WordsCommands", text);
+}
+
+CheckReport failed(const QString &problem)
+{
+    CheckReport report;
+    report.exitCode = CheckReport::Unreadable;
+    report.errors = QStringLiteral("velmora-editor: %1\n").arg(problem);
+    return report;
+}
+
+// The file's problems, and the buttons' language where this machine has no
+// translation for it.
+QStringList problemsOf(const WordsFile::Read &read, const QString &file)
+{
+    QList<WordsFile::Problem> problems = read.problems;
+    if (const qsizetype at = read.keysGiven.indexOf(QStringLiteral("buttons")); at >= 0) {
+        QString why;
+        if (!ButtonWords::forLanguage(read.words.buttons, &why) && read.problems.isEmpty())
+            problems.append({ read.linesGiven[at], why });
+    }
+    QStringList lines;
+    for (const WordsFile::Problem &problem : problems)
+        lines.append(QStringLiteral("%1:%2: %3").arg(file).arg(problem.line).arg(problem.message));
+    return lines;
+}
+
+QString firstLine(const QString &text)
+{
+    const QString first = text.section(QStringLiteral("\r\n"), 0, 0);
+    return first == text ? first : first + QStringLiteral(" …");
+}
+} // namespace
+
+CheckReport exportWords(const QString &file, const QString &folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return failed(tr("the folder %1 does not exist").arg(folder));
+    QString problem;
+    const auto carried = ShowProgram(folder).read(&problem);
+    if (!carried)
+        return failed(problem);
+    CheckReport report;
+    QString damaged;
+    const Words words = WordsFile::carriedBy(*carried, &damaged);
+    if (!damaged.isEmpty())
+        report.errors = tr("velmora-editor: %1; the defaults are written\n").arg(damaged);
+
+    QSaveFile out(file);
+    const QByteArray text = WordsFile::write(words).toUtf8();
+    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
+        return failed(tr("cannot write %1: %2").arg(file, out.errorString()));
+    report.output = tr("the show's words are written to %1\n").arg(file);
+    return report;
+}
+
+CheckReport setWords(const QString &file, const QString &folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return failed(tr("the folder %1 does not exist").arg(folder));
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return failed(tr("cannot read %1: %2").arg(file, in.errorString()));
+    if (in.size() > maxFileBytes)
+        return failed(tr("%1 is too large for a words file").arg(file));
+    const WordsFile::Read read = WordsFile::parse(CodePage::fromFileBytes(in.readAll()));
+    if (const QStringList problems = problemsOf(read, file); !problems.isEmpty()) {
+        CheckReport report = failed(tr("nothing is written"));
+        report.errors = problems.join(QLatin1Char('\n')) + QLatin1Char('\n') + report.errors;
+        return report;
+    }
+
+    ShowProgram program(folder);
+    QString problem;
+    const bool changed = read.words == Words()
+            ? program.change({}, { AssetBundle::Keys::words }, &problem)
+            : program.change({ { AssetBundle::Keys::words, QFileInfo(file).fileName(), -1,
+                                 WordsFile::toEntry(read.words) } },
+                             {}, &problem);
+    if (!changed)
+        return failed(problem);
+    CheckReport report;
+    report.output = tr("the show's words are set from %1 (%2 differ from the defaults): %3 is written\n")
+                            .arg(file)
+                            .arg(WordsFile::changedKeys(read.words).size())
+                            .arg(program.path());
+    return report;
+}
+
+QString describeWords(const CarriedAssets &carried)
+{
+    QString problem;
+    const Words words = WordsFile::carriedBy(carried, &problem);
+    if (!problem.isEmpty())
+        return tr("the show's words: unusable (%1); the show says the defaults\n").arg(problem);
+    const QStringList changed = WordsFile::changedKeys(words);
+    if (changed.isEmpty())
+        return tr("the show's words: the defaults\n");
+    QString lines = tr("the show's words: %1 differ from the defaults\n").arg(changed.size());
+    for (const QString &key : changed)
+        lines += QStringLiteral("  %1 = %2\n").arg(key, firstLine(words.*WordsField::byKey(key)->member));
+    return lines;
+}

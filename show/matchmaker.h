@@ -1,0 +1,8 @@
+#pragma once
+
+#include "stage/words.h"
+
+// The matchmaking page the show opens when the preparer chose none.
+namespace Matchmaker {
+inline const QString address = Words::defaultAddress();
+}

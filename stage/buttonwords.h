@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// What a box's buttons say in one language, accelerators included.
+struct ButtonWords
+{
+    QString yes;
+    QString no;
+    QString ok; // empty: the one Qt gives
+
+    // Chinese ("zh_CN"), English ("en", Qt's own words) or any language whose
+    // translation of Qt (qtbase_XX.qm) is installed here; nothing, and why,
+    // for any other.
+    static std::optional<ButtonWords> forLanguage(const QString &language, QString *problem);
+};
