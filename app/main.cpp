@@ -1,15 +1,15 @@
-#include "app/form1.h"
-#include "runtime/carriedassets.h"
+#include "desktop/desktopaddressopener.h"
+#include "desktop/desktopexit.h"
+#include "desktop/desktopmessageboxes.h"
+#include "desktop/qtmediafactory.h"
+#include "desktop/singleshow.h"
+#include "desktop/windowplacement.h"
+#include "players/qtmediabackend.h"
+#include "runtime/assetsource.h"
 #include "runtime/chineseinterface.h"
-#include "runtime/desktop/desktopaddressopener.h"
-#include "runtime/desktop/desktopexit.h"
-#include "runtime/desktop/desktopmessageboxes.h"
-#include "runtime/desktop/qtmediafactory.h"
 #include "runtime/hostfiles.h"
-#include "runtime/qtmediabackend.h"
-#include "runtime/singleshow.h"
 #include "runtime/timeline.h"
-#include "runtime/windowplacement.h"
+#include "show/form1.h"
 
 #include <QApplication>
 
@@ -63,12 +63,12 @@ int main(int argc, char *argv[])
 
     Timeline::mark("fonts and translations set");
     // The preparer's music, film and pictures, when the program carries them.
-    CarriedAssets::use(CarriedAssets::of(QCoreApplication::applicationFilePath()));
+    const AssetSource assets(CarriedAssets::of(QCoreApplication::applicationFilePath()));
     DesktopMessageBoxes boxes;
     DesktopAddressOpener addresses;
     DesktopExit exit;
     QtMediaFactory media;
-    Form1 form(Host { boxes, addresses, exit, media }, programFolder);
+    Form1 form(Host { boxes, addresses, exit, media, assets }, programFolder);
     boxes.setOwner(&form);
     exit.setWindow(&form);
     QObject::connect(&single, &SingleShow::forwardRequested, &form,

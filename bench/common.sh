@@ -1,8 +1,11 @@
+# shellcheck shell=bash
 # Shared by the benchmarks: the e2e helpers plus the paths of the build.
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-export VELMORA_SOURCE=$(dirname "$here")
+VELMORA_SOURCE=$(dirname "$here")
+export VELMORA_SOURCE
 build=$(realpath "${BUILD_DIR:-$VELMORA_SOURCE/build}")
 export VELMORA_BIN=$build/velmora
+# shellcheck source=tests/e2e/lib.sh
 source "$VELMORA_SOURCE/tests/e2e/lib.sh"
 
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Cost: CPU (share of one core) and peak resident memory while the letter is
 # typed with music playing, and while the refusal video plays.
+# shellcheck source=bench/common.sh
 source "$(dirname "$0")/common.sh"
 start_display
 start_sound

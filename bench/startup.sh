@@ -4,6 +4,7 @@
 # interleaved so that load from elsewhere falls on both alike; then launch to
 # the music buffered and playing, without a sound server and on a PulseAudio
 # null sink, where it is also heard on the sink's monitor.
+# shellcheck source=bench/common.sh
 source "$(dirname "$0")/common.sh"
 runs=${RUNS:-11}
 sound_runs=${SOUND_RUNS:-7}
@@ -35,6 +36,7 @@ for i in $(seq "$runs"); do
   folder=$(new_program_folder "startup $i")
   (cd "$folder" && mapped show_ms show_cpu "Velmora  BY Tarsune" ./velmora
    declare -p show_ms show_cpu >"$work/last-run")
+  # shellcheck source=/dev/null # the arrays declare -p wrote just above
   source "$work/last-run"
   mapped stage_ms stage_cpu "bare stage" "$build/bench/bare-stage"
   mapped bare_ms bare_cpu "bare window" "$build/bench/bare-window"

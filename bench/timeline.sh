@@ -4,6 +4,7 @@
 # No road, to time the end of the video against its real length.
 # Usage: bench/timeline.sh [SCREENSHOT_DIR]
 shots=${1:-}
+# shellcheck source=bench/common.sh
 source "$(dirname "$0")/common.sh"
 
 start_display

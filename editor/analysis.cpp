@@ -1,9 +1,9 @@
 #include "editor/analysis.h"
 
+#include "controls/labellines.h"
 #include "editor/stagelayout.h"
-#include "files/programfiles.h"
-#include "runtime/controls/labellines.h"
-#include "show/pace.h"
+#include "stage/pace.h"
+#include "stage/programfiles.h"
 
 #include <QFontMetrics>
 #include <QHash>

@@ -2,7 +2,9 @@
 
 #include "editor/ownassets.h"
 #include "editor/showprogram.h"
+#include "runtime/carriedassets.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -56,5 +58,35 @@ CheckReport restoreAssets(const QString &folder)
     CheckReport report = change(folder, {}, all);
     if (report.exitCode == CheckReport::Clean)
         report.output = QStringLiteral("全部恢复成内置的音乐、短片和图片：%1").arg(report.output);
+    return report;
+}
+
+CheckReport carryOver(const QString &oldProgram, const QString &newProgram)
+{
+    const CarriedAssets old = CarriedAssets::of(oldProgram);
+    if (!old.isProgram() && QFileInfo(oldProgram).isReadable())
+        return {}; // not a program: nothing of the preparer's to carry
+    if (!old.isProgram())
+        return failed(old.problem());
+    CheckReport report;
+    if (!old.problem().isEmpty())
+        report.errors = QCoreApplication::translate("carryOver", "velmora-editor: %1 carries nothing whole: %2\n")
+                                .arg(oldProgram, old.problem());
+    QList<AssetBundle::Asset> assets;
+    for (const AssetBundle::Entry &entry : old.entries()) {
+        QString problem;
+        if (const auto bytes = old.bytes(entry.key, &problem))
+            assets.append({ entry.key, entry.sourceName, entry.durationMs, *bytes });
+        else
+            report.errors += QStringLiteral("velmora-editor: %1\n").arg(problem);
+    }
+    if (assets.isEmpty())
+        return report;
+    QString problem;
+    if (!ShowProgram::at(newProgram).change(assets, {}, &problem))
+        return failed(problem);
+    report.output = QCoreApplication::translate("carryOver", "%1 assets of %2 carried over to %3\n")
+                            .arg(assets.size())
+                            .arg(oldProgram, newProgram);
     return report;
 }

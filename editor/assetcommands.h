@@ -9,3 +9,7 @@ struct AssetSlot;
 // a non-zero exit code when not.
 CheckReport replaceAsset(const AssetSlot &slot, const QString &file, const QString &folder);
 CheckReport restoreAssets(const QString &folder);
+// Carries what `oldProgram` carries whole over to `newProgram`, the same show
+// of a later version: the launcher's upgrade. `newProgram` is rewritten whole
+// or not at all.
+CheckReport carryOver(const QString &oldProgram, const QString &newProgram);

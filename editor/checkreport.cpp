@@ -5,8 +5,8 @@
 #include "editor/ownassets.h"
 #include "editor/showprogram.h"
 #include "editor/stagelayout.h"
-#include "files/defaulttexts.h"
-#include "files/programfiles.h"
+#include "stage/defaulttexts.h"
+#include "stage/programfiles.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,6 +2,8 @@
 
 #include "editor/ownassets.h"
 
+#include <QCoreApplication>
+
 EditorCommandLine::EditorCommandLine()
     : m_help({ QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("显示这份用法。"))
     , m_version({ QStringLiteral("v"), QStringLiteral("version") }, QStringLiteral("显示版本。"))
@@ -10,13 +12,19 @@ EditorCommandLine::EditorCommandLine()
                              "并列出程序带着的音乐、短片和图片。"))
     , m_restore(QStringLiteral("restore"),
                 QStringLiteral("把程序里的音乐、短片和图片全部恢复成内置的。"))
+    , m_carryOver(QStringLiteral("carry-over"),
+                  QCoreApplication::translate(
+                          "EditorCommandLine",
+                          "Carry the music, film and pictures of this older program over to "
+                          "the program given in place of the folder (the launcher's upgrade)."),
+                  QStringLiteral("old-program"))
 {
     for (const AssetSlot &slot : AssetSlot::all())
         m_assets.append(QCommandLineOption(
                 slot.option, QStringLiteral("把程序里的%1换成这个文件。").arg(slot.name),
                 QStringLiteral("file")));
     m_parser.setApplicationDescription(QStringLiteral("编辑 Velmora 放映的信和宣言。"));
-    m_parser.addOptions({ m_help, m_version, m_check, m_restore });
+    m_parser.addOptions({ m_help, m_version, m_check, m_restore, m_carryOver });
     m_parser.addOptions(m_assets);
     m_parser.addPositionalArgument(QStringLiteral("folder"),
                                    QStringLiteral("放映的文件夹；不给时是编辑器所在的文件夹。"),
@@ -32,7 +40,12 @@ bool EditorCommandLine::parse(const QStringList &arguments)
         m_error = QStringLiteral("只能给一个文件夹，却给了 %1 个：%2")
                           .arg(m_parser.positionalArguments().size())
                           .arg(m_parser.positionalArguments().join(QLatin1Char(' ')));
-    else if (int(check()) + int(restore()) + int(assetSlot() != nullptr) > 1
+    else if (m_parser.isSet(m_carryOver) && m_parser.positionalArguments().size() != 1)
+        m_error = QCoreApplication::translate("EditorCommandLine",
+                                              "--carry-over takes the older program and the new one");
+    else if (int(check()) + int(restore()) + int(assetSlot() != nullptr)
+                     + int(m_parser.isSet(m_carryOver))
+             > 1
              || std::count_if(m_assets.begin(), m_assets.end(),
                               [this](const QCommandLineOption &o) { return m_parser.isSet(o); })
                      > 1)
@@ -64,5 +77,6 @@ QString EditorCommandLine::assetFile() const
 
 bool EditorCommandLine::windowless() const
 {
-    return check() || restore() || assetSlot() || helpAsked() || versionAsked();
+    return check() || restore() || assetSlot() || !carryOverFrom().isEmpty() || helpAsked()
+            || versionAsked();
 }

@@ -7,7 +7,8 @@
 struct AssetSlot;
 
 // The editor's command line: `velmora-editor [--check | --restore |
-// --music FILE | --film FILE | --boy FILE | --girl FILE | --background FILE] [folder]`.
+// --music FILE | --film FILE | --boy FILE | --girl FILE | --background FILE] [folder]`,
+// and for the launcher's upgrade `velmora-editor --carry-over OLD NEW`.
 class EditorCommandLine
 {
 public:
@@ -21,6 +22,8 @@ public:
 
     bool check() const { return m_parser.isSet(m_check); }
     bool restore() const { return m_parser.isSet(m_restore); }
+    // The older program whose assets go over to the one given as the folder.
+    QString carryOverFrom() const { return m_parser.value(m_carryOver); }
     // The asset to replace, with the file to replace it with; null when none.
     const AssetSlot *assetSlot() const;
     QString assetFile() const;
@@ -41,6 +44,7 @@ private:
     QCommandLineOption m_version;
     QCommandLineOption m_check;
     QCommandLineOption m_restore;
+    QCommandLineOption m_carryOver;
     QList<QCommandLineOption> m_assets; // in the order of AssetSlot::all()
     QString m_error;
 };

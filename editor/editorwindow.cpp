@@ -5,10 +5,11 @@
 #include "editor/stagelayout.h"
 #include "editor/stagepreview.h"
 #include "editor/timelineview.h"
-#include "files/defaulttexts.h"
-#include "files/programfiles.h"
+#include "runtime/assetsource.h"
 #include "runtime/linebreaks.h"
-#include "show/stage.h"
+#include "stage/defaulttexts.h"
+#include "stage/programfiles.h"
+#include "stage/stage.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -122,7 +123,6 @@ QWidget *EditorWindow::createTextColumn()
     }
     // Read before the stage is built, which draws the program's own pictures.
     m_ownAssets = new OwnAssetsPanel(m_folder, column);
-    CarriedAssets::use(m_ownAssets->carried(), true);
     connect(m_ownAssets, &OwnAssetsPanel::changed, this, &EditorWindow::ownAssetsChanged);
     layout->addWidget(m_ownAssets);
     column->setMinimumWidth(440);
@@ -139,7 +139,7 @@ QWidget *EditorWindow::createStageColumn()
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(new QLabel(QStringLiteral("问题出现时的舞台"), column));
-    m_preview = new StagePreview(column);
+    m_preview = new StagePreview(AssetSource(m_ownAssets->carried(), true), column);
     layout->addWidget(m_preview);
     m_timeline = new TimelineView(column);
     layout->addWidget(m_timeline);
@@ -229,8 +229,7 @@ void EditorWindow::declarationChanged()
 
 void EditorWindow::ownAssetsChanged()
 {
-    CarriedAssets::use(m_ownAssets->carried(), true);
-    m_preview->rebuild();
+    m_preview->rebuild(AssetSource(m_ownAssets->carried(), true));
     runAnalysis();
 }
 

@@ -2,8 +2,8 @@
 #include "editor/checkreport.h"
 #include "editor/commandline.h"
 #include "editor/editorwindow.h"
+#include "players/qtmediabackend.h"
 #include "runtime/chineseinterface.h"
-#include "runtime/qtmediabackend.h"
 
 #include <QApplication>
 #include <QDir>
@@ -55,6 +55,8 @@ int main(int argc, char *argv[])
     if (commandLine.windowless()) {
         const CheckReport report = commandLine.check() ? checkFolder(folder)
                 : commandLine.restore()                ? restoreAssets(folder)
+                : !commandLine.carryOverFrom().isEmpty()
+                ? carryOver(commandLine.carryOverFrom(), folder)
                 : replaceAsset(*commandLine.assetSlot(), commandLine.assetFile(), folder);
         std::fputs(report.output.toUtf8().constData(), stdout);
         std::fputs(report.errors.toUtf8().constData(), stderr);

@@ -1,10 +1,11 @@
 #include "editor/ownassets.h"
 
+#include "controls/picturebox.h"
 #include "editor/analysis.h"
+#include "players/mediaprobe.h"
+#include "runtime/assetsource.h"
 #include "runtime/carriedassets.h"
-#include "runtime/controls/picturebox.h"
-#include "runtime/mediaprobe.h"
-#include "show/stage.h"
+#include "stage/stage.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -47,7 +48,7 @@ QSize AssetSlot::boxSize() const
     // Measured on a stage built by the show's own code.
     static const auto sizes = [] {
         QWidget window;
-        const Stage stage = Stage::build(&window);
+        const Stage stage = Stage::build(&window, AssetSource());
         return std::pair { stage.Picture1->content()->size(), stage.Picture2->content()->size() };
     }();
     return key == Keys::background ? sizes.first : sizes.second;

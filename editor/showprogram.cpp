@@ -42,6 +42,13 @@ ShowProgram::ShowProgram(const QString &folder)
     : m_path(QDir(folder).absoluteFilePath(QStringLiteral("velmora")))
 { }
 
+ShowProgram ShowProgram::at(const QString &programPath)
+{
+    ShowProgram program;
+    program.m_path = QFileInfo(programPath).absoluteFilePath();
+    return program;
+}
+
 bool ShowProgram::exists() const
 {
     return QFileInfo(m_path).isFile();

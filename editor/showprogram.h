@@ -17,6 +17,8 @@ class ShowProgram
 {
 public:
     explicit ShowProgram(const QString &folder);
+    // The program at `programPath`, whatever its name.
+    static ShowProgram at(const QString &programPath);
 
     QString path() const { return m_path; }
     bool exists() const;
@@ -34,6 +36,7 @@ public:
                 QString *problem);
 
 private:
+    ShowProgram() = default;
     QString source() const;
 
     QString m_path;

@@ -1,9 +1,10 @@
 #include "editor/stagelayout.h"
 
-#include "runtime/controls/label.h"
-#include "runtime/controls/picturebox.h"
-#include "show/approach.h"
-#include "show/stage.h"
+#include "controls/label.h"
+#include "controls/picturebox.h"
+#include "runtime/assetsource.h"
+#include "stage/approach.h"
+#include "stage/stage.h"
 
 #include <QWidget>
 
@@ -40,7 +41,7 @@ const StageLayout &StageLayout::standard()
     static const StageLayout layout = [] {
         QWidget window;
         window.setFixedSize(Stage::clientArea);
-        const Stage stage = Stage::build(&window);
+        const Stage stage = Stage::build(&window, AssetSource());
         const int ticks = walkEnd(stage).ticks;
         poseForQuestion(stage);
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "show/stage.h"
+#include "stage/stage.h"
+
+class AssetSource;
 
 #include <QWidget>
 
@@ -10,12 +12,13 @@ class StagePreview : public QWidget
 {
     Q_OBJECT
 public:
-    explicit StagePreview(QWidget *parent = nullptr);
+    // The stage with the pictures of `assets`.
+    explicit StagePreview(const AssetSource &assets, QWidget *parent = nullptr);
 
     void setLetter(const QString &text);
     void setDeclaration(const QString &text);
-    // Builds the stage afresh, with the pictures now in use.
-    void rebuild();
+    // Builds the stage afresh, with the pictures of `assets`.
+    void rebuild(const AssetSource &assets);
 
     const Stage &stage() const { return m_stage; }
 

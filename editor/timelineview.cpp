@@ -1,6 +1,6 @@
 #include "editor/timelineview.h"
 
-#include "show/stage.h"
+#include "stage/stage.h"
 
 #include <QPainter>
 

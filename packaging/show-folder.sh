@@ -1,3 +1,4 @@
+# shellcheck shell=sh
 # Shared by the launchers in /usr/bin; sourced, not run.
 #
 # The show reads and writes its files beside its own executable, so each user
@@ -23,30 +24,13 @@ velmora_folder() {
     printf '%s\n' "${HOME%/}/Velmora"
 }
 
-# velmora_carried_size FILE: prints the size in bytes of the preparer's own
-# music, film and pictures that the editor put at the end of the program FILE,
-# or nothing when it carries none. They end in their own size (8 bytes,
-# little-endian) and the mark VMASSETS, and begin with that mark.
-velmora_carried_size() {
-    [ "$(tail -c 8 -- "$1" 2>/dev/null)" = VMASSETS ] || return 0
-    _file_size=$(wc -c <"$1") || return 0
-    _carried=0
-    _scale=1
-    for _byte in $(tail -c 16 -- "$1" | head -c 8 | od -An -v -tu1); do
-        _carried=$((_carried + _byte * _scale))
-        _scale=$((_scale * 256))
-    done
-    [ "$_carried" -gt 16 ] && [ "$_carried" -lt "$_file_size" ] || return 0
-    [ "$(tail -c "$_carried" -- "$1" | head -c 8)" = VMASSETS ] || return 0
-    printf '%s\n' "$_carried"
-}
-
 # velmora_prepare FOLDER PROGRAM: creates FOLDER when missing and puts PROGRAM
 # into it as "velmora" when the copy there is missing or older. The copy keeps
 # PROGRAM's time stamp, so an upgraded package brings a newer program while a
 # newer one the user put there is left alone. The preparer's own music, film and
-# pictures carried by the older copy are carried over to the new one; should
-# that fail, the older copy stays. Nothing else in FOLDER is touched.
+# pictures carried by the older copy are carried over to the new one by the
+# editor installed beside PROGRAM; should that fail, the older copy stays.
+# Nothing else in FOLDER is touched.
 velmora_prepare() {
     _folder=$1
     _program=$2
@@ -70,6 +54,7 @@ velmora_prepare() {
         velmora_fail "The installed program $_program is missing; reinstall the velmora package."
         return 1
     fi
+    # shellcheck disable=SC3013 # -ot is in the test of dash, Debian's /bin/sh, and of bash
     if [ -f "$_target" ] && [ -x "$_target" ] && ! [ "$_target" -ot "$_program" ]; then
         return 0
     fi
@@ -81,12 +66,9 @@ velmora_prepare() {
         return 1
     fi
     trap 'rm -f -- "$_temp"; exit 130' HUP INT TERM
-    _carried=
-    if [ -f "$_target" ]; then
-        _carried=$(velmora_carried_size "$_target")
-    fi
     if cp -- "$_program" "$_temp" 2>/dev/null; then
-        if [ -n "$_carried" ] && ! tail -c "$_carried" -- "$_target" >>"$_temp" 2>/dev/null; then
+        if [ -f "$_target" ] \
+            && ! "$(dirname -- "$_program")/velmora-editor" --carry-over "$_target" "$_temp" >/dev/null; then
             rm -f -- "$_temp"
             trap - HUP INT TERM
             printf 'velmora: %s\n' "Could not carry your own music, film and pictures over to the new program (is the disk full?); the older program stays in $_folder." >&2

@@ -1,6 +1,7 @@
 #include "runtime/assetbundle.h"
 
 #include <QCryptographicHash>
+#include <QDataStream>
 #include <QIODevice>
 #include <QtEndian>
 
@@ -15,6 +16,13 @@ bool Keys::isKnown(const QString &key)
         if (key == picture || key == doubled(picture))
             return true;
     return key == music || key == film;
+}
+
+QString Keys::ofResource(int number, const QString &typeName)
+{
+    if (typeName != QLatin1String("CUSTOM"))
+        return {};
+    return number == 101 ? music : number == 102 ? film : QString();
 }
 
 QString Keys::describe(const QString &key)
@@ -53,69 +61,70 @@ QByteArray sha256(const QByteArray &bytes)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
-// Little-endian fields read from untrusted bytes; a read past the end fails
-// the cursor and yields zeros from then on.
-class Cursor
+// Every number in a bundle is little-endian.
+void littleEndian(QDataStream &stream)
 {
-public:
-    explicit Cursor(const QByteArray &bytes)
-        : m_bytes(bytes)
-    { }
-
-    bool ok() const { return m_ok; }
-    bool atEnd() const { return m_pos == m_bytes.size(); }
-
-    QByteArray take(qint64 count)
-    {
-        if (!m_ok || count < 0 || count > m_bytes.size() - m_pos) {
-            m_ok = false;
-            return {};
-        }
-        const QByteArray taken = m_bytes.mid(m_pos, count);
-        m_pos += count;
-        return taken;
-    }
-    template<typename T> T number()
-    {
-        const QByteArray raw = take(sizeof(T));
-        return m_ok ? qFromLittleEndian<T>(raw.constData()) : T(0);
-    }
-    QString text()
-    {
-        const auto length = number<quint16>();
-        if (length > maxTextBytes)
-            m_ok = false;
-        return QString::fromUtf8(take(length));
-    }
-
-private:
-    const QByteArray &m_bytes;
-    qint64 m_pos = 0;
-    bool m_ok = true;
-};
-
-template<typename T> void put(QByteArray &out, T value)
-{
-    char raw[sizeof(T)];
-    qToLittleEndian(value, raw);
-    out.append(raw, sizeof(T));
+    stream.setByteOrder(QDataStream::LittleEndian);
 }
 
-void putText(QByteArray &out, const QString &text)
+// `count` bytes read from untrusted data; a read past the end fails the stream.
+QByteArray take(QDataStream &in, qint64 count)
+{
+    QByteArray bytes;
+    if (count < 0 || count > maxDirectoryBytes) {
+        in.setStatus(QDataStream::ReadCorruptData);
+        return bytes;
+    }
+    bytes.resize(count);
+    if (in.readRawData(bytes.data(), int(count)) != count)
+        in.setStatus(QDataStream::ReadPastEnd);
+    return bytes;
+}
+
+QString takeText(QDataStream &in)
+{
+    quint16 length = 0;
+    in >> length;
+    if (length > maxTextBytes)
+        in.setStatus(QDataStream::ReadCorruptData);
+    return QString::fromUtf8(take(in, in.status() == QDataStream::Ok ? length : 0));
+}
+
+void putText(QDataStream &out, const QString &text)
 {
     QByteArray utf8 = text.toUtf8().left(maxTextBytes);
     // Never end in the middle of a character.
     while (!utf8.isEmpty() && QString::fromUtf8(utf8).toUtf8() != utf8)
         utf8.chop(1);
-    put<quint16>(out, quint16(utf8.size()));
-    out.append(utf8);
+    out << quint16(utf8.size());
+    out.writeRawData(utf8.constData(), int(utf8.size()));
 }
 
 QByteArray trailer(quint64 bundleSize)
 {
     QByteArray bytes;
-    put<quint64>(bytes, bundleSize);
-    return bytes.append(magic, 8);
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    littleEndian(out);
+    out << bundleSize;
+    out.writeRawData(magic, 8);
+    return bytes;
+}
+
+// Version 1's keys, by the controls and resources the assets replaced.
+QString todaysKey(const QString &versionOneKey)
+{
+    static const QList<std::pair<QString, QString>> renamed {
+        { QStringLiteral("101"), Keys::music },        { QStringLiteral("102"), Keys::film },
+        { QStringLiteral("Picture1"), Keys::background }, { QStringLiteral("Picture2"), Keys::boy },
+        { QStringLiteral("Picture3"), Keys::girl },
+    };
+    for (const auto &[old, today] : renamed) {
+        if (versionOneKey == old)
+            return today;
+        if (versionOneKey == Keys::doubled(old))
+            return Keys::doubled(today);
+    }
+    return versionOneKey;
 }
 
 std::optional<QByteArray> readAt(QIODevice &device, qint64 offset, qint64 count)
@@ -162,21 +171,25 @@ QString checkEntries(const QList<Entry> &entries, qint64 payloadStart, qint64 bu
     return {};
 }
 
-QString readEntries(const QByteArray &directoryBytes, quint32 count, qint64 payloadStart,
-                    qint64 bundleSize, QList<Entry> &entries)
+QString readEntries(const QByteArray &directoryBytes, quint32 count, quint32 bundleVersion,
+                    qint64 payloadStart, qint64 bundleSize, QList<Entry> &entries)
 {
-    Cursor cursor(directoryBytes);
-    for (quint32 i = 0; i < count && cursor.ok(); ++i) {
+    QDataStream in(directoryBytes);
+    littleEndian(in);
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
         Entry entry;
-        entry.key = cursor.text();
-        entry.sourceName = cursor.text();
-        entry.durationMs = cursor.number<qint64>();
-        entry.offset = qint64(std::min<quint64>(cursor.number<quint64>(), quint64(INT64_MAX)));
-        entry.size = qint64(std::min<quint64>(cursor.number<quint64>(), quint64(INT64_MAX)));
-        entry.sha256 = cursor.take(hashSize);
+        entry.key = takeText(in);
+        if (bundleVersion == 1)
+            entry.key = todaysKey(entry.key);
+        entry.sourceName = takeText(in);
+        quint64 offset = 0, size = 0;
+        in >> entry.durationMs >> offset >> size;
+        entry.offset = qint64(std::min<quint64>(offset, quint64(INT64_MAX)));
+        entry.size = qint64(std::min<quint64>(size, quint64(INT64_MAX)));
+        entry.sha256 = take(in, hashSize);
         entries.append(entry);
     }
-    if (!cursor.ok() || !cursor.atEnd())
+    if (in.status() != QDataStream::Ok || !in.atEnd())
         return QStringLiteral("its directory does not hold %1 whole entries").arg(count);
     return checkEntries(entries, payloadStart, bundleSize);
 }
@@ -203,16 +216,16 @@ Directory readDirectory(QIODevice &device, qint64 start)
     if (available < headerSize)
         return rejected(start, QStringLiteral("the bundle is cut off within its header"));
 
-    Cursor fields(*header);
-    fields.take(8);
-    const auto bundleVersion = fields.number<quint32>();
-    const auto count = fields.number<quint32>();
-    const auto bundleSize = fields.number<quint64>();
-    const auto directorySize = fields.number<quint64>();
-    const QByteArray headerHash = fields.take(hashSize);
+    QDataStream fields(*header);
+    littleEndian(fields);
+    fields.skipRawData(8);
+    quint32 bundleVersion = 0, count = 0;
+    quint64 bundleSize = 0, directorySize = 0;
+    fields >> bundleVersion >> count >> bundleSize >> directorySize;
+    const QByteArray headerHash = take(fields, hashSize);
 
-    if (bundleVersion != version)
-        return rejected(start, QStringLiteral("the bundle is of version %1; this program reads version %2")
+    if (bundleVersion != version && bundleVersion != 1)
+        return rejected(start, QStringLiteral("the bundle is of version %1; this program reads versions 1 to %2")
                                        .arg(bundleVersion)
                                        .arg(version));
     if (bundleSize > quint64(available))
@@ -238,7 +251,8 @@ Directory readDirectory(QIODevice &device, qint64 start)
 
     Directory directory;
     directory.start = start;
-    const QString problem = readEntries(*directoryBytes, count, headerSize + qint64(directorySize),
+    const QString problem = readEntries(*directoryBytes, count, bundleVersion,
+                                        headerSize + qint64(directorySize),
                                         qint64(bundleSize) - trailerSize, directory.entries);
     if (!problem.isEmpty())
         return rejected(start, problem);
@@ -263,7 +277,6 @@ QByteArray readEntry(QIODevice &device, const Directory &directory, const Entry 
 
 QByteArray encode(const QList<Asset> &assets, QString *problem)
 {
-    QByteArray directory;
     qint64 total = 0;
     for (const Asset &asset : assets)
         total += asset.bytes.size();
@@ -275,30 +288,32 @@ QByteArray encode(const QList<Asset> &assets, QString *problem)
     // The directory's size is known before the offsets it holds.
     qint64 directorySize = 0;
     for (const Asset &asset : assets) {
-        QByteArray probe;
-        putText(probe, asset.key);
-        putText(probe, asset.sourceName);
-        directorySize += probe.size() + 8 + 8 + 8 + hashSize;
+        QByteArray names;
+        QDataStream out(&names, QIODevice::WriteOnly);
+        putText(out, asset.key);
+        putText(out, asset.sourceName);
+        directorySize += names.size() + 8 + 8 + 8 + hashSize;
     }
+    QByteArray directory;
+    QDataStream entries(&directory, QIODevice::WriteOnly);
+    littleEndian(entries);
     qint64 offset = headerSize + directorySize;
     for (const Asset &asset : assets) {
-        putText(directory, asset.key);
-        putText(directory, asset.sourceName);
-        put<qint64>(directory, asset.durationMs);
-        put<quint64>(directory, quint64(offset));
-        put<quint64>(directory, quint64(asset.bytes.size()));
-        directory.append(sha256(asset.bytes));
+        putText(entries, asset.key);
+        putText(entries, asset.sourceName);
+        entries << asset.durationMs << quint64(offset) << quint64(asset.bytes.size());
+        const QByteArray hash = sha256(asset.bytes);
+        entries.writeRawData(hash.constData(), int(hash.size()));
         offset += asset.bytes.size();
     }
 
     const qint64 bundleSize = offset + trailerSize;
     QByteArray bundle;
     bundle.reserve(bundleSize);
-    bundle.append(magic, 8);
-    put<quint32>(bundle, version);
-    put<quint32>(bundle, quint32(assets.size()));
-    put<quint64>(bundle, quint64(bundleSize));
-    put<quint64>(bundle, quint64(directory.size()));
+    QDataStream header(&bundle, QIODevice::WriteOnly);
+    littleEndian(header);
+    header.writeRawData(magic, 8);
+    header << version << quint32(assets.size()) << quint64(bundleSize) << quint64(directory.size());
     bundle.append(sha256(bundle + directory));
     bundle.append(directory);
     for (const Asset &asset : assets)
@@ -312,15 +327,14 @@ qint64 elfImageEnd(QIODevice &device)
     if (!header || !header->startsWith("\x7f"
                                        "ELF\x02\x01"))
         return -1;
-    Cursor fields(*header);
-    fields.take(0x20);
-    const auto phoff = fields.number<quint64>();
-    const auto shoff = fields.number<quint64>();
-    fields.take(4 + 2); // flags, header size
-    const auto phentsize = fields.number<quint16>();
-    const auto phnum = fields.number<quint16>();
-    const auto shentsize = fields.number<quint16>();
-    const auto shnum = fields.number<quint16>();
+    QDataStream fields(*header);
+    littleEndian(fields);
+    fields.skipRawData(0x20);
+    quint64 phoff = 0, shoff = 0;
+    quint16 phentsize = 0, phnum = 0, shentsize = 0, shnum = 0;
+    fields >> phoff >> shoff;
+    fields.skipRawData(4 + 2); // flags, header size
+    fields >> phentsize >> phnum >> shentsize >> shnum;
 
     quint64 end = 64;
     end = std::max(end, phoff + quint64(phentsize) * phnum);

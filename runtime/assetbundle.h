@@ -14,34 +14,39 @@ class QIODevice;
 //              the directory (64 bytes in all, little-endian)
 //   directory  per entry: key, the name of the file it came from, its length
 //              in milliseconds (-1 for a picture), offset from the bundle's
-//              start, size, SHA-256 of the bytes
+//              start, size, SHA-256 of the bytes (a text is its length in
+//              16 bits, then UTF-8)
 //   payloads   the bytes, each entry's once
-//   trailer    the bundle's size and the magic again (16 bytes), so that a
-//              script can find the bundle from the end of the file
+//   trailer    the bundle's size and the magic again (16 bytes), which
+//              tells a bundle cut short or followed by other bytes
 //
 // Nothing in a bundle is ever run: the bytes are handed out only as the media
 // and pictures they replace, and only once their checksum holds.
 namespace AssetBundle {
 
 inline constexpr char magic[] = "VMASSETS";
-constexpr quint32 version = 1;
+// Version 1 named the assets after the controls and resources they replaced
+// ("101", "Picture2"); they are read under today's names.
+constexpr quint32 version = 2;
 constexpr qint64 headerSize = 64;
 constexpr qint64 trailerSize = 16;
 constexpr qint64 maxPayloadBytes = 200LL * 1024 * 1024;
 constexpr qint64 maxDirectoryBytes = 64 * 1024;
 
-// What an entry replaces: the music and the film by their resource numbers,
-// the pictures by their boxes, each with a second picture for twice the pixels.
+// What an entry holds; each picture has a second one for twice the pixels.
 namespace Keys {
-inline const QString music = QStringLiteral("101");
-inline const QString film = QStringLiteral("102");
-inline const QString background = QStringLiteral("Picture1");
-inline const QString boy = QStringLiteral("Picture2");
-inline const QString girl = QStringLiteral("Picture3");
+inline const QString music = QStringLiteral("music");
+inline const QString film = QStringLiteral("film");
+inline const QString background = QStringLiteral("background");
+inline const QString boy = QStringLiteral("boy");
+inline const QString girl = QStringLiteral("girl");
 inline QString doubled(const QString &pictureKey) { return pictureKey + QLatin1String("@2x"); }
 bool isKnown(const QString &key);
 // "the music", "the walking figure at twice the size", ...
 QString describe(const QString &key);
+// The key of the program's resource that an asset replaces ("CUSTOM" 101 is
+// the music); empty for a resource no asset replaces.
+QString ofResource(int number, const QString &typeName);
 } // namespace Keys
 
 struct Entry

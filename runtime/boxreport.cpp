@@ -14,14 +14,32 @@ QString oneLine(const QString &text)
     line.replace(QLatin1Char('\n'), QLatin1String("\\n"));
     return line;
 }
+
+int numberOf(BoxButtons buttons)
+{
+    return buttons == BoxButtons::YesNo ? 4 : 64;
+}
+
+int numberOf(BoxAnswer answer)
+{
+    switch (answer) {
+    case BoxAnswer::Ok:
+        return 1;
+    case BoxAnswer::Yes:
+        return 6;
+    case BoxAnswer::No:
+        return 7;
+    }
+    return 0;
+}
 } // namespace
 
 namespace BoxReport {
 
-void shown(int buttons, const QString &title, const QString &prompt)
+void shown(BoxButtons buttons, const QString &title, const QString &prompt)
 {
     if (lcBoxes().isInfoEnabled())
-        qCInfo(lcBoxes, "shown buttons=%d title=%s prompt=%s", buttons, qUtf8Printable(title),
+        qCInfo(lcBoxes, "shown buttons=%d title=%s prompt=%s", numberOf(buttons), qUtf8Printable(title),
                qUtf8Printable(oneLine(prompt)));
 }
 
@@ -32,10 +50,10 @@ void error(const RuntimeError &error, const QString &title)
                qUtf8Printable(oneLine(error.message())));
 }
 
-int answered(const QString &title, int result)
+BoxAnswer answered(const QString &title, BoxAnswer answer)
 {
-    qCInfo(lcBoxes, "answered title=%s result=%d", qUtf8Printable(title), result);
-    return result;
+    qCInfo(lcBoxes, "answered title=%s result=%d", qUtf8Printable(title), numberOf(answer));
+    return answer;
 }
 
 } // namespace BoxReport

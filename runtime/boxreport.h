@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/messageboxes.h"
+
 #include <QString>
 
 struct RuntimeError;
@@ -7,14 +9,15 @@ struct RuntimeError;
 // Every message box the program shows and how it was answered, written to the
 // "velmora.boxes" logging category (off unless QT_LOGGING_RULES turns it on),
 // one line each, so that scripts driving the real program can tell the boxes
-// apart:
+// apart. Buttons and answers go by the numbers the show's boxes have always
+// had (4 Yes and No, 64 OK with the information icon; 1 OK, 6 Yes, 7 No):
 //   shown buttons=4 title=询问 prompt=...
 //   error number=75 title=Velmora prompt=...
 //   answered title=询问 result=6
 // CR and LF in a prompt are written as \r and \n.
 namespace BoxReport {
-void shown(int buttons, const QString &title, const QString &prompt);
+void shown(BoxButtons buttons, const QString &title, const QString &prompt);
 void error(const RuntimeError &error, const QString &title);
-// Returns the result, so that a box's answer can be reported where it is returned.
-int answered(const QString &title, int result);
+// Returns the answer, so that it can be reported where it is returned.
+BoxAnswer answered(const QString &title, BoxAnswer answer);
 } // namespace BoxReport

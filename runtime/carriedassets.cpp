@@ -1,11 +1,6 @@
 #include "runtime/carriedassets.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QHash>
-#include <QPixmap>
-
-#include <cstdio>
 
 CarriedAssets CarriedAssets::of(const QString &programPath)
 {
@@ -44,69 +39,4 @@ std::optional<QByteArray> CarriedAssets::bytes(const QString &key, QString *prob
         return std::nullopt;
     }
     return read;
-}
-
-namespace {
-CarriedAssets &current()
-{
-    static CarriedAssets assets;
-    return assets;
-}
-bool quiet = false;
-
-void report(const QString &problem)
-{
-    std::fprintf(stderr, "velmora: the program's own assets are not used (%s); the built-in ones are\n",
-                 qPrintable(problem));
-}
-} // namespace
-
-void CarriedAssets::use(const CarriedAssets &assets, bool quietly)
-{
-    current() = assets;
-    quiet = quietly;
-    if (!quietly && !assets.problem().isEmpty())
-        report(assets.problem());
-}
-
-const CarriedAssets &CarriedAssets::inUse()
-{
-    return current();
-}
-
-std::optional<QByteArray> CarriedAssets::inUseBytes(const QString &key)
-{
-    QString problem;
-    auto read = current().bytes(key, &problem);
-    if (!problem.isEmpty() && !quiet)
-        std::fprintf(stderr, "velmora: %s; the built-in asset is used instead\n",
-                     qPrintable(problem));
-    return read;
-}
-
-QPixmap loadStagePicture(const QString &resourceName)
-{
-    namespace Keys = AssetBundle::Keys;
-    static const QHash<QString, QString> keys {
-        { QStringLiteral(":/background.jpg"), Keys::background },
-        { QStringLiteral(":/background@2x.jpg"), Keys::doubled(Keys::background) },
-        { QStringLiteral(":/walking-figure.jpg"), Keys::boy },
-        { QStringLiteral(":/walking-figure@2x.jpg"), Keys::doubled(Keys::boy) },
-        { QStringLiteral(":/waiting-figure.jpg"), Keys::girl },
-        { QStringLiteral(":/waiting-figure@2x.jpg"), Keys::doubled(Keys::girl) },
-    };
-    QPixmap picture;
-    const auto key = keys.constFind(resourceName);
-    if (key != keys.constEnd()) {
-        if (const auto carried = CarriedAssets::inUseBytes(*key)) {
-            if (picture.loadFromData(*carried))
-                return picture;
-            if (!quiet)
-                std::fprintf(stderr, "velmora: %s is not a picture; the built-in one is used instead\n",
-                         qPrintable(AssetBundle::Keys::describe(*key)));
-        }
-    }
-    if (QFileInfo::exists(resourceName))
-        picture.load(resourceName);
-    return picture;
 }

@@ -10,7 +10,6 @@
 #include <optional>
 
 class QFile;
-class QPixmap;
 
 // The replacements a program file carries after its end: what the show plays
 // and draws instead of its built-in assets, and what the editor lists.
@@ -35,21 +34,9 @@ public:
     // they are damaged (then `problem` says why).
     std::optional<QByteArray> bytes(const QString &key, QString *problem = nullptr) const;
 
-    // What the running show (or the editor's stage) uses in place of the
-    // built-in assets. Reasons a replacement is not used go to standard
-    // error, unless `quietly`.
-    static void use(const CarriedAssets &assets, bool quietly = false);
-    static const CarriedAssets &inUse();
-    static std::optional<QByteArray> inUseBytes(const QString &key);
-
 private:
     QString m_programPath;
     bool m_isProgram = false;
     std::shared_ptr<QFile> m_file;
     AssetBundle::Directory m_directory;
 };
-
-// A picture of the stage by its resource name (":/walking-figure.jpg",
-// ":/walking-figure@2x.jpg", ...): the one carried in the program when it is
-// whole, else the built-in one.
-QPixmap loadStagePicture(const QString &resourceName);

@@ -32,12 +32,12 @@ constexpr int lastFileNumber = 511;
 FileTable::FileTable() = default;
 FileTable::~FileTable() = default;
 
-void FileTable::OpenForOutput(const QString &path, int fileNumber)
+void FileTable::openForOutput(const QString &path, int fileNumber)
 {
     open(path, fileNumber, true);
 }
 
-void FileTable::OpenForBinary(const QString &path, int fileNumber)
+void FileTable::openForBinary(const QString &path, int fileNumber)
 {
     open(path, fileNumber, false);
 }
@@ -62,17 +62,17 @@ void FileTable::open(const QString &path, int fileNumber, bool truncate)
     m_files[fileNumber] = std::move(file);
 }
 
-void FileTable::PrintLine(int fileNumber, const QString &text)
+void FileTable::printLine(int fileNumber, const QString &text)
 {
-    WriteBytes(fileNumber, CodePage::toAnsi(text) + "\r\n");
+    writeBytes(fileNumber, CodePage::toAnsi(text) + "\r\n");
 }
 
-qint64 FileTable::FileLength(int fileNumber) const
+qint64 FileTable::fileLength(int fileNumber) const
 {
     return openFile(fileNumber).size();
 }
 
-void FileTable::ReadText(int fileNumber, QString &variable)
+void FileTable::readText(int fileNumber, QString &variable)
 {
     QFile &file = openFile(fileNumber);
     const QByteArray bytes = file.read(variable.size());
@@ -81,7 +81,7 @@ void FileTable::ReadText(int fileNumber, QString &variable)
     variable = CodePage::fromFileBytes(bytes);
 }
 
-void FileTable::WriteBytes(int fileNumber, const QByteArray &bytes)
+void FileTable::writeBytes(int fileNumber, const QByteArray &bytes)
 {
     QFile &file = openFile(fileNumber);
     if (!file.isWritable())
@@ -90,7 +90,7 @@ void FileTable::WriteBytes(int fileNumber, const QByteArray &bytes)
         raiseWriteError(file);
 }
 
-void FileTable::CloseFile(int fileNumber)
+void FileTable::closeFile(int fileNumber)
 {
     const auto it = m_files.find(fileNumber);
     if (it == m_files.end())

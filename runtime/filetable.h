@@ -17,24 +17,24 @@ public:
     ~FileTable();
 
     // Creates the file, or empties it if it exists.
-    void OpenForOutput(const QString &path, int fileNumber);
+    void openForOutput(const QString &path, int fileNumber);
     // Creates a missing file empty; never shortens an existing one. A file
     // that may only be read is opened for reading.
-    void OpenForBinary(const QString &path, int fileNumber);
+    void openForBinary(const QString &path, int fileNumber);
 
     // The text in the ANSI code page, then CR LF.
-    void PrintLine(int fileNumber, const QString &text);
-    qint64 FileLength(int fileNumber) const;
+    void printLine(int fileNumber, const QString &text);
+    qint64 fileLength(int fileNumber) const;
     // Reads as many bytes as `variable` has characters and decodes them into it.
-    void ReadText(int fileNumber, QString &variable);
-    void CloseFile(int fileNumber);
+    void readText(int fileNumber, QString &variable);
+    void closeFile(int fileNumber);
 
     void closeAll();
     bool isOpen(int fileNumber) const;
 
 private:
     QFile &openFile(int fileNumber) const;
-    void WriteBytes(int fileNumber, const QByteArray &bytes);
+    void writeBytes(int fileNumber, const QByteArray &bytes);
     void open(const QString &path, int fileNumber, bool truncate);
 
     std::map<int, std::unique_ptr<QFile>> m_files;

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "runtime/host/addressopener.h"
-#include "runtime/host/mediafactory.h"
-#include "runtime/host/messageboxes.h"
-#include "runtime/host/programexit.h"
+#include "runtime/addressopener.h"
+#include "runtime/assetsource.h"
+#include "runtime/mediafactory.h"
+#include "runtime/messageboxes.h"
+#include "runtime/programexit.h"
 
 // The parts of the host the show talks to and tests replace, one concern each.
 struct Host
@@ -12,4 +13,6 @@ struct Host
     AddressOpener &addresses;
     ProgramExit &exit;
     MediaFactory &media;
+    // The program's resources, and what it carries in their place.
+    const AssetSource &assets;
 };

@@ -39,8 +39,3 @@ void raiseError(int number, const QString &path)
 {
     throw runtimeError(number, path);
 }
-
-void EndProgram()
-{
-    throw ProgramEnd {};
-}

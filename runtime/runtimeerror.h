@@ -31,10 +31,3 @@ enum : int {
 
 RuntimeError runtimeError(int number, const QString &path = {});
 [[noreturn]] void raiseError(int number, const QString &path = {});
-
-// Thrown by EndProgram() so that nothing after it in a handler runs; the
-// handler guard turns it into the real end of the program.
-struct ProgramEnd
-{ };
-
-[[noreturn]] void EndProgram();

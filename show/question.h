@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/host.h"
+#include "show/twolineprompt.h"
 
 #include <QString>
 
@@ -8,7 +8,7 @@ namespace Question {
 
 inline const QString prompt = QStringLiteral("愿意走这一步吗?");
 inline const QString title = QStringLiteral("询问");
-inline const QString matchmakerPrompt = MessageBox::twoLinePrompt(
+inline const QString matchmakerPrompt = twoLinePrompt(
         QStringLiteral("我们开始约会吧!"), QStringLiteral("需要去感谢我们的红娘吗??"));
 inline const QString matchmakerTitle = QStringLiteral("兴奋");
 

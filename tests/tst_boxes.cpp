@@ -1,6 +1,6 @@
 // The host's message boxes, driven with real keys: a Yes/No box is answered
 // only by Yes or No; an OK box closes any way a box closes.
-#include "runtime/desktop/desktopmessageboxes.h"
+#include "desktop/desktopmessageboxes.h"
 #include "runtime/runtimeerror.h"
 
 #include <QMessageBox>
@@ -59,12 +59,12 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<int>("result");
-        QTest::newRow("Return on Yes, which has the focus") << "Return" << int(MessageBox::Yes);
-        QTest::newRow("Space on Yes") << "Space" << int(MessageBox::Yes);
-        QTest::newRow("Tab to No, Return") << "Tab Return" << int(MessageBox::No);
-        QTest::newRow("Tab to No, Space") << "Tab Space" << int(MessageBox::No);
-        QTest::newRow("Alt+Y") << "Alt+Y" << int(MessageBox::Yes);
-        QTest::newRow("Alt+N") << "Alt+N" << int(MessageBox::No);
+        QTest::newRow("Return on Yes, which has the focus") << "Return" << int(BoxAnswer::Yes);
+        QTest::newRow("Space on Yes") << "Space" << int(BoxAnswer::Yes);
+        QTest::newRow("Tab to No, Return") << "Tab Return" << int(BoxAnswer::No);
+        QTest::newRow("Tab to No, Space") << "Tab Space" << int(BoxAnswer::No);
+        QTest::newRow("Alt+Y") << "Alt+Y" << int(BoxAnswer::Yes);
+        QTest::newRow("Alt+N") << "Alt+N" << int(BoxAnswer::No);
     }
 
     void yesNoBoxesHaveNoCancel()
@@ -84,9 +84,9 @@ private slots:
                 key(box, sequence[0].key(), sequence[0].keyboardModifiers());
             }
         });
-        QCOMPARE(host.ShowMessage(QStringLiteral("愿意走这一步吗?"), MessageBox::YesNo,
+        QCOMPARE(host.showMessage(QStringLiteral("愿意走这一步吗?"), BoxButtons::YesNo,
                                   QStringLiteral("询问")),
-                 MessageBox::Result(result));
+                 BoxAnswer(result));
         QVERIFY(!closable);
         QVERIFY(buttons.contains(QStringLiteral("是(&Y)")));
         QVERIFY(buttons.contains(QStringLiteral("否(&N)")));
@@ -113,9 +113,9 @@ private slots:
                 box->close();
         };
         whenShown(dismiss);
-        QCOMPARE(host.ShowMessage(QStringLiteral("我一定要追到你"), MessageBox::OkInformation,
+        QCOMPARE(host.showMessage(QStringLiteral("我一定要追到你"), BoxButtons::Ok,
                                   QStringLiteral("奋斗")),
-                 MessageBox::Ok);
+                 BoxAnswer::Ok);
         bool closed = false;
         whenShown([&](QMessageBox *box) {
             dismiss(box);

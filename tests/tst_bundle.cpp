@@ -1,8 +1,7 @@
 // The bundle of replacements carried after the program: what is read from
 // whole, damaged, cut-off and crafted bundles, and what the show then uses.
 #include "runtime/assetbundle.h"
-#include "runtime/carriedassets.h"
-#include "runtime/hostfiles.h"
+#include "runtime/assetsource.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -30,8 +29,8 @@ QByteArray wholeBundle()
                                &problem);
 }
 
-// Where the first entry's fields lie: after the header, its key "101" and its name.
-constexpr int firstEntry = 64 + 2 + 3 + 2 + int(sizeof("歌.mp3") - 1);
+// Where the first entry's fields lie: after the header, its key "music" and its name.
+constexpr int firstEntry = 64 + 2 + 5 + 2 + int(sizeof("歌.mp3") - 1);
 constexpr int offsetField = firstEntry + 8, sizeField = firstEntry + 16;
 
 template<typename T> void poke(QByteArray &bytes, int at, T value)
@@ -78,7 +77,7 @@ private slots:
         row("end damaged", [](QByteArray &b) { b[b.size() - 1] ^= 1; }, 0, "end is damaged");
         row("no bundle, other bytes", [](QByteArray &b) { b = "garbage"; }, 0,
             "follow the program");
-        row("another version", [](QByteArray &b) { poke<quint32>(b, 8, 2); }, 0, "version 2");
+        row("a later version", [](QByteArray &b) { poke<quint32>(b, 8, 3); }, 0, "version 3");
         row("directory damaged", [](QByteArray &b) { b[firstEntry + 20] ^= 1; }, 0,
             "directory is damaged");
         row("header damaged", [](QByteArray &b) { poke<quint32>(b, 12, 1); }, 0,
@@ -105,7 +104,11 @@ private slots:
         row("empty entry", crafted([](QByteArray &b) { poke<quint64>(b, sizeField, 0); }), 0,
             "outside");
         row("unknown key", crafted([](QByteArray &b) { b[64 + 2] = '9'; }), 0, "unknown asset");
-        row("a key twice", crafted([](QByteArray &b) { b.replace(64 + 2, 3, "102"); }), 0, "twice");
+        row("a key twice", [](QByteArray &b) {
+                QString problem;
+                b = AssetBundle::encode({ { Keys::film, {}, 1, film }, { Keys::film, {}, 1, film } },
+                                        &problem);
+            }, 0, "twice");
         row("more entries than the directory holds",
             crafted([](QByteArray &b) { poke<quint32>(b, 12, 3); }), 0, "3 whole entries");
     }
@@ -196,6 +199,8 @@ private slots:
         QTemporaryDir dir;
         QFile self(QCoreApplication::applicationFilePath());
         QVERIFY(self.open(QIODevice::ReadOnly));
+        const QString builtInPicture = dir.filePath(QStringLiteral("built-in.png"));
+        QVERIFY(QImage(100, 100, QImage::Format_RGB32).save(builtInPicture));
         QImage picture(797, 501, QImage::Format_RGB32);
         picture.fill(Qt::blue);
         QByteArray png;
@@ -205,7 +210,7 @@ private slots:
         QString problem;
         const QByteArray bundle = AssetBundle::encode(
                 { { Keys::music, {}, 6000, song }, { Keys::background, {}, -1, png } }, &problem);
-        const QByteArray builtInMusic = LoadResourceBytes(101, QStringLiteral("CUSTOM"));
+        const QByteArray builtInMusic = AssetSource().resourceBytes(101, QStringLiteral("CUSTOM"));
 
         for (const bool damaged : { false, true }) {
             QByteArray file = self.readAll() + bundle;
@@ -218,14 +223,30 @@ private slots:
             out.write(file);
             out.close();
 
-            CarriedAssets::use(CarriedAssets::of(path));
-            QCOMPARE(LoadResourceBytes(101, QStringLiteral("CUSTOM")),
+            const AssetSource assets(CarriedAssets::of(path), true);
+            QCOMPARE(assets.resourceBytes(101, QStringLiteral("CUSTOM")),
                      damaged ? builtInMusic : song);
-            QCOMPARE(loadStagePicture(QStringLiteral(":/background.jpg")).size(), QSize(797, 501));
-            QCOMPARE(loadStagePicture(QStringLiteral(":/walking-figure.jpg")).size(),
-                     QSize(100, 100));
+            QCOMPARE(assets.picture(Keys::background, builtInPicture).size(), QSize(797, 501));
+            QCOMPARE(assets.picture(Keys::boy, builtInPicture).size(), QSize(100, 100));
         }
-        CarriedAssets::use({});
+    }
+
+    // A program whose bundle the editor wrote before the assets were named
+    // after what they hold: everything it carries is still read.
+    void bundlesOfTheFirstVersionAreRead()
+    {
+        QFile old(QFINDTESTDATA("data/bundle-version-1.bin"));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        const AssetBundle::Directory directory = AssetBundle::readDirectory(old, 0);
+        QVERIFY2(directory.problem.isEmpty(), qPrintable(directory.problem));
+        QStringList keys;
+        for (const AssetBundle::Entry &entry : directory.entries) {
+            keys << entry.key;
+            QString problem;
+            QVERIFY(!AssetBundle::readEntry(old, directory, entry, &problem).isEmpty());
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        }
+        QCOMPARE(keys, (QStringList { Keys::music, Keys::boy, Keys::doubled(Keys::boy) }));
     }
 };
 

@@ -1,7 +1,7 @@
 // The text box as the addressee types into it, and labels that never draw
 // half a character.
-#include "runtime/controls/label.h"
-#include "runtime/controls/textbox.h"
+#include "controls/label.h"
+#include "controls/textbox.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

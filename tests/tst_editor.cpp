@@ -1,21 +1,21 @@
 // The editor: its analysis of the texts, its files, its window.
-#include "app/form1.h"
+#include "controls/label.h"
+#include "controls/labellines.h"
+#include "controls/picturebox.h"
 #include "editor/analysis.h"
 #include "editor/checkreport.h"
+#include "editor/commandline.h"
 #include "editor/editorwindow.h"
 #include "editor/messagefile.h"
 #include "editor/ownassets.h"
 #include "editor/ownassetspanel.h"
 #include "editor/showprogram.h"
 #include "editor/stagelayout.h"
-#include "editor/commandline.h"
 #include "editor/stagepreview.h"
-#include "files/defaulttexts.h"
 #include "runtime/codepage.h"
-#include "runtime/controls/label.h"
-#include "runtime/controls/picturebox.h"
-#include "runtime/controls/labellines.h"
-#include "support/fakehost.h"
+#include "runtime/filetable.h"
+#include "runtime/hostfiles.h"
+#include "stage/defaulttexts.h"
 #include "support/testfolder.h"
 
 #include <QListWidget>
@@ -58,13 +58,15 @@ QString lines(int count, const QString &line)
     return all.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-// What the show itself reads from a message file.
+// What the show itself reads from a message file: the whole file, through
+// the host's file table.
 QString readByTheShow(const TestFolder &folder, const QString &fileName)
 {
-    FakeHost host;
-    Form1 form(host.parts(), folder.path());
-    form.runHandler([&] { form.ReadMessageFile(fileName); });
-    return form.Label3->Caption();
+    FileTable files;
+    files.openForBinary(programPath(folder.path(), fileName), 1);
+    QString text(files.fileLength(1), QLatin1Char(' '));
+    files.readText(1, text);
+    return text;
 }
 } // namespace
 
@@ -607,7 +609,6 @@ private slots:
         QVERIFY(middle.blue() > 240 && middle.red() < 16 && middle.green() < 16); // a JPEG's blue
         QVERIFY(!panel->replace(boy, folder.file(QStringLiteral("velmora"))));
         QCOMPARE(reported.size(), 1);
-        CarriedAssets::use({}, true);
     }
 };
 

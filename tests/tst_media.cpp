@@ -1,9 +1,10 @@
 // The players on whatever media backend Qt brings on this machine (or on none
 // at all, with QT_MEDIA_BACKEND naming one that does not exist): a short cut
 // of the real film played to its end, the music stopped, and both files let go.
+#include "players/mediaplayer.h"
+#include "players/qtmediabackend.h"
+#include "runtime/assetsource.h"
 #include "runtime/hostfiles.h"
-#include "runtime/mediaplayer.h"
-#include "runtime/qtmediabackend.h"
 #include "support/testfolder.h"
 
 #include <QSignalSpy>
@@ -27,7 +28,7 @@ bool heldOpen(const QString &path)
 QString cutOf(const TestFolder &folder, int resource, const QString &name, double seconds)
 {
     const QString whole = folder.file(QStringLiteral("whole-") + name);
-    folder.write(QStringLiteral("whole-") + name, LoadResourceBytes(resource, "CUSTOM"));
+    folder.write(QStringLiteral("whole-") + name, AssetSource().resourceBytes(resource, "CUSTOM"));
     const int status = QProcess::execute(
             QStringLiteral("ffmpeg"),
             { "-v", "error", "-y", "-i", whole, "-t", QString::number(seconds), "-c", "copy",
@@ -73,7 +74,7 @@ private slots:
         if (loaded("libavcodec"))
             QSKIP("FFmpeg was loaded before this test");
         TestFolder folder;
-        folder.write("Orlessa.mp3", LoadResourceBytes(101, "CUSTOM"));
+        folder.write("Orlessa.mp3", AssetSource().resourceBytes(101, "CUSTOM"));
         MediaPlayer player(MediaPlayer::Settings {}, std::make_unique<QtMediaBackend>());
         player.setURL(folder.file("Orlessa.mp3"));
         QTRY_VERIFY_WITH_TIMEOUT(loaded("libgstmpg123"), 10000);

@@ -1,10 +1,11 @@
 // The No road: the refusal video, the end of the video and the last plea.
-#include "app/form1.h"
-#include "refusal/refusal.h"
+#include "runtime/assetsource.h"
 #include "runtime/hostfiles.h"
 #include "runtime/runtimeerror.h"
+#include "show/form1.h"
 #include "show/matchmaker.h"
 #include "show/question.h"
+#include "show/refusal.h"
 #include "support/showfixture.h"
 #include "support/unprivileged.h"
 
@@ -17,10 +18,10 @@ namespace {
 // answers to the plea's boxes come next.
 struct RefusedShow : ShowFixture
 {
-    explicit RefusedShow(const QList<int> &pleaAnswers = {})
+    explicit RefusedShow(const QList<BoxAnswer> &pleaAnswers = {})
         : ShowFixture("", "")
     {
-        host.answers = QList<int> { MessageBox::No } + pleaAnswers;
+        host.answers = QList<BoxAnswer> { BoxAnswer::No } + pleaAnswers;
         letterTicks();
         declarationTicks();
     }
@@ -41,7 +42,7 @@ private slots:
         show.host.onStop
                 = [&](MediaRole) { videoAbsentAtStop = !show.folder.exists("Orlessa.avi"); };
         show.host.onPlay = [&](MediaRole, const QString &) { captionAtPlay = show.form.Caption(); };
-        show.host.answers = { MessageBox::No };
+        show.host.answers = { BoxAnswer::No };
         show.letterTicks();
         show.declarationTicks();
 
@@ -56,7 +57,7 @@ private slots:
         const auto *video = show.form.WindowsMediaPlayer1View->findChild<QVideoWidget *>();
         QVERIFY(video && !video->isHidden());
         QCOMPARE(video->aspectRatioMode(), Qt::KeepAspectRatio);
-        QCOMPARE(show.folder.read("Orlessa.avi"), LoadResourceBytes(102, "CUSTOM"));
+        QCOMPARE(show.folder.read("Orlessa.avi"), AssetSource().resourceBytes(102, "CUSTOM"));
         QVERIFY(show.folder.exists("Orlessa.mp3"));
         QVERIFY(!show.form.Label4->isHidden());
         QCOMPARE(show.form.Picture3->Left(), 10450.0f);
@@ -76,7 +77,7 @@ private slots:
 
     void bothFilesGoBeforeThePlea()
     {
-        RefusedShow show({ MessageBox::No });
+        RefusedShow show({ BoxAnswer::No });
         bool goneAtPlea = false;
         show.host.onBox = [&](const FakeHost::Box &) {
             goneAtPlea = !show.folder.exists("Orlessa.mp3") && !show.folder.exists("Orlessa.avi");
@@ -85,12 +86,12 @@ private slots:
         QVERIFY(goneAtPlea);
         QCOMPARE(show.host.boxes[1].prompt, Refusal::pleaPrompt);
         QCOMPARE(show.host.boxes[1].title, Refusal::pleaTitle);
-        QCOMPARE(show.host.boxes[1].buttons, MessageBox::YesNo);
+        QCOMPARE(show.host.boxes[1].buttons, BoxButtons::YesNo);
     }
 
     void pleaYesThenYesLeavesTheWindowOpen()
     {
-        RefusedShow show({ MessageBox::Yes, MessageBox::Yes });
+        RefusedShow show({ BoxAnswer::Yes, BoxAnswer::Yes });
         show.videoEnds();
         QCOMPARE(show.host.boxes[2].prompt, Refusal::matchmakerPrompt);
         QCOMPARE(show.host.boxes[2].title, Refusal::matchmakerTitle);
@@ -99,13 +100,13 @@ private slots:
         QVERIFY(!show.host.ended);
         QVERIFY(!show.form.hasEnded());
         QCOMPARE(show.form.Caption(), Refusal::vow);
-        QCOMPARE(show.form.Answer.toInt(), int(MessageBox::Yes));
-        QCOMPARE(show.form.Answer2, qint16(MessageBox::Yes));
+        QCOMPARE(show.form.Answer.toInt(), BoxResult::yes);
+        QCOMPARE(show.form.Answer2, qint16(BoxResult::yes));
     }
 
     void pleaYesThenNoEnds()
     {
-        RefusedShow show({ MessageBox::Yes, MessageBox::No });
+        RefusedShow show({ BoxAnswer::Yes, BoxAnswer::No });
         show.videoEnds();
         QVERIFY(show.host.openedAddresses.isEmpty());
         QVERIFY(show.host.ended);
@@ -114,20 +115,20 @@ private slots:
 
     void pleaNoShowsTheVowAndEnds()
     {
-        RefusedShow show({ MessageBox::No });
+        RefusedShow show({ BoxAnswer::No });
         show.videoEnds();
         QCOMPARE(show.host.boxes.size(), 3);
         QCOMPARE(show.host.boxes[2].prompt, Refusal::vowPrompt);
         QCOMPARE(show.host.boxes[2].title, Refusal::vowTitle);
-        QCOMPARE(show.host.boxes[2].buttons, MessageBox::OkInformation);
+        QCOMPARE(show.host.boxes[2].buttons, BoxButtons::Ok);
         QCOMPARE(show.host.log.last(), QStringLiteral("end:0"));
-        QCOMPARE(show.form.Answer.toInt(), int(MessageBox::No));
+        QCOMPARE(show.form.Answer.toInt(), BoxResult::no);
         QVERIFY(show.host.openedAddresses.isEmpty());
     }
 
     void theEndComesOnceAndFilesAlreadyGoneDoNotMatter()
     {
-        RefusedShow show({ MessageBox::Yes, MessageBox::Yes });
+        RefusedShow show({ BoxAnswer::Yes, BoxAnswer::Yes });
         QFile::remove(show.folder.file("Orlessa.mp3"));
         show.videoEnds();
         show.videoEnds();
@@ -137,9 +138,9 @@ private slots:
         QCOMPARE(show.host.openedAddresses.size(), 1);
     }
 
-    void onlySixIsYesToThePlea()
+    void onlyYesIsYesToThePlea()
     {
-        for (int result : { 0, 1, 2, 8, -1 }) {
+        for (BoxAnswer result : { BoxAnswer::Ok, BoxAnswer::No }) {
             RefusedShow show({ result });
             show.videoEnds();
             QCOMPARE(show.host.boxes.size(), 3);

@@ -1,5 +1,5 @@
 // The layer over the host: code page, numbered files, the program folder.
-#include "files/defaulttexts.h"
+#include "runtime/assetsource.h"
 #include "runtime/codepage.h"
 #include "runtime/filetable.h"
 #include "runtime/hostfiles.h"
@@ -8,6 +8,12 @@
 #include "support/unprivileged.h"
 
 #include <QtTest>
+
+namespace {
+// Chinese prose with the line breaks of a letter, common and rarer characters.
+const QString chineseLetter = QStringLiteral("我们在最青春的时候相遇  那年的风很轻 阳光很暖 你笑得干净明亮\r\n"
+                                             "\r\n我要清楚地告诉你 我喜欢你 真的很喜欢你\r\n");
+} // namespace
 
 class RuntimeTest : public QObject
 {
@@ -26,13 +32,9 @@ class RuntimeTest : public QObject
 private slots:
     void codePageRoundTrips()
     {
-        for (const QString &text : { DefaultTexts::letter(), DefaultTexts::declaration(),
-                                     QStringLiteral("abc €"), QString() }) {
+        for (const QString &text : { chineseLetter, QStringLiteral("abc €"), QString() })
             QCOMPARE(CodePage::fromAnsi(CodePage::toAnsi(text)), text);
-        }
         QCOMPARE(CodePage::toAnsi(QStringLiteral("我们")), QByteArray("\xCE\xD2\xC3\xC7"));
-        QCOMPARE(CodePage::toAnsi(DefaultTexts::letter()).size(), 402);
-        QCOMPARE(CodePage::toAnsi(DefaultTexts::declaration()).size(), 109);
     }
 
     void invalidBytesStillDecode()
@@ -122,8 +124,8 @@ private slots:
         QTest::newRow("utf-8 as editors save it") << letter.toUtf8() << int(E::Utf8) << letter;
         QTest::newRow("utf-8 beyond the 16-bit range") << emoji.toUtf8() << int(E::Utf8) << emoji;
         QTest::newRow("gbk") << CodePage::toAnsi(letter) << int(E::Gbk) << letter;
-        QTest::newRow("default letter in gbk") << CodePage::toAnsi(DefaultTexts::letter())
-                                               << int(E::Gbk) << DefaultTexts::letter();
+        QTest::newRow("a letter in gbk") << CodePage::toAnsi(chineseLetter) << int(E::Gbk)
+                                         << chineseLetter;
         QTest::newRow("plain ascii")
                 << QByteArray("ab\r\n") << int(E::Gbk) << QStringLiteral("ab\r\n");
         QTest::newRow("empty") << QByteArray() << int(E::Gbk) << QString();
@@ -173,31 +175,31 @@ private slots:
         TestFolder folder(QStringLiteral("文件 夹"));
         const QString path = folder.file(QStringLiteral("信 件.ini"));
         FileTable files;
-        files.OpenForOutput(path, 1);
-        QCOMPARE(errorNumberOf([&] { files.OpenForOutput(path, 1); }),
+        files.openForOutput(path, 1);
+        QCOMPARE(errorNumberOf([&] { files.openForOutput(path, 1); }),
                  ErrorNumber::FileAlreadyOpen);
-        files.PrintLine(1, QStringLiteral("你好"));
-        files.CloseFile(1);
+        files.printLine(1, QStringLiteral("你好"));
+        files.closeFile(1);
         QCOMPARE(folder.read(QStringLiteral("信 件.ini")), QByteArray("\xC4\xE3\xBA\xC3\r\n"));
 
         // Binary opening never shortens; output opening empties.
-        files.OpenForBinary(path, 1);
-        QCOMPARE(files.FileLength(1), 6);
+        files.openForBinary(path, 1);
+        QCOMPARE(files.fileLength(1), 6);
         QString text(6, QLatin1Char(' '));
-        files.ReadText(1, text);
+        files.readText(1, text);
         QCOMPARE(text, QStringLiteral("你好\r\n"));
-        files.CloseFile(1);
+        files.closeFile(1);
         QCOMPARE(folder.read(QStringLiteral("信 件.ini")).size(), 6);
-        files.OpenForOutput(path, 3);
-        QCOMPARE(files.FileLength(3), 0);
-        files.CloseFile(3);
+        files.openForOutput(path, 3);
+        QCOMPARE(files.fileLength(3), 0);
+        files.closeFile(3);
 
         // A missing file is created empty.
-        files.OpenForBinary(folder.file(QStringLiteral("new.ini")), 1);
-        QCOMPARE(files.FileLength(1), 0);
+        files.openForBinary(folder.file(QStringLiteral("new.ini")), 1);
+        QCOMPARE(files.fileLength(1), 0);
         files.closeAll();
         QVERIFY(folder.exists(QStringLiteral("new.ini")));
-        QCOMPARE(errorNumberOf([&] { files.PrintLine(1, QStringLiteral("x")); }),
+        QCOMPARE(errorNumberOf([&] { files.printLine(1, QStringLiteral("x")); }),
                  ErrorNumber::BadFileNameOrNumber);
     }
 
@@ -205,22 +207,22 @@ private slots:
     {
         TestFolder folder;
         folder.mkdir(QStringLiteral("orlessa.ini"));
-        QVERIFY(FileExists(folder.file(QStringLiteral("orlessa.ini"))));
-        QVERIFY(!FileExists(folder.file(QStringLiteral("xuanyan.ini"))));
+        QVERIFY(fileExists(folder.file(QStringLiteral("orlessa.ini"))));
+        QVERIFY(!fileExists(folder.file(QStringLiteral("xuanyan.ini"))));
 
         FileTable files;
         QCOMPARE(errorNumberOf([&] {
-                     files.OpenForBinary(folder.file(QStringLiteral("orlessa.ini")), 1);
+                     files.openForBinary(folder.file(QStringLiteral("orlessa.ini")), 1);
                  }),
                  ErrorNumber::PathFileAccessError);
         QVERIFY(!files.isOpen(1));
         QCOMPARE(errorNumberOf([&] {
-                     files.OpenForOutput(folder.file(QStringLiteral("no/such.ini")), 1);
+                     files.openForOutput(folder.file(QStringLiteral("no/such.ini")), 1);
                  }),
                  ErrorNumber::PathNotFound);
-        QCOMPARE(errorNumberOf([&] { DeleteFile(folder.file(QStringLiteral("gone.mp3"))); }),
+        QCOMPARE(errorNumberOf([&] { deleteFile(folder.file(QStringLiteral("gone.mp3"))); }),
                  ErrorNumber::FileNotFound);
-        QCOMPARE(errorNumberOf([&] { DeleteFile(folder.file(QStringLiteral("orlessa.ini"))); }),
+        QCOMPARE(errorNumberOf([&] { deleteFile(folder.file(QStringLiteral("orlessa.ini"))); }),
                  ErrorNumber::FileNotFound);
     }
 
@@ -230,7 +232,7 @@ private slots:
         folder.write(QStringLiteral("Orlessa.mp3"), "music");
         folder.letOthersLookIn();
         const QString path = folder.file(QStringLiteral("Orlessa.mp3"));
-        QCOMPARE(runUnprivileged([&] { return errorNumberOf([&] { DeleteFile(path); }); }), 70);
+        QCOMPARE(runUnprivileged([&] { return errorNumberOf([&] { deleteFile(path); }); }), 70);
         QVERIFY(folder.exists(QStringLiteral("Orlessa.mp3")));
     }
 
@@ -241,13 +243,13 @@ private slots:
         MAKE_READ_ONLY(folder, QStringLiteral("orlessa.ini"));
         FileTable files;
         // Still readable in binary mode; not writable for output.
-        files.OpenForBinary(folder.file(QStringLiteral("orlessa.ini")), 1);
+        files.openForBinary(folder.file(QStringLiteral("orlessa.ini")), 1);
         QString text(2, QLatin1Char(' '));
-        files.ReadText(1, text);
+        files.readText(1, text);
         QCOMPARE(text, QStringLiteral("你"));
-        files.CloseFile(1);
+        files.closeFile(1);
         QCOMPARE(errorNumberOf([&] {
-                     files.OpenForOutput(folder.file(QStringLiteral("orlessa.ini")), 2);
+                     files.openForOutput(folder.file(QStringLiteral("orlessa.ini")), 2);
                  }),
                  ErrorNumber::PathFileAccessError);
         QCOMPARE(folder.read(QStringLiteral("orlessa.ini")), QByteArray("\xC4\xE3"));
@@ -256,20 +258,20 @@ private slots:
     void programFolderAtTheRoot()
     {
         QCOMPARE(programPath(QStringLiteral("/"), QStringLiteral("tmp")), QStringLiteral("//tmp"));
-        QVERIFY(FileExists(programPath(QStringLiteral("/"), QStringLiteral("tmp"))));
+        QVERIFY(fileExists(programPath(QStringLiteral("/"), QStringLiteral("tmp"))));
     }
 
     void resources()
     {
-        QVERIFY(LoadResourceBytes(101, QStringLiteral("CUSTOM")).size() > 10000);
-        QVERIFY(LoadResourceBytes(102, QStringLiteral("CUSTOM")).startsWith("RIFF"));
-        QCOMPARE(errorNumberOf([] { LoadResourceBytes(103, QStringLiteral("CUSTOM")); }),
+        QVERIFY(AssetSource().resourceBytes(101, QStringLiteral("CUSTOM")).size() > 10000);
+        QVERIFY(AssetSource().resourceBytes(102, QStringLiteral("CUSTOM")).startsWith("RIFF"));
+        QCOMPARE(errorNumberOf([] { AssetSource().resourceBytes(103, QStringLiteral("CUSTOM")); }),
                  ErrorNumber::ResourceNotFound);
-        QCOMPARE(errorNumberOf([] { LoadResourceBytes(101, QStringLiteral("OTHER")); }),
+        QCOMPARE(errorNumberOf([] { AssetSource().resourceBytes(101, QStringLiteral("OTHER")); }),
                  ErrorNumber::ResourceNotFound);
         // The media are lent from the program image, byte for byte as stored.
-        const QByteArray music = LoadResourceBytes(101, QStringLiteral("CUSTOM"));
-        QCOMPARE(music.constData(), LoadResourceBytes(101, QStringLiteral("CUSTOM")).constData());
+        const QByteArray music = AssetSource().resourceBytes(101, QStringLiteral("CUSTOM"));
+        QCOMPARE(music.constData(), AssetSource().resourceBytes(101, QStringLiteral("CUSTOM")).constData());
         QFile stored(QStringLiteral(":/CUSTOM/101"));
         QVERIFY(stored.open(QIODevice::ReadOnly));
         QCOMPARE(music, stored.readAll());

@@ -1,9 +1,9 @@
 // The typewriters, the walk and the question, driven tick by tick.
-#include "app/form1.h"
-#include "refusal/refusal.h"
-#include "show/approach.h"
+#include "show/form1.h"
 #include "show/matchmaker.h"
 #include "show/question.h"
+#include "show/refusal.h"
+#include "stage/approach.h"
 #include "support/showfixture.h"
 
 #include <QInputMethodEvent>
@@ -321,7 +321,7 @@ private slots:
     void yesThenYes()
     {
         ShowFixture show("", "d");
-        show.host.answers = { MessageBox::Yes, MessageBox::Yes };
+        show.host.answers = { BoxAnswer::Yes, BoxAnswer::Yes };
         show.letterTicks(1);
         show.walkTicksUntilStop();
         show.host.onBox = [&](const FakeHost::Box &) { QVERIFY(!show.form.Timer3->Enabled()); };
@@ -330,7 +330,7 @@ private slots:
         QCOMPARE(show.host.boxes.size(), 2);
         QCOMPARE(show.host.boxes[0].prompt, Question::prompt);
         QCOMPARE(show.host.boxes[0].title, Question::title);
-        QCOMPARE(show.host.boxes[0].buttons, MessageBox::YesNo);
+        QCOMPARE(show.host.boxes[0].buttons, BoxButtons::YesNo);
         QCOMPARE(show.host.boxes[1].prompt, Question::matchmakerPrompt);
         QCOMPARE(show.host.boxes[1].title, Question::matchmakerTitle);
         QCOMPARE(show.host.openedAddresses.size(), 1);
@@ -341,7 +341,7 @@ private slots:
         QVERIFY(!show.folder.exists("Orlessa.mp3"));
         QVERIFY(show.form.Label4->isHidden());
         QCOMPARE(show.form.Picture3->Left(), 9553.0f);
-        QCOMPARE(show.form.Answer.toInt(), int(MessageBox::Yes));
+        QCOMPARE(show.form.Answer.toInt(), BoxResult::yes);
         QCOMPARE(show.form.Answer2, qint16(6));
         QVERIFY(show.form.hasEnded());
     }
@@ -349,7 +349,7 @@ private slots:
     void yesThenNo()
     {
         ShowFixture show("", "");
-        show.host.answers = { MessageBox::Yes, MessageBox::No };
+        show.host.answers = { BoxAnswer::Yes, BoxAnswer::No };
         show.letterTicks(1);
         show.declarationTicks(1);
         QVERIFY(show.host.openedAddresses.isEmpty());
@@ -359,23 +359,23 @@ private slots:
         QVERIFY(show.host.errors.isEmpty());
     }
 
-    void onlySixIsYes_data()
+    void onlyYesIsYes_data()
     {
-        QTest::addColumn<int>("result");
-        for (int result : { 0, 1, 2, 3, 4, 5, 8, -1 })
-            QTest::newRow(qPrintable(QString::number(result))) << result;
+        QTest::addColumn<BoxAnswer>("result");
+        QTest::newRow("OK") << BoxAnswer::Ok;
+        QTest::newRow("No") << BoxAnswer::No;
     }
 
-    void onlySixIsYes()
+    void onlyYesIsYes()
     {
-        QFETCH(int, result);
+        QFETCH(BoxAnswer, result);
         ShowFixture asked("", "");
         asked.host.answers = { result };
         asked.letterTicks(1);
         asked.declarationTicks(1);
         QVERIFY2(asked.host.log.contains("stop2"), qPrintable(asked.host.log.join(' ')));
         ShowFixture matchmaker("", "");
-        matchmaker.host.answers = { MessageBox::Yes, result };
+        matchmaker.host.answers = { BoxAnswer::Yes, result };
         matchmaker.letterTicks(1);
         matchmaker.declarationTicks(1);
         QVERIFY(matchmaker.host.openedAddresses.isEmpty());
@@ -385,7 +385,7 @@ private slots:
     void theQuestionMayComeBeforeTheWalkEnds()
     {
         ShowFixture show("", "d");
-        show.host.answers = { MessageBox::Yes, MessageBox::No };
+        show.host.answers = { BoxAnswer::Yes, BoxAnswer::No };
         show.letterTicks(1);
         show.walkTicks(10);
         bool walking = false;
@@ -399,7 +399,7 @@ private slots:
     void aMusicFileAlreadyGoneEndsTheShowQuietly()
     {
         ShowFixture show("", "");
-        show.host.answers = { MessageBox::Yes, MessageBox::Yes };
+        show.host.answers = { BoxAnswer::Yes, BoxAnswer::Yes };
         QFile::remove(show.folder.file("Orlessa.mp3"));
         show.letterTicks(1);
         show.declarationTicks(1);

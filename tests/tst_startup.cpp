@@ -1,8 +1,8 @@
 // The window as created, start-up, and writing media files out.
-#include "app/form1.h"
-#include "files/savefilefromres.h"
+#include "runtime/assetsource.h"
 #include "runtime/hostfiles.h"
-#include "show/pace.h"
+#include "show/form1.h"
+#include "stage/pace.h"
 #include "support/showfixture.h"
 
 #include <QCryptographicHash>
@@ -22,7 +22,7 @@ QByteArray sha256(const QByteArray &bytes)
 
 QByteArray music()
 {
-    return LoadResourceBytes(101, QStringLiteral("CUSTOM"));
+    return AssetSource().resourceBytes(101, QStringLiteral("CUSTOM"));
 }
 } // namespace
 
@@ -190,11 +190,12 @@ private slots:
     {
         // The new file replaces the old one whole: a player still reading the
         // old one reads it to its end unchanged.
-        TestFolder folder;
+        ShowFixture show;
+        TestFolder &folder = show.folder;
         folder.write("Orlessa.mp3", "older");
         QFile held(folder.file("Orlessa.mp3"));
         QVERIFY(held.open(QIODevice::ReadOnly));
-        QVERIFY(SaveFileFromRes(QVariant::fromValue<qint16>(101), "CUSTOM",
+        QVERIFY(show.form.SaveFileFromRes(QVariant::fromValue<qint16>(101), "CUSTOM",
                                 folder.file("Orlessa.mp3")));
         QCOMPARE(held.readAll(), QByteArray("older"));
         QCOMPARE(folder.read("Orlessa.mp3"), music());
@@ -202,25 +203,26 @@ private slots:
 
     void savingResources()
     {
-        TestFolder folder;
+        ShowFixture show;
+        TestFolder &folder = show.folder;
         const QVariant music101 = QVariant::fromValue<qint16>(101);
         const QString path = folder.file("Orlessa.mp3");
 
-        QVERIFY(!SaveFileFromRes(QVariant::fromValue<qint16>(999), "CUSTOM", path));
+        QVERIFY(!show.form.SaveFileFromRes(QVariant::fromValue<qint16>(999), "CUSTOM", path));
         QVERIFY(!folder.exists("Orlessa.mp3"));
 
-        QVERIFY(SaveFileFromRes(music101, "CUSTOM", path));
+        QVERIFY(show.form.SaveFileFromRes(music101, "CUSTOM", path));
         QCOMPARE(folder.read("Orlessa.mp3"), music());
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList { "Orlessa.mp3" });
 
         folder.write("Orlessa.mp3", "older");
         MAKE_READ_ONLY(folder, "Orlessa.mp3");
-        QVERIFY(!SaveFileFromRes(music101, "CUSTOM", path));
+        QVERIFY(!show.form.SaveFileFromRes(music101, "CUSTOM", path));
         QCOMPARE(folder.read("Orlessa.mp3"), QByteArray("older"));
 
         folder.mkdir("Orlessa.avi");
-        QVERIFY(!SaveFileFromRes(QVariant::fromValue<qint16>(102), "CUSTOM",
+        QVERIFY(!show.form.SaveFileFromRes(QVariant::fromValue<qint16>(102), "CUSTOM",
                                  folder.file("Orlessa.avi")));
         QVERIFY(QFileInfo(folder.file("Orlessa.avi")).isDir());
     }

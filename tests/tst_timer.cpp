@@ -1,7 +1,7 @@
 // The deadline timer on a clock the test sets: its schedule across late
 // handlers, stalls, handovers and ticks delivered inside a message box.
-#include "runtime/controls/tickclock.h"
-#include "runtime/controls/timer.h"
+#include "controls/tickclock.h"
+#include "controls/timer.h"
 
 #include <QEventLoop>
 #include <QSignalSpy>

@@ -1,12 +1,12 @@
 // The window on the desktop: where it opens, that it cannot be lost by
 // minimising, the pictures at every screen scale, and the video surface kept
 // within the window. Runs at scale 1 and again at scale 2.
-#include "app/form1.h"
-#include "runtime/controls/label.h"
-#include "runtime/controls/picturebox.h"
-#include "runtime/mediaplayer.h"
-#include "runtime/windowplacement.h"
-#include "show/stage.h"
+#include "controls/label.h"
+#include "controls/picturebox.h"
+#include "desktop/windowplacement.h"
+#include "players/mediaplayer.h"
+#include "show/form1.h"
+#include "stage/stage.h"
 #include "support/fakehost.h"
 
 #include <QScreen>

@@ -4,6 +4,7 @@
 # Alt+F4 leave the question and the plea standing and the window behind them
 # as it was, and the window itself cannot be closed while a box waits; only
 # Yes or No answers, here by their mnemonics.
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 
 start_display

@@ -4,6 +4,7 @@
 # to minimise or maximise; then the Yes road and the No road to the plea,
 # every box answered with its access key.
 # usage: desktops.sh WM
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 
 wm=${1:?usage: desktops.sh WM}

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # The show's fixed facts as its end-to-end tests know them: captions, box
 # titles, the checksums of the message files it writes when they are missing,
 # and the matchmaking address (ctest passes VELMORA_MATCHMAKER_URL, from the

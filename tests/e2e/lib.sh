@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared helpers for the end-to-end tests and the sweep: a private X display
 # with a window manager, a fresh program folder, a fake xdg-open, the show
 # started there, its boxes answered and read back, and ways to wait.
@@ -58,7 +59,8 @@ start_display() { # start_display [WM]: a private X server with a window manager
     sed 's/^/  /' "$work/xvfb.log" >&2
     return 1
   fi
-  export DISPLAY=":$(head -n1 "$display_file")"
+  DISPLAY=":$(head -n1 "$display_file")"
+  export DISPLAY
   case $wm in
     openbox) openbox >"$work/wm.log" 2>&1 & ;;
     xfwm4) start_session_bus; xfwm4 --compositor=off >"$work/wm.log" 2>&1 & ;;

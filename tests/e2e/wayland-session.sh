@@ -2,6 +2,7 @@
 # Started in a Wayland session that also offers an X server, the show comes up
 # on X11: centred with its frame, off the taskbar, its question box over it.
 # A platform the user chose is left alone.
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 
 start_display || exit 1

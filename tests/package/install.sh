@@ -3,6 +3,7 @@
 # it with apt, start the show through the launcher as a fresh user under Xvfb,
 # close it, and remove the package and the user again. Needs root.
 # Usage: install.sh SOURCE_DIR BUILD_DIR
+# shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/../e2e/lib.sh"
 source_dir=${1:?source folder}
 build_dir=${2:?build folder for the package}

@@ -14,13 +14,26 @@ check() { # check DESCRIPTION COMMAND...
 }
 
 # The installed programs write down where they ran and with what, then exit 7.
+# The editor's --carry-over OLD NEW stands in for the real one: it appends the
+# old program's lines marked "carried:" to the new one (unless $HOME/full says
+# the disk is full).
 lib="$work/usr lib/velmora"
 mkdir -p "$lib" "$work/bin"
 cp "$source/packaging/show-folder.sh" "$lib/"
 for name in velmora velmora-editor; do
   sed "s|@VELMORA_PROGRAM_DIR@|$lib|g" "$source/packaging/$name.in" >"$work/bin/$name"
   chmod +x "$work/bin/$name"
-  printf '#!/bin/sh\n# %s installed\necho "$(pwd)|$0|$*" >"$HOME/ran"\nexit 7\n' "$name" >"$lib/$name"
+  printf '#!/bin/sh\n# %s installed\n' "$name" >"$lib/$name"
+  if [[ $name == velmora-editor ]]; then
+    cat >>"$lib/$name" <<'EOF_EDITOR'
+if [ "$1" = --carry-over ]; then
+  [ ! -e "$HOME/full" ] || exit 2
+  grep '^carried:' "$2" >>"$3"
+  exit 0
+fi
+EOF_EDITOR
+  fi
+  printf 'echo "$(pwd)|$0|$*" >"$HOME/ran"\nexit 7\n' >>"$lib/$name"
   chmod 755 "$lib/$name"
 done
 touch -d '2026-06-01 12:00' "$lib/velmora"
@@ -66,28 +79,27 @@ check "the newer program runs (exit 0)" test "$status" -eq 0
 check "the message files and other files are untouched" test "$(sums)" = "$before"
 
 # The preparer's own music and pictures, which the editor appends to the copy
-# (keeping its time stamp), go over to the next upgrade's program.
-carried() { # a stand-in for what the editor appends: mark, body, its size, mark
-  local body="VMASSETS our song and photos" size
-  size=$((${#body} + 16))
-  printf '%s' "$body"
-  printf "$(printf '\\%03o' $((size & 255)) $((size >> 8 & 255)) 0 0 0 0 0 0)"
-  printf VMASSETS
-}
-carried >>"$folder/velmora"
+# (keeping its time stamp), go over to the next upgrade's program through the
+# editor installed beside it.
+echo "carried: our song and photos" >>"$folder/velmora"
 touch -d '2026-07-01 12:00' "$folder/velmora"
 printf '#!/bin/sh\n# newer still\nexit 0\n' >"$lib/velmora"
 touch -d '2026-07-15 12:00' "$lib/velmora"
 launch "$home" velmora
 check "an upgrade carries the preparer's assets over" \
-  cmp -s <(cat "$lib/velmora"; carried) "$folder/velmora"
+  cmp -s <(cat "$lib/velmora"; echo "carried: our song and photos") "$folder/velmora"
 check "... and the copy keeps the installed time stamp" \
   test "$(stat -c %Y "$folder/velmora")" = "$(stat -c %Y "$lib/velmora")"
-printf 'damaged' >>"$folder/velmora"
-touch -d "2026-07-01 12:00" "$folder/velmora"
+cp -p "$folder/velmora" "$work/older"
+touch -d "2026-07-01 12:00" "$folder/velmora" "$work/older"
 touch -d '2026-07-20 12:00' "$lib/velmora"
+touch "$home/full"
 launch "$home" velmora
-check "bytes that are not a whole bundle are not carried" cmp -s "$lib/velmora" "$folder/velmora"
+rm "$home/full"
+check "when they cannot be carried over, the older program stays" cmp -s "$work/older" "$folder/velmora"
+check "... and runs" test "$status" -eq 0
+check "... saying why" grep -q "Could not carry your own music" "$work/err"
+check "... with no temporary file left" test -z "$(find "$folder" -name '.velmora.*')"
 
 # A copy newer than the installed one is the preparer's own: it is left.
 printf '#!/bin/sh\n# my own build\nexit 3\n' >"$folder/velmora"

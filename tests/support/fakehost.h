@@ -1,7 +1,8 @@
 #pragma once
 
+#include "runtime/assetsource.h"
 #include "runtime/host.h"
-#include "runtime/mediaplayer.h"
+#include "runtime/mediabackend.h"
 #include "runtime/runtimeerror.h"
 
 #include <QList>
@@ -18,12 +19,12 @@ class FakeHost : public MessageBoxes,
                  public MediaFactory
 {
 public:
-    Host parts() { return { *this, *this, *this, *this }; }
+    Host parts() { return { *this, *this, *this, *this, assets }; }
 
     struct Box
     {
         QString prompt;
-        MessageBox::Buttons buttons;
+        BoxButtons buttons;
         QString title;
     };
 
@@ -61,15 +62,14 @@ public:
         MediaRole m_role;
     };
 
-    // Any number a host might answer with, not only the named ones.
-    MessageBox::Result ShowMessage(const QString &prompt, MessageBox::Buttons buttons,
-                                   const QString &title) override
+    BoxAnswer showMessage(const QString &prompt, BoxButtons buttons,
+                          const QString &title) override
     {
         boxes.append({ prompt, buttons, title });
         log << QStringLiteral("box:") + title;
         if (onBox)
             onBox(boxes.last());
-        return MessageBox::Result(answers.isEmpty() ? MessageBox::No : answers.takeFirst());
+        return answers.isEmpty() ? BoxAnswer::No : answers.takeFirst();
     }
     bool openAddress(const QString &address) override
     {
@@ -103,7 +103,8 @@ public:
     Backend *videoBackend() const { return backend(MediaRole::Video); }
     Backend *musicBackend() const { return backend(MediaRole::Music); }
 
-    QList<int> answers;
+    AssetSource assets;
+    QList<BoxAnswer> answers;
     QList<Box> boxes;
     QStringList openedAddresses;
     QList<RuntimeError> errors;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form1.h"
+#include "show/form1.h"
 #include "support/fakehost.h"
 #include "support/testfolder.h"
 

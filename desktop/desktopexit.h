@@ -1,0 +1,18 @@
+#pragma once
+
+#include "runtime/programexit.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// Hides the window and leaves the application's event loop with the code.
+class DesktopExit : public ProgramExit
+{
+public:
+    void setWindow(QWidget *window) { m_window = window; }
+
+    void endProgram(int exitCode) override;
+
+private:
+    QPointer<QWidget> m_window;
+};

@@ -1,0 +1,109 @@
+#include "desktop/desktopmessageboxes.h"
+
+#include "runtime/boxreport.h"
+#include "runtime/linebreaks.h"
+#include "runtime/runtimeerror.h"
+#include "runtime/timeline.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+// Message boxes take CR LF; Qt breaks lines at LF.
+QString boxText(const QString &text)
+{
+    return LineBreaks::toLf(text);
+}
+
+// The host's message box. A box that asks Yes or No has no cancel: Escape
+// does nothing, the title bar offers no close button and a request to close
+// it (Alt+F4, the window manager) leaves it standing, so that only Yes or No
+// answers it. A box with one OK button closes by Return, Escape or its ×.
+class HostMessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+    void requireAnswer()
+    {
+        m_answerRequired = true;
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                       | Qt::MSWindowsFixedSizeDialogHint);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (m_answerRequired && event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (m_answerRequired && !clickedButton()) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+    // Whatever else would reject the box without an answer.
+    void done(int result) override
+    {
+        if (m_answerRequired && !clickedButton())
+            return;
+        QMessageBox::done(result);
+    }
+
+private:
+    bool m_answerRequired = false;
+};
+} // namespace
+
+// A box raised before the window is first shown is centred on the screen,
+// not on the window's future place.
+QWidget *DesktopMessageBoxes::boxOwner() const
+{
+    return m_owner && m_owner->isVisible() ? m_owner.data() : nullptr;
+}
+
+BoxAnswer DesktopMessageBoxes::showMessage(const QString &prompt, BoxButtons buttons,
+                                           const QString &title)
+{
+    BoxReport::shown(buttons, title, prompt);
+    HostMessageBox box(boxOwner());
+    box.setWindowTitle(title);
+    box.setText(boxText(prompt));
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == BoxButtons::YesNo) {
+        box.setIcon(QMessageBox::NoIcon);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+        box.setDefaultButton(QMessageBox::Yes);
+        box.requireAnswer();
+        Timeline::mark(QStringLiteral("box opens ") + title);
+        return BoxReport::answered(title, box.exec() == QMessageBox::Yes ? BoxAnswer::Yes
+                                                                         : BoxAnswer::No);
+    }
+    box.setIcon(QMessageBox::Information);
+    box.setStandardButtons(QMessageBox::Ok);
+    Timeline::mark(QStringLiteral("box opens ") + title);
+    box.exec();
+    return BoxReport::answered(title, BoxAnswer::Ok);
+}
+
+void DesktopMessageBoxes::showRuntimeError(const RuntimeError &error)
+{
+    BoxReport::error(error, QStringLiteral("Velmora"));
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Velmora"), boxText(error.message()),
+                    QMessageBox::Ok, boxOwner());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    BoxReport::answered(QStringLiteral("Velmora"), BoxAnswer::Ok);
+}

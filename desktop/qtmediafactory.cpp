@@ -1,0 +1,8 @@
+#include "desktop/qtmediafactory.h"
+
+#include "players/qtmediabackend.h"
+
+std::unique_ptr<MediaBackend> QtMediaFactory::createMediaBackend(MediaRole)
+{
+    return std::make_unique<QtMediaBackend>();
+}

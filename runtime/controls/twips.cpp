@@ -1,8 +1,0 @@
-#include "runtime/controls/twips.h"
-
-#include <cmath>
-
-int twipsToPixels(float twips)
-{
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}

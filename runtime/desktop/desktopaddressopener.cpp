@@ -1,9 +1,0 @@
-#include "runtime/desktop/desktopaddressopener.h"
-
-#include <QDesktopServices>
-#include <QUrl>
-
-bool DesktopAddressOpener::openAddress(const QString &address)
-{
-    return QDesktopServices::openUrl(QUrl(address));
-}

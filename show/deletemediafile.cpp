@@ -1,0 +1,12 @@
+#include "show/deletemediafile.h"
+
+#include "runtime/hostfiles.h"
+
+#include <QFileInfo>
+
+void DeleteMediaFile(const QString &path)
+{
+    // A folder of that name is not ours to remove.
+    if (QFileInfo(path).isFile())
+        deleteFile(path);
+}

@@ -1,0 +1,83 @@
+#include "stage/stage.h"
+
+#include "controls/label.h"
+#include "controls/picturebox.h"
+#include "runtime/assetsource.h"
+#include "runtime/chineseinterface.h"
+
+#include <QHash>
+
+namespace {
+QFont chineseFont(const QStringList &families, int pixelSize)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(pixelSize);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+// The stage's pictures by their built-in names (":/walking-figure.jpg",
+// ":/walking-figure@2x.jpg"...), from the program's own assets where it has them.
+PictureLoader stagePictures(const AssetSource &assets)
+{
+    namespace Keys = AssetBundle::Keys;
+    static const QHash<QString, QString> keys {
+        { QStringLiteral(":/background.jpg"), Keys::background },
+        { QStringLiteral(":/background@2x.jpg"), Keys::doubled(Keys::background) },
+        { QStringLiteral(":/walking-figure.jpg"), Keys::boy },
+        { QStringLiteral(":/walking-figure@2x.jpg"), Keys::doubled(Keys::boy) },
+        { QStringLiteral(":/waiting-figure.jpg"), Keys::girl },
+        { QStringLiteral(":/waiting-figure@2x.jpg"), Keys::doubled(Keys::girl) },
+    };
+    // A copy: the doubled pictures are loaded when first drawn.
+    return [assets](const QString &name) { return assets.picture(keys.value(name), name); };
+}
+} // namespace
+
+// 10.5 points and 9 points at 96 dots per inch; the host's Chinese faces draw
+// a line exactly one em high.
+QFont Stage::letterFont()
+{
+    return chineseFont({ "仿宋_GB2312", "FangSong", "AR PL UKai CN" }, 14);
+}
+
+QFont Stage::declarationFont()
+{
+    return chineseFont({ "微软雅黑", "Microsoft YaHei", "Noto Sans CJK SC" }, 14);
+}
+
+QFont Stage::windowFont()
+{
+    return chineseFont(chineseInterfaceFamilies(), 12);
+}
+
+Stage Stage::build(QWidget *parent, const AssetSource &assets)
+{
+    const PictureLoader pictures = stagePictures(assets);
+    Stage stage;
+    stage.Picture1 = new PictureBox(parent, -120, -120, 12015, 7575,
+                                    QStringLiteral(":/background.jpg"), 2, pictures);
+    QWidget *content = stage.Picture1->content();
+
+    stage.Label1 = new Label(content, 120, 120);
+    stage.Label1->setTextFont(letterFont(), textLinePitch);
+    stage.Label1->setTextColor(QColor(64, 64, 64));
+
+    stage.Label2 = new Label(content, 120, 5520);
+    stage.Label2->setTextFont(declarationFont(), textLinePitch);
+    stage.Label2->setTextColor(QColor(255, 0, 0));
+
+    stage.Label4 = new Label(content, 9960, 6000);
+    stage.Label4->setTextFont(windowFont(), questionLinePitch);
+    stage.Label4->setTextColor(QColor(255, 0, 0));
+    stage.Label4->setCentred(true);
+
+    stage.Picture2 = new PictureBox(content, 120, 5800, 1455, 1575,
+                                    QStringLiteral(":/walking-figure.jpg"), 0, pictures);
+    stage.Picture2->hide();
+    stage.Picture3 = new PictureBox(content, 10450, 5800, 1455, 1575,
+                                    QStringLiteral(":/waiting-figure.jpg"), 0, pictures);
+    stage.Picture3->hide();
+    return stage;
+}
