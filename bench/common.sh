@@ -23,3 +23,16 @@ cpu_share() {
   after=$(cpu_ticks "$1")
   echo "scale=2; 100 * ($after - $before) / ($(getconf CLK_TCK) * $2)" | bc -l
 }
+
+# start_bare_player MUSIC: the floor for the show with music, on the backend
+# and with the decoder the show's last start chose (its log says which);
+# sets player_pid. It writes when the music plays to $work/bare-player.log.
+start_bare_player() {
+  local backend
+  backend=$(sed -n 's/.*media backend \([a-z]*\).*/\1/p' "$show_log" | head -n1)
+  [[ $backend == default ]] && backend=
+  QT_MEDIA_BACKEND=$backend GST_PLUGIN_FEATURE_RANK=mpg123audiodec:MAX \
+    "$build/bench/bare-player" "$1" >"$work/bare-player.log" 2>&1 &
+  player_pid=$!
+  pids+=("$player_pid")
+}

@@ -64,6 +64,36 @@ void preferLightDecoders()
     qputenv("GST_PLUGIN_FEATURE_RANK", ranks);
 }
 
+// Qt's GStreamer backend watches for cameras as it loads, and GStreamer's
+// Vulkan plugin answers by opening every Vulkan driver installed; Mesa's,
+// emulated on the processor, maps LLVM: 55 MB before a note of music plays.
+// Neither Qt's video surface nor GStreamer's decoders of these releases draw
+// or decode through Vulkan, so the drivers are left out, unless the user
+// chose some.
+void leaveVulkanDriversOut()
+{
+    for (const char *own : { "VK_LOADER_DRIVERS_SELECT", "VK_LOADER_DRIVERS_DISABLE",
+                             "VK_DRIVER_FILES", "VK_ICD_FILENAMES" })
+        if (qEnvironmentVariableIsSet(own))
+            return;
+    qputenv("VK_LOADER_DRIVERS_DISABLE", "*");
+}
+
+// Qt's FFmpeg backend, as it loads, opens a device of every kind of video
+// hardware it knows, for decoding and for encoding, to learn which work: on a
+// desktop that maps the Vulkan and VA-API drivers and, through Mesa's Vulkan
+// device emulated on the processor, LLVM, before a note of music plays. The
+// show never encodes, and only a film decodes video: with the devices named
+// nothing is probed, and VA-API, the device desktops decode video with, is
+// opened when a film asks for it. The user's own lists win.
+void skipHardwareProbing()
+{
+    if (!qEnvironmentVariableIsSet("QT_FFMPEG_ENCODING_HW_DEVICE_TYPES"))
+        qputenv("QT_FFMPEG_ENCODING_HW_DEVICE_TYPES", ",");
+    if (!qEnvironmentVariableIsSet("QT_FFMPEG_DECODING_HW_DEVICE_TYPES"))
+        qputenv("QT_FFMPEG_DECODING_HW_DEVICE_TYPES", "vaapi");
+}
+
 // Without a graphics device OpenGL is emulated on the processor, and the video
 // surface drawing through it costs twice the processor time of Qt's own
 // raster drawing, and the emulator 70 MB of memory. There, the window system
@@ -94,8 +124,12 @@ void QtMediaBackend::prepareEnvironment()
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
     Timeline::mark(QStringLiteral("media backend ")
                    + (backendName().isEmpty() ? QStringLiteral("default") : backendName()));
-    if (backendName() == QLatin1String("gstreamer"))
+    if (backendName() == QLatin1String("gstreamer")) {
         preferLightDecoders();
+        leaveVulkanDriversOut();
+    } else {
+        skipHardwareProbing();
+    }
     avoidEmulatedOpenGl();
 }
 

@@ -37,6 +37,12 @@ QString cutOf(const TestFolder &folder, int resource, const QString &name, doubl
     return status == 0 ? folder.file(name) : QString();
 }
 
+bool mapped(const char *library)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+}
+
 bool backendMissing()
 {
     return QtMediaBackend::backendName() == QLatin1String("velmora-no-such-backend");
@@ -62,10 +68,7 @@ private slots:
     {
         // FFmpeg's libraries take a few hundred milliseconds to load; the
         // music must not wait for them.
-        const auto loaded = [](const char *library) {
-            QFile maps(QStringLiteral("/proc/self/maps"));
-            return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
-        };
+        const auto loaded = mapped;
         if (QtMediaBackend::backendName() != QLatin1String("gstreamer"))
             QSKIP("the music is decoded by GStreamer only where Qt's backend for it is installed");
         if (loaded("libavcodec"))
@@ -77,6 +80,24 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(loaded("libgstmpg123"), 10000);
         QTest::qWait(200);
         QVERIFY(!loaded("libavcodec"));
+        player.controls().stop();
+    }
+
+    void theMusicBringsInNoGraphicsDriver()
+    {
+        // A desktop's graphics and video drivers (and LLVM, which Mesa's
+        // drivers compile with) cost tens of megabytes; music needs none.
+        if (backendMissing())
+            QSKIP("no media backend");
+        TestFolder folder;
+        const QString music = cutOf(folder, 101, QStringLiteral("Orlessa.mp3"), 3);
+        QVERIFY(!music.isEmpty());
+        MediaPlayer player(MediaPlayer::Settings {}, std::make_unique<QtMediaBackend>());
+        player.setURL(music);
+        QTRY_VERIFY_WITH_TIMEOUT(mapped("mediaplugin"), 10000);
+        QTest::qWait(500);
+        for (const char *driver : { "libLLVM", "libgallium", "libvulkan_", "_drv_video.so", "libvdpau_" })
+            QVERIFY2(!mapped(driver), driver);
         player.controls().stop();
     }
 
