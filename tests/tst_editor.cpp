@@ -77,6 +77,15 @@ QString readByTheShow(const TestFolder &folder, const QString &fileName)
     files.readText(1, text);
     return text;
 }
+// A copy of this test program in the folder, carrying a song of its own.
+bool putProgramCarryingASong(const TestFolder &folder)
+{
+    QString problem;
+    return QFile::copy(QCoreApplication::applicationFilePath(), folder.file(QStringLiteral("velmora")))
+            && ShowProgram(folder.path())
+                       .change({ { AssetBundle::Keys::music, QStringLiteral("ours.mp3"), 6000, "x" } },
+                               {}, &problem);
+}
 } // namespace
 
 class EditorTest : public QObject
@@ -362,12 +371,7 @@ private slots:
         TestFolder folder;
         const QByteArray before = CodePage::toAnsi(QStringLiteral("原来的信\r\n"));
         folder.write(letterFile, before);
-        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(),
-                            folder.file(QStringLiteral("velmora"))));
-        QString problem;
-        QVERIFY(ShowProgram(folder.path())
-                        .change({ { AssetBundle::Keys::music, QStringLiteral("ours.mp3"), 6000, "x" } },
-                                {}, &problem));
+        QVERIFY(putProgramCarryingASong(folder));
         const QByteArray program = folder.read(QStringLiteral("velmora"));
         EditorWindow window(folder.path());
         QStringList reported;
@@ -613,12 +617,7 @@ private slots:
     void theStageAndTheTimelineFollowTheProgramsOwnAssets()
     {
         TestFolder folder;
-        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(),
-                            folder.file(QStringLiteral("velmora"))));
-        QString problem;
-        QVERIFY(ShowProgram(folder.path())
-                        .change({ { AssetBundle::Keys::music, QStringLiteral("ours.mp3"), 6000, "x" } },
-                                {}, &problem));
+        QVERIFY(putProgramCarryingASong(folder));
         EditorWindow window(folder.path());
         OwnAssetsPanel *panel = window.ownAssets();
         QStringList reported;
