@@ -1,6 +1,7 @@
 #include "editor/analysis.h"
 
 #include "controls/labellines.h"
+#include "editor/editortext.h"
 #include "editor/stagelayout.h"
 #include "stage/pace.h"
 #include "stage/programfiles.h"
@@ -29,22 +30,27 @@ ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int wal
     return times;
 }
 
+QString noProblemsFound()
+{
+    return EditorText::tr("No problems: every line can be seen, and the music still plays when the question comes.");
+}
+
 QString formatSeconds(double seconds)
 {
-    return QStringLiteral("%1 秒").arg(seconds, 0, 'f', 1);
+    return EditorText::tr("%1 s").arg(seconds, 0, 'f', 1);
 }
 
 QList<TimelineMark> timelineMarks(const ShowTimes &times)
 {
     return {
         { TimelineMark::LetterTyped, times.letterTyped,
-          QStringLiteral("信打完 %1").arg(formatSeconds(times.letterTyped)) },
+          EditorText::tr("letter typed %1").arg(formatSeconds(times.letterTyped)) },
         { TimelineMark::WalkEnds, times.walkEnds,
-          QStringLiteral("男孩走完 %1").arg(formatSeconds(times.walkEnds)) },
+          EditorText::tr("boy arrives %1").arg(formatSeconds(times.walkEnds)) },
         { TimelineMark::Question, times.question,
-          QStringLiteral("问题 %1").arg(formatSeconds(times.question)) },
+          EditorText::tr("question %1").arg(formatSeconds(times.question)) },
         { TimelineMark::MusicEnds, times.musicEnds,
-          QStringLiteral("音乐结束 %1").arg(formatSeconds(times.musicEnds)) },
+          EditorText::tr("music ends %1").arg(formatSeconds(times.musicEnds)) },
     };
 }
 
@@ -105,11 +111,11 @@ QString describeCharacters(const QString &characters)
 {
     QStringList named;
     for (const char32_t ucs4 : characters.toUcs4())
-        named << QStringLiteral("“%1”(U+%2)")
+        named << EditorText::tr("\"%1\" (U+%2)")
                          .arg(QString::fromUcs4(&ucs4, 1))
                          .arg(uint(ucs4), 4, 16, QLatin1Char('0'))
                          .toUpper();
-    return named.join(QStringLiteral("、"));
+    return named.join(EditorText::tr(", ", "between characters"));
 }
 
 struct TextPlace
@@ -142,22 +148,22 @@ void checkLines(const QString &text, const TextPlace &place, const StageLayout &
         };
 
         if (box.right() >= layout.area.width())
-            warn(QStringLiteral("这一行超出舞台右边 %1 像素，超出的部分看不到")
+            warn(EditorText::tr("this line runs %1 pixels past the stage's right edge; what runs past is not seen")
                          .arg(box.x() + box.width() - layout.area.width()));
         if (box.top() >= layout.area.height())
-            warn(QStringLiteral("这一行在舞台底边之下，看不到"));
+            warn(EditorText::tr("this line is below the stage's bottom edge and is not seen"));
         else if (box.bottom() >= layout.area.height())
-            warn(QStringLiteral("这一行被舞台底边切掉 %1 像素")
+            warn(EditorText::tr("the stage's bottom edge cuts %1 pixels off this line")
                          .arg(box.y() + box.height() - layout.area.height()));
         else if (place.coveredFrom >= 0 && box.bottom() >= place.coveredFrom)
-            warn(QStringLiteral("这一行落进了宣言的位置，会和宣言叠在一起"));
+            warn(EditorText::tr("this line falls where the declaration stands and will overlap it"));
         else if (std::any_of(place.coveringRects.begin(), place.coveringRects.end(),
                              [&](const QRect &r) { return r.intersects(box); }))
-            warn(QStringLiteral("这一行有一部分被人物或问题挡住"));
+            warn(EditorText::tr("part of this line is hidden by a figure or the question"));
 
         const QString missing = undrawable(line, metrics, drawable);
         if (!missing.isEmpty())
-            warn(QStringLiteral("舞台的字体画不出这些字符：%1").arg(describeCharacters(missing)));
+            warn(EditorText::tr("the stage's font cannot draw these characters: %1").arg(describeCharacters(missing)));
     }
 }
 
@@ -169,7 +175,7 @@ void checkTiming(const QString &letter, const QString &declaration, const ShowTi
         const double letterTick = Pace::letterTickMs / 1000.0;
         const double declarationTick = Pace::declarationTickMs / 1000.0;
         const QString message
-                = QStringLiteral("音乐在 %1结束，问题要到 %2才出现：从这一行起已经没有音乐")
+                = EditorText::tr("the music ends at %1 but the question comes only at %2: from this line on there is no music")
                           .arg(formatSeconds(times.musicEnds), formatSeconds(times.question));
         if (times.letterTyped > times.musicEnds) {
             const auto index = qsizetype(std::floor(times.musicEnds / letterTick));
@@ -190,7 +196,7 @@ void checkTiming(const QString &letter, const QString &declaration, const ShowTi
     if (times.question < times.walkEnds)
         warnings.append(
                 { FileNames::declaration, int(splitLabelLines(declaration).size()),
-                  QStringLiteral("问题在 %1出现，男孩要到 %2才走到女孩面前：宣言太短")
+                  EditorText::tr("the question comes at %1 but the boy reaches the girl only at %2: the declaration is too short")
                           .arg(formatSeconds(times.question), formatSeconds(times.walkEnds)) });
 }
 } // namespace

@@ -34,8 +34,8 @@ QList<TimelineMark> timelineMarks(const ShowTimes &times);
 QString timelineSummary(const ShowTimes &times, const QString &separator);
 
 // What the editor says when it finds nothing to warn about.
-inline const QString noProblemsFound
-        = QStringLiteral("没有问题：每一行都看得见，问题出现时音乐还在。");
+// What the warnings say when there are none.
+QString noProblemsFound();
 
 // Something the addressee would miss: a line cut off or hidden, a character
 // drawn as a box, a question in silence. `line` counts from 1.

@@ -1,5 +1,6 @@
 #include "editor/assetcommands.h"
 
+#include "editor/editortext.h"
 #include "editor/ownassets.h"
 #include "editor/showprogram.h"
 #include "runtime/carriedassets.h"
@@ -27,7 +28,7 @@ CheckReport change(const QString &folder, const QList<AssetBundle::Asset> &asset
     if (!program.change(assets, dropped, &problem))
         return failed(problem);
     CheckReport report;
-    report.output = QStringLiteral("%1 已写好\n").arg(program.path());
+    report.output = EditorText::tr("%1 is written\n").arg(program.path());
     return report;
 }
 } // namespace
@@ -42,10 +43,10 @@ CheckReport replaceAsset(const AssetSlot &slot, const QString &file, const QStri
     if (report.exitCode == CheckReport::Clean) {
         const AssetBundle::Asset &asset = assets.first();
         const QString length = asset.durationMs > 0
-                ? QStringLiteral("（%1 秒）").arg(double(asset.durationMs) / 1000.0, 0, 'f', 1)
+                ? EditorText::tr(" (%1 s)").arg(double(asset.durationMs) / 1000.0, 0, 'f', 1)
                 : QString();
-        report.output = QStringLiteral("%1换成了 %2%3：%4")
-                                .arg(slot.name, asset.sourceName, length, report.output);
+        report.output = EditorText::tr("%1 replaced by %2%3: %4")
+                                .arg(slot.name(), asset.sourceName, length, report.output);
     }
     return report;
 }
@@ -58,7 +59,7 @@ CheckReport restoreAssets(const QString &folder)
     all += AssetBundle::Keys::words;
     CheckReport report = change(folder, {}, all);
     if (report.exitCode == CheckReport::Clean)
-        report.output = QStringLiteral("全部恢复成内置的音乐、短片、图片和演出里的话：%1").arg(report.output);
+        report.output = EditorText::tr("the built-in music, film, pictures and words are all back: %1").arg(report.output);
     return report;
 }
 
@@ -71,7 +72,7 @@ CheckReport carryOver(const QString &oldProgram, const QString &newProgram)
         return failed(old.problem());
     CheckReport report;
     if (!old.problem().isEmpty())
-        report.errors = QCoreApplication::translate("carryOver", "velmora-editor: %1 carries nothing whole: %2\n")
+        report.errors = EditorText::tr("velmora-editor: %1 carries nothing whole: %2\n")
                                 .arg(oldProgram, old.problem());
     QList<AssetBundle::Asset> assets;
     for (const AssetBundle::Entry &entry : old.entries()) {
@@ -86,7 +87,7 @@ CheckReport carryOver(const QString &oldProgram, const QString &newProgram)
     QString problem;
     if (!ShowProgram::at(newProgram).change(assets, {}, &problem))
         return failed(problem);
-    report.output = QCoreApplication::translate("carryOver", "%1 assets of %2 carried over to %3\n")
+    report.output = EditorText::tr("%1 assets of %2 carried over to %3\n")
                             .arg(assets.size())
                             .arg(oldProgram, newProgram);
     return report;

@@ -1,6 +1,7 @@
 #include "editor/checkreport.h"
 
 #include "editor/analysis.h"
+#include "editor/editortext.h"
 #include "editor/messagefile.h"
 #include "editor/ownassets.h"
 #include "editor/showprogram.h"
@@ -17,10 +18,10 @@ namespace {
 QString describe(const QString &fileName, const MessageFile &file)
 {
     if (file.state == MessageFile::State::Missing)
-        return QStringLiteral("%1：缺失（放映时写入默认文字），%2 个字符\n")
+        return EditorText::tr("%1: missing (the show writes the default text), %2 characters\n")
                 .arg(fileName)
                 .arg(file.text.size());
-    return QStringLiteral("%1：%2，%3 字节，%4 个字符\n")
+    return EditorText::tr("%1: %2, %3 bytes, %4 characters\n")
             .arg(fileName, encodingName(file.encoding))
             .arg(file.byteCount)
             .arg(file.text.size());
@@ -31,13 +32,12 @@ QString whyFolderCannotBeOpened(const QString &folder)
 {
     const QFileInfo info(folder);
     const QString shown = QDir::toNativeSeparators(folder);
-    const auto tr = [](const char *text) { return QCoreApplication::translate("CheckReport", text); };
     if (!info.exists())
-        return tr("文件夹 %1 不存在").arg(shown);
+        return EditorText::tr("the folder %1 does not exist").arg(shown);
     if (!info.isDir())
-        return tr("%1 是一个文件，不是文件夹：请给放映所在的文件夹").arg(shown);
+        return EditorText::tr("%1 is a file, not a folder: give the folder the show is in").arg(shown);
     if (!info.isReadable() || !info.isExecutable() || !QDir(folder).isReadable())
-        return tr("没有权限打开文件夹 %1").arg(shown);
+        return EditorText::tr("no permission to open the folder %1").arg(shown);
     return {};
 }
 
@@ -46,7 +46,7 @@ CheckReport checkFolder(const QString &folder)
     CheckReport report;
     if (const QString problem = whyFolderCannotBeOpened(folder); !problem.isEmpty()) {
         report.exitCode = CheckReport::Unreadable;
-        report.errors = QStringLiteral("velmora-editor: 读不了文件夹：%1\n").arg(problem);
+        report.errors = EditorText::tr("velmora-editor: cannot read the folder: %1\n").arg(problem);
         return report;
     }
     const QString base = QDir(folder).absolutePath() + QLatin1Char('/');
@@ -57,7 +57,7 @@ CheckReport checkFolder(const QString &folder)
          { std::pair { FileNames::letter, &letter }, { FileNames::declaration, &declaration } }) {
         if (file->state == MessageFile::State::Unreadable) {
             report.exitCode = CheckReport::Unreadable;
-            report.errors += QStringLiteral("velmora-editor: 读不了 %1：%2\n")
+            report.errors += EditorText::tr("velmora-editor: cannot read %1: %2\n")
                                      .arg(base + name, file->error);
         }
     }
@@ -76,29 +76,29 @@ CheckReport checkFolder(const QString &folder)
 
     const Analysis analysis = analyseTexts(letter.text, declaration.text, StageLayout::standard(),
                                            carriedMusicSeconds(carried));
-    report.output += QStringLiteral("文件夹：%1\n").arg(QDir(folder).absolutePath());
+    report.output += EditorText::tr("folder: %1\n").arg(QDir(folder).absolutePath());
     report.output += describe(FileNames::letter, letter);
     report.output += describe(FileNames::declaration, declaration);
     if (program.exists())
-        report.output += QStringLiteral("程序：%1\n").arg(program.path());
+        report.output += EditorText::tr("program: %1\n").arg(program.path());
     else if (read)
-        report.output += QStringLiteral("程序：文件夹里还没有，会复制 %1\n").arg(carried.programPath());
+        report.output += EditorText::tr("program: not in the folder yet; %1 will be copied\n").arg(carried.programPath());
     else
-        report.output += QStringLiteral("程序：%1\n").arg(programProblem);
+        report.output += EditorText::tr("program: %1\n").arg(programProblem);
     if (!carried.problem().isEmpty())
-        report.output += QStringLiteral("程序带着的东西用不了（%1），放映时用内置的\n")
+        report.output += EditorText::tr("what the program carries cannot be used (%1); the show uses its own\n")
                                  .arg(carried.problem());
     for (const AssetSlot &slot : AssetSlot::all())
-        report.output += QStringLiteral("%1：%2\n").arg(slot.name, describeCarried(slot, carried));
+        report.output += EditorText::tr("%1: %2\n").arg(slot.name(), describeCarried(slot, carried));
     report.output += describeWords(carried);
-    report.output += QStringLiteral("时间线：%1\n")
-                             .arg(timelineSummary(analysis.times, QStringLiteral("，")));
+    report.output += EditorText::tr("timeline: %1\n")
+                             .arg(timelineSummary(analysis.times, EditorText::tr(", ", "between the marks of the timeline")));
     for (const Warning &warning : analysis.warnings)
         report.output += warning.toString() + QLatin1Char('\n');
     if (analysis.warnings.isEmpty()) {
-        report.output += noProblemsFound + QLatin1Char('\n');
+        report.output += noProblemsFound() + QLatin1Char('\n');
     } else {
-        report.output += QStringLiteral("%1 条提示\n").arg(analysis.warnings.size());
+        report.output += EditorText::tr("warnings: %1\n").arg(analysis.warnings.size());
         report.exitCode = CheckReport::HasWarnings;
     }
     return report;

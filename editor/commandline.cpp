@@ -1,44 +1,42 @@
 #include "editor/commandline.h"
 
+#include "editor/editortext.h"
 #include "editor/ownassets.h"
 
 #include <QCoreApplication>
 
 EditorCommandLine::EditorCommandLine()
-    : m_help({ QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("显示这份用法。"))
-    , m_version({ QStringLiteral("v"), QStringLiteral("version") }, QStringLiteral("显示版本。"))
+    : m_help({ QStringLiteral("h"), QStringLiteral("help") }, EditorText::tr("Show this usage."))
+    , m_version({ QStringLiteral("v"), QStringLiteral("version") }, EditorText::tr("Show the version."))
     , m_check(QStringLiteral("check"),
-              QStringLiteral("不开窗口，只检查文件夹里的信和宣言，按编译器的格式报告，"
-                             "并列出程序带着的音乐、短片和图片。"))
+              EditorText::tr("Open no window: check the folder's letter and declaration, report as a "
+                             "compiler does, and list the music, film and pictures the program carries."))
     , m_restore(QStringLiteral("restore"),
-                QStringLiteral("把程序里的音乐、短片和图片全部恢复成内置的。"))
+                EditorText::tr("Bring back the built-in music, film, pictures and words in the program."))
     , m_carryOver(QStringLiteral("carry-over"),
-                  QCoreApplication::translate(
-                          "EditorCommandLine",
+                  EditorText::tr(
                           "Carry the music, film and pictures of this older program over to "
                           "the program given in place of the folder (the launcher's upgrade)."),
                   QStringLiteral("old-program"))
     , m_exportWords(QStringLiteral("export-words"),
-                    QCoreApplication::translate(
-                            "EditorCommandLine",
+                    EditorText::tr(
                             "Write every text the show says, its address and its buttons' "
                             "language, defaults included, to this file."),
                     QStringLiteral("file"))
     , m_words(QStringLiteral("words"),
-              QCoreApplication::translate("EditorCommandLine",
-                                          "Set the show's words from this file (as "
+              EditorText::tr("Set the show's words from this file (as "
                                           "--export-words writes it)."),
               QStringLiteral("file"))
 {
     for (const AssetSlot &slot : AssetSlot::all())
         m_assets.append(QCommandLineOption(
-                slot.option, QStringLiteral("把程序里的%1换成这个文件。").arg(slot.name),
+                slot.option, EditorText::tr("Replace the program's %1 with this file.").arg(slot.name()),
                 QStringLiteral("file")));
-    m_parser.setApplicationDescription(QStringLiteral("编辑 Velmora 放映的信和宣言。"));
+    m_parser.setApplicationDescription(EditorText::tr("Edit the letter and the declaration of a Velmora show."));
     m_parser.addOptions({ m_help, m_version, m_check, m_restore, m_carryOver, m_exportWords, m_words });
     m_parser.addOptions(m_assets);
     m_parser.addPositionalArgument(QStringLiteral("folder"),
-                                   QStringLiteral("放映的文件夹；不给时是编辑器所在的文件夹。"),
+                                   EditorText::tr("The show's folder; without it, the editor's own folder."),
                                    QStringLiteral("[folder]"));
 }
 
@@ -48,12 +46,11 @@ bool EditorCommandLine::parse(const QStringList &arguments)
     if (!m_parser.parse(arguments))
         m_error = m_parser.errorText();
     else if (m_parser.positionalArguments().size() > 1)
-        m_error = QStringLiteral("只能给一个文件夹，却给了 %1 个：%2")
+        m_error = EditorText::tr("only one folder can be given, but %1 were: %2")
                           .arg(m_parser.positionalArguments().size())
                           .arg(m_parser.positionalArguments().join(QLatin1Char(' ')));
     else if (m_parser.isSet(m_carryOver) && m_parser.positionalArguments().size() != 1)
-        m_error = QCoreApplication::translate("EditorCommandLine",
-                                              "--carry-over takes the older program and the new one");
+        m_error = EditorText::tr("--carry-over takes the older program and the new one");
     else if (int(check()) + int(restore()) + int(assetSlot() != nullptr)
                      + int(m_parser.isSet(m_carryOver)) + int(m_parser.isSet(m_exportWords))
                      + int(m_parser.isSet(m_words))
@@ -61,7 +58,7 @@ bool EditorCommandLine::parse(const QStringList &arguments)
              || std::count_if(m_assets.begin(), m_assets.end(),
                               [this](const QCommandLineOption &o) { return m_parser.isSet(o); })
                      > 1)
-        m_error = QStringLiteral("--check、--restore、--export-words、--words 和换文件的选项一次只能用一个");
+        m_error = EditorText::tr("--check, --restore, --export-words, --words and the options that replace a file are used one at a time");
     return m_error.isEmpty();
 }
 

@@ -1,5 +1,6 @@
 #include "editor/editorwindow.h"
 
+#include "editor/editortext.h"
 #include "editor/folderwatch.h"
 #include "editor/ownassets.h"
 #include "editor/ownassetspanel.h"
@@ -79,9 +80,9 @@ EditorWindow::EditorWindow(const QString &folder, const QString &recoveryFolder,
     , m_recovery(m_folder, recoveryFolder)
 {
     setWindowIcon(QIcon(QStringLiteral(":/cupid-48.png")));
-    m_letter = { FileNames::letter, DefaultTexts::letter(), QStringLiteral("信"), {} };
+    m_letter = { FileNames::letter, DefaultTexts::letter(), tr("letter"), {} };
     m_declaration
-            = { FileNames::declaration, DefaultTexts::declaration(), QStringLiteral("宣言"), {} };
+            = { FileNames::declaration, DefaultTexts::declaration(), tr("declaration"), {} };
 
     auto *central = new QWidget(this);
     auto *columns = new QHBoxLayout(central);
@@ -117,7 +118,7 @@ EditorWindow::EditorWindow(const QString &folder, const QString &recoveryFolder,
     declarationChanged();
     runAnalysis();
     updateTitle();
-    m_status->setText(QStringLiteral("文件夹：%1").arg(QDir::toNativeSeparators(m_folder)));
+    m_status->setText(tr("Folder: %1").arg(QDir::toNativeSeparators(m_folder)));
 
     m_programDisk = DiskState::of(ShowProgram(m_folder).path());
     m_watch = new FolderWatch(m_folder,
@@ -153,8 +154,8 @@ QWidget *EditorWindow::createTextColumn()
     column->setMinimumWidth(440);
     m_letterEdit = m_letter.edit;
     m_declarationEdit = m_declaration.edit;
-    m_letterEdit->setAccessibleName(QStringLiteral("信"));
-    m_declarationEdit->setAccessibleName(QStringLiteral("宣言"));
+    m_letterEdit->setAccessibleName(tr("letter"));
+    m_declarationEdit->setAccessibleName(tr("declaration"));
     return column;
 }
 
@@ -163,24 +164,24 @@ QWidget *EditorWindow::createStageColumn()
     auto *column = new QWidget(this);
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("问题出现时的舞台"), column));
+    layout->addWidget(new QLabel(tr("The stage when the question comes"), column));
     m_preview = new StagePreview(AssetSource(m_ownAssets->carried(), true), column);
     layout->addWidget(m_preview);
     m_timeline = new TimelineView(column);
     layout->addWidget(m_timeline);
     m_warnings = new QListWidget(column);
     m_warnings->setMinimumHeight(m_warnings->fontMetrics().height() * 3);
-    m_warnings->setToolTip(QStringLiteral("双击一条提示，跳到那一行"));
+    m_warnings->setToolTip(tr("Double-click a warning to go to its line"));
     connect(m_warnings, &QListWidget::itemActivated, this, &EditorWindow::goToWarning);
     layout->addWidget(m_warnings, 1);
 
     auto *buttons = new QHBoxLayout;
-    auto *breakButton = new QPushButton(QStringLiteral("断开过长的行"), column);
-    breakButton->setToolTip(QStringLiteral("在舞台右边处换行，可以撤销（Ctrl+Z）"));
-    auto *saveButton = new QPushButton(QStringLiteral("保存 (Ctrl+S)"), column);
-    auto *rehearseButton = new QPushButton(QStringLiteral("彩排 (F5)"), column);
+    auto *breakButton = new QPushButton(tr("Break Long Lines"), column);
+    breakButton->setToolTip(tr("Breaks the lines at the stage's right edge; Ctrl+Z undoes it"));
+    auto *saveButton = new QPushButton(tr("Save (Ctrl+S)"), column);
+    auto *rehearseButton = new QPushButton(tr("Rehearse (F5)"), column);
     rehearseButton->setShortcut(Qt::Key_F5);
-    rehearseButton->setToolTip(QStringLiteral("保存，然后从这个文件夹完整放映一遍"));
+    rehearseButton->setToolTip(tr("Saves, then plays the whole show from this folder"));
     buttons->addWidget(breakButton);
     buttons->addStretch(1);
     buttons->addWidget(saveButton);
@@ -190,7 +191,7 @@ QWidget *EditorWindow::createStageColumn()
     connect(saveButton, &QPushButton::clicked, this, &EditorWindow::save);
     connect(rehearseButton, &QPushButton::clicked, this, &EditorWindow::rehearse);
 
-    auto *saveAction = new QAction(QStringLiteral("保存"), this);
+    auto *saveAction = new QAction(tr("Save"), this);
     saveAction->setShortcut(QKeySequence::Save);
     connect(saveAction, &QAction::triggered, this, &EditorWindow::save);
     addAction(saveAction);
@@ -212,7 +213,7 @@ void EditorWindow::load(Document &document)
     document.edit->setReadOnly(!readable);
     document.edit->setPlaceholderText(
             readable ? QString()
-                     : QStringLiteral("读不出 %1：%2").arg(document.fileName, document.file.error));
+                     : tr("cannot read %1: %2").arg(document.fileName, document.file.error));
     document.edit->setPlainText(readable ? editorTextFromShow(document.file.text) : QString());
     document.edit->document()->setModified(false);
     showFileState(document);
@@ -223,20 +224,20 @@ void EditorWindow::showFileState(const Document &document, const QString &saved)
     QString state;
     switch (document.file.state) {
     case MessageFile::State::Missing:
-        state = QStringLiteral("尚未写入（这是放映时会写入的默认文字）");
+        state = tr("not written yet (this is the default text the show writes)");
         break;
     case MessageFile::State::Unreadable:
-        state = QStringLiteral("读不出：%1").arg(document.file.error);
+        state = tr("cannot read: %1").arg(document.file.error);
         break;
     case MessageFile::State::Read:
-        state = saved.isEmpty() ? QStringLiteral("%1，%2 字节")
+        state = saved.isEmpty() ? tr("%1, %2 bytes")
                                           .arg(encodingName(document.file.encoding))
                                           .arg(document.file.byteCount)
                                 : saved;
         break;
     }
     document.state->setText(
-            QStringLiteral("<b>%1</b>　%2　%3").arg(document.title, document.fileName, state));
+            tr("<b>%1</b>  %2  %3").arg(asHeading(document.title), document.fileName, state));
 }
 
 void EditorWindow::letterChanged()
@@ -283,7 +284,7 @@ bool EditorWindow::offerRecovery()
     }
     if (!askAboutRecovery(copy->written)) {
         m_recovery.remove();
-        m_status->setText(tr("恢复副本已丢弃"));
+        m_status->setText(tr("The recovery copy is discarded"));
         return false;
     }
     for (const auto &[document, text] : { std::pair { &m_letter, copy->letter },
@@ -297,7 +298,7 @@ bool EditorWindow::offerRecovery()
         cursor.insertText(editorTextFromShow(text));
         cursor.endEditBlock();
     }
-    m_status->setText(tr("上次没保存的文字已恢复；保存之后才写进文件夹"));
+    m_status->setText(tr("The text left unsaved last time is restored; it goes into the folder when you save"));
     return true;
 }
 
@@ -321,11 +322,11 @@ void EditorWindow::checkDisk()
         if (program != m_programDisk) {
             m_programDisk = program;
             m_ownAssets->reread();
-            told << tr("程序 velmora 在别处被改动了：这里列出的是它现在带着的音乐、短片和图片");
+            told << tr("The program velmora was changed elsewhere: listed here is the music, film and pictures it now carries");
         }
     } while (m_checkDiskAgain);
     if (!told.isEmpty())
-        m_status->setText(told.join(QStringLiteral("；")));
+        m_status->setText(told.join(tr("; ", "between messages")));
 }
 
 QString EditorWindow::followDisk(Document &document)
@@ -336,20 +337,20 @@ QString EditorWindow::followDisk(Document &document)
     if (!now.exists && document.edit->isReadOnly()) {
         // What could not be read is gone: the show would write the default text.
         load(document);
-        return tr("%1 在别处被删除了").arg(document.fileName);
+        return tr("%1 was deleted elsewhere").arg(document.fileName);
     }
     if (!now.exists) {
         // The window now holds the only copy: it counts as unsaved.
         document.disk = now;
         document.file.state = MessageFile::State::Missing;
         document.edit->document()->setModified(true);
-        document.state->setText(tr("<b>%1</b>　%2　在别处被删除了，保存时会重新写入")
-                                        .arg(document.title, document.fileName));
-        return tr("%1 在别处被删除了，保存时会重新写入").arg(document.fileName);
+        document.state->setText(tr("<b>%1</b>  %2  was deleted elsewhere; saving writes it again")
+                                        .arg(asHeading(document.title), document.fileName));
+        return tr("%1 was deleted elsewhere; saving writes it again").arg(document.fileName);
     }
     if (!document.edit->document()->isModified()) {
         load(document);
-        return tr("%1 在别处被改动了，已重新读入").arg(document.fileName);
+        return tr("%1 was changed elsewhere and is read again").arg(document.fileName);
     }
     return followChangeWithUnsavedEdits(document);
 }
@@ -360,24 +361,24 @@ QString EditorWindow::followChangeWithUnsavedEdits(Document &document)
         switch (askAboutChangeOnDisk(document.fileName)) {
         case EditorPrompts::DiskChoice::Reload:
             load(document);
-            return tr("%1 已按磁盘上的重新读入，窗口里的修改放弃了").arg(document.fileName);
+            return tr("%1 is read again from disk; the window's changes are dropped").arg(document.fileName);
         case EditorPrompts::DiskChoice::KeepMine:
             document.disk = DiskState::of(path(document.fileName));
-            return tr("%1 在别处被改动了；窗口里的文字保留着，保存时会写过它")
+            return tr("%1 was changed elsewhere; the window keeps its text, and saving writes over it")
                     .arg(document.fileName);
         case EditorPrompts::DiskChoice::SaveMineAs: {
             const QFileInfo name(document.fileName);
             const QString chosen = chooseOtherName(
-                    path(tr("%1（我的）.%2").arg(name.completeBaseName(), name.suffix())));
+                    path(tr("%1 (mine).%2").arg(name.completeBaseName(), name.suffix())));
             if (chosen.isEmpty())
                 continue; // changed their mind: the question again
             const SaveResult saved = saveMessageFile(chosen, showTextFromEditor(document.edit));
             if (!saved.ok) {
-                reportProblem(tr("另存到 %1 没有成功：%2").arg(chosen, saved.error));
+                reportProblem(tr("Saving to %1 failed: %2").arg(chosen, saved.error));
                 continue;
             }
             load(document);
-            return tr("你的%1已另存为 %2；窗口里现在是磁盘上的 %3")
+            return tr("Your %1 is saved as %2; the window now holds %3 as it is on disk")
                     .arg(document.title, QDir::toNativeSeparators(chosen), document.fileName);
         }
         }
@@ -407,7 +408,7 @@ void EditorWindow::runAnalysis()
         m_shownWarnings = shown;
         m_warnings->clear();
         if (m_analysis.warnings.isEmpty())
-            m_warnings->addItem(noProblemsFound);
+            m_warnings->addItem(noProblemsFound());
         for (const Warning &warning : std::as_const(m_analysis.warnings)) {
             auto *item = new QListWidgetItem(warning.toString(), m_warnings);
             item->setData(Qt::UserRole, warning.file);
@@ -441,7 +442,7 @@ void EditorWindow::showCaretLine(const QPlainTextEdit *edit)
     // The line numbers the warnings name.
     const QString file = edit == m_letterEdit ? FileNames::letter : FileNames::declaration;
     m_caretLine->setText(
-            QStringLiteral("%1 第 %2 行").arg(file).arg(edit->textCursor().blockNumber() + 1));
+            tr("%1 line %2").arg(file).arg(edit->textCursor().blockNumber() + 1));
 }
 
 bool EditorWindow::hasUnsavedChanges() const
@@ -457,7 +458,7 @@ QString EditorWindow::statusText() const
 void EditorWindow::updateTitle()
 {
     const QString name = QFileInfo(m_folder).fileName();
-    setWindowTitle(QStringLiteral("%1[*] — Velmora 编辑器").arg(name.isEmpty() ? m_folder : name));
+    setWindowTitle(tr("%1[*] — Velmora Editor").arg(name.isEmpty() ? m_folder : name));
     setWindowModified(hasUnsavedChanges());
 }
 
@@ -483,7 +484,7 @@ bool EditorWindow::save()
         const QString text = showTextFromEditor(document->edit);
         const SaveResult result = saveMessageFile(path(document->fileName), text);
         if (!result.ok) {
-            failures << QStringLiteral("%1：%2").arg(document->fileName, result.error);
+            failures << tr("%1: %2").arg(document->fileName, result.error);
             continue;
         }
         document->file.state = MessageFile::State::Read;
@@ -492,34 +493,33 @@ bool EditorWindow::save()
                 ? CodePage::FileEncoding::Gbk
                 : CodePage::FileEncoding::Utf8WithMark;
         QString how = result.encoding == SavedEncoding::Gbk
-                ? QStringLiteral("已保存为 GBK")
-                : QStringLiteral("已保存为 UTF-8（带字节顺序标记），因为有 GBK 写不下的字符");
+                ? tr("saved as GBK")
+                : tr("saved as UTF-8 with a byte order mark, since some characters do not fit GBK");
         const QString leftOut = result.leftOut == 0
                 ? QString()
-                : QStringLiteral(
-                          "；%1 个残缺的字符（孤立的代理项）无法保存，已略去，放映时也不会显示")
+                : tr("; %1 broken characters (lone surrogates) cannot be saved and are left out; the show would not draw them either")
                           .arg(result.leftOut);
         how += leftOut;
         document->disk = DiskState::of(path(document->fileName));
         document->edit->document()->setModified(false);
         showFileState(*document, how);
-        saved << QStringLiteral("%1（%2%3）")
+        saved << tr("%1 (%2%3)")
                          .arg(document->fileName, encodingName(result.encoding), leftOut);
     }
     }
     if (m_checkDiskAgain)
         QTimer::singleShot(0, this, &EditorWindow::checkDisk);
     if (!failures.isEmpty()) {
-        const QString message = QStringLiteral("保存失败：\n%1\n\n文字都还在窗口里，没有丢失。"
-                                               "请修好文件夹的权限或腾出磁盘空间后再保存。")
+        const QString message = tr("Saving failed:\n%1\n\nAll the text is still in the window; nothing is lost. "
+                                    "Mend the folder's permissions or free some disk space, then save again.")
                                         .arg(failures.join(QLatin1Char('\n')));
-        m_status->setText(QStringLiteral("保存失败：%1").arg(failures.join(QStringLiteral("；"))));
+        m_status->setText(tr("Saving failed: %1").arg(failures.join(tr("; ", "between messages"))));
         reportProblem(message);
         return false;
     }
     keepRecoveryCopy();
-    changedElsewhere.prepend(QStringLiteral("已保存：%1").arg(saved.join(QStringLiteral("，"))));
-    m_status->setText(changedElsewhere.join(QStringLiteral("；")));
+    changedElsewhere.prepend(tr("Saved: %1").arg(saved.join(tr(", ", "between the files saved"))));
+    m_status->setText(changedElsewhere.join(tr("; ", "between messages")));
     return true;
 }
 
@@ -553,8 +553,8 @@ void EditorWindow::breakLongLines()
         cursor.setPosition(std::min(caret, area.edit->document()->characterCount() - 1));
         area.edit->setTextCursor(cursor);
     }
-    m_status->setText(changed ? QStringLiteral("过长的行已在舞台右边处断开（Ctrl+Z 可以撤销）")
-                              : QStringLiteral("没有超出舞台右边的行"));
+    m_status->setText(changed ? tr("Long lines are broken at the stage's right edge (Ctrl+Z undoes it)")
+                              : tr("No line runs past the stage's right edge"));
 }
 
 QString EditorWindow::showProgram() const
@@ -575,15 +575,15 @@ void EditorWindow::rehearse()
         return;
     const QString program = showProgram();
     if (program.isEmpty()) {
-        reportProblem(QStringLiteral("找不到放映程序 velmora：它既不在 %1，也不在编辑器旁边。")
+        reportProblem(tr("The show's program velmora is not found: it is neither in %1 nor beside the editor.")
                               .arg(m_folder));
         return;
     }
     if (!startShow(program, m_folder)) {
-        reportProblem(QStringLiteral("放映程序 %1 启动不了。").arg(program));
+        reportProblem(tr("The show's program %1 cannot be started.").arg(program));
         return;
     }
-    m_status->setText(QStringLiteral("已保存，彩排开始了"));
+    m_status->setText(tr("Saved; the rehearsal has started"));
 }
 
 void EditorWindow::closeEvent(QCloseEvent *event)

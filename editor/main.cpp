@@ -2,15 +2,17 @@
 #include "editor/assetcommands.h"
 #include "editor/checkreport.h"
 #include "editor/commandline.h"
+#include "editor/editorlanguage.h"
+#include "editor/editortext.h"
 #include "editor/editorwindow.h"
 #include "editor/leftovers.h"
 #include "editor/wordscommands.h"
 #include "players/qtmediabackend.h"
-#include "runtime/chineseinterface.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QScreen>
 
 #include <cstdio>
@@ -21,11 +23,6 @@ void keepOnlyFatalMessages(QtMsgType type, const QMessageLogContext &, const QSt
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
         std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("velmora-editor", text);
 }
 
 void bringForward(QWidget &window)
@@ -46,17 +43,17 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    EditorCommandLine commandLine;
-    if (!commandLine.parse(arguments)) {
-        std::fprintf(stderr, "velmora-editor: %s\n%s\n", qPrintable(commandLine.error()),
-                     "用 velmora-editor --help 看用法。");
-        return CheckReport::Unreadable;
-    }
+    // Whether a window is wanted decides the platform, chosen before the
+    // application exists; a command line that cannot be read needs none.
+    const bool windowless = [&arguments] {
+        EditorCommandLine first;
+        return !first.parse(arguments) || first.windowless();
+    }();
     // Media are probed with the show's own player, set up as the show sets it up.
     QtMediaBackend::prepareEnvironment();
     // The check measures with the stage's fonts but needs no display, and
     // neither do the usage and the changes to the program's own assets.
-    if (commandLine.windowless()) {
+    if (windowless) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(keepOnlyFatalMessages);
     }
@@ -64,6 +61,14 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velmora-editor"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    EditorLanguage::install(app, EditorLanguage::choose(QLocale::system().uiLanguages()));
+    // Read again now that the translation is in: the usage and the errors speak it.
+    EditorCommandLine commandLine;
+    if (!commandLine.parse(arguments)) {
+        std::fprintf(stderr, "velmora-editor: %s\n%s\n", qPrintable(commandLine.error()),
+                     qPrintable(EditorText::tr("velmora-editor --help shows the usage.")));
+        return CheckReport::Unreadable;
+    }
     if (commandLine.helpAsked())
         commandLine.showHelp();
     if (commandLine.versionAsked())
@@ -85,9 +90,8 @@ int main(int argc, char *argv[])
         return report.exitCode;
     }
 
-    useChineseInterface(app);
     if (const QString problem = whyFolderCannotBeOpened(folder); !problem.isEmpty()) {
-        EditorPrompts::reportProblem(nullptr, tr("编辑器打不开：%1。").arg(problem));
+        EditorPrompts::reportProblem(nullptr, EditorText::tr("The editor cannot open: %1.").arg(problem));
         return CheckReport::Unreadable;
     }
     // Two editors on one folder would each write over the other's work: a
@@ -101,7 +105,7 @@ int main(int argc, char *argv[])
         return EXIT_SUCCESS;
     case SingleShow::Start::Unreachable:
         EditorPrompts::reportProblem(
-                nullptr, tr("另一个 Velmora 编辑器正开着文件夹 %1，却没有回应。")
+                nullptr, EditorText::tr("Another Velmora editor has the folder %1 open but does not answer.")
                                  .arg(QDir::toNativeSeparators(folder)));
         return EXIT_FAILURE;
     }

@@ -1,5 +1,7 @@
 #include "editor/messagefile.h"
 
+#include "editor/editortext.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -10,11 +12,10 @@ MessageFile MessageFile::read(const QString &path, const QString &defaultText)
     MessageFile file;
     const QFileInfo info(path);
     const QFileInfo folder(info.absolutePath());
-    const auto tr = [](const char *text) { return QCoreApplication::translate("MessageFile", text); };
     if (!info.exists() && folder.isDir() && !folder.isExecutable()) {
         // Not missing: out of sight.
         file.state = State::Unreadable;
-        file.error = tr("没有权限打开它所在的文件夹");
+        file.error = EditorText::tr("no permission to open the folder it is in");
         return file;
     }
     if (!info.exists()) {
@@ -23,7 +24,7 @@ MessageFile MessageFile::read(const QString &path, const QString &defaultText)
     }
     if (info.isFile() && info.size() > maxBytes) {
         file.state = State::Unreadable;
-        file.error = tr("文件太大（%1 MB）：信和宣言最多 %2 MB")
+        file.error = EditorText::tr("the file is too large (%1 MB): a letter or a declaration holds at most %2 MB")
                              .arg(double(info.size()) / (1 << 20), 0, 'f', 1)
                              .arg(maxBytes >> 20);
         return file;
@@ -31,7 +32,7 @@ MessageFile MessageFile::read(const QString &path, const QString &defaultText)
     QFile in(path);
     if (info.isDir() || !in.open(QIODevice::ReadOnly)) {
         file.state = State::Unreadable;
-        file.error = info.isDir() ? QStringLiteral("这是一个文件夹") : in.errorString();
+        file.error = info.isDir() ? EditorText::tr("this is a folder") : in.errorString();
         return file;
     }
     const QByteArray bytes = in.readAll();
@@ -90,16 +91,16 @@ QString saveFailure(const QString &path, const QSaveFile &file)
     const QFileInfo target(path);
     QString reason;
     if (!QFileInfo(target.absolutePath()).isWritable())
-        reason = QStringLiteral("文件夹不能写入（它是只读的，或者你没有写入权限）");
+        reason = EditorText::tr("the folder cannot be written (it is read-only, or you may not write in it)");
     else if (target.exists() && !target.isWritable())
-        reason = QStringLiteral("这个文件不能写入（它是只读的，或者你没有写入权限）");
+        reason = EditorText::tr("this file cannot be written (it is read-only, or you may not write it)");
     else if (file.error() == QFileDevice::RenameError)
-        reason = QStringLiteral("无法用新文件换下原来的文件");
+        reason = EditorText::tr("the new file cannot take the old one's place");
     else if (file.error() == QFileDevice::WriteError || file.error() == QFileDevice::ResourceError)
-        reason = QStringLiteral("写入时出错（磁盘可能满了）");
+        reason = EditorText::tr("writing failed (the disk may be full)");
     else
-        reason = QStringLiteral("无法保存");
-    return QStringLiteral("%1：%2").arg(reason, file.errorString());
+        reason = EditorText::tr("cannot save");
+    return EditorText::tr("%1: %2").arg(reason, file.errorString());
 }
 } // namespace
 
@@ -136,15 +137,15 @@ QString encodingName(CodePage::FileEncoding encoding)
     case CodePage::FileEncoding::Utf8:
         return QStringLiteral("UTF-8");
     case CodePage::FileEncoding::Utf8WithMark:
-        return QStringLiteral("UTF-8（带字节顺序标记）");
+        return EditorText::tr("UTF-8 with a byte order mark");
     case CodePage::FileEncoding::Utf16LEWithMark:
-        return QStringLiteral("UTF-16 LE（带字节顺序标记）");
+        return EditorText::tr("UTF-16 LE with a byte order mark");
     case CodePage::FileEncoding::Utf16BEWithMark:
-        return QStringLiteral("UTF-16 BE（带字节顺序标记）");
+        return EditorText::tr("UTF-16 BE with a byte order mark");
     case CodePage::FileEncoding::Utf32LEWithMark:
-        return QStringLiteral("UTF-32 LE（带字节顺序标记）");
+        return EditorText::tr("UTF-32 LE with a byte order mark");
     case CodePage::FileEncoding::Utf32BEWithMark:
-        return QStringLiteral("UTF-32 BE（带字节顺序标记）");
+        return EditorText::tr("UTF-32 BE with a byte order mark");
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "controls/picturebox.h"
 #include "editor/analysis.h"
+#include "editor/editortext.h"
 #include "players/mediaprobe.h"
 #include "runtime/assetsource.h"
 #include "runtime/carriedassets.h"
@@ -18,13 +19,18 @@ namespace Keys = AssetBundle::Keys;
 const QList<AssetSlot> &AssetSlot::all()
 {
     static const QList<AssetSlot> known {
-        { Keys::music, QStringLiteral("音乐"), QStringLiteral("music"), Kind::Music },
-        { Keys::film, QStringLiteral("短片"), QStringLiteral("film"), Kind::Film },
-        { Keys::boy, QStringLiteral("男孩"), QStringLiteral("boy"), Kind::Picture },
-        { Keys::girl, QStringLiteral("女孩"), QStringLiteral("girl"), Kind::Picture },
-        { Keys::background, QStringLiteral("背景"), QStringLiteral("background"), Kind::Picture },
+        { Keys::music, QT_TRANSLATE_NOOP("Editor", "music"), QStringLiteral("music"), Kind::Music },
+        { Keys::film, QT_TRANSLATE_NOOP("Editor", "film"), QStringLiteral("film"), Kind::Film },
+        { Keys::boy, QT_TRANSLATE_NOOP("Editor", "boy"), QStringLiteral("boy"), Kind::Picture },
+        { Keys::girl, QT_TRANSLATE_NOOP("Editor", "girl"), QStringLiteral("girl"), Kind::Picture },
+        { Keys::background, QT_TRANSLATE_NOOP("Editor", "background"), QStringLiteral("background"), Kind::Picture },
     };
     return known;
+}
+
+QString AssetSlot::name() const
+{
+    return EditorText::tr(untranslatedName);
 }
 
 const AssetSlot *AssetSlot::byOption(const QString &option)
@@ -88,7 +94,7 @@ QList<AssetBundle::Asset> preparePicture(const AssetSlot &slot, const QString &f
     reader.setAutoTransform(true); // a phone's photo stands as it was taken
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        *problem = QStringLiteral("%1 不是能读的图片（%2）").arg(file, reader.errorString());
+        *problem = EditorText::tr("%1 is no picture that can be read (%2)").arg(file, reader.errorString());
         return {};
     }
     const QString name = QFileInfo(file).fileName();
@@ -106,11 +112,11 @@ QList<AssetBundle::Asset> prepareOwnAsset(const AssetSlot &slot, const QString &
 
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly)) {
-        *problem = QStringLiteral("读不了 %1：%2").arg(file, input.errorString());
+        *problem = EditorText::tr("cannot read %1: %2").arg(file, input.errorString());
         return {};
     }
     if (input.size() > AssetBundle::maxPayloadBytes) {
-        *problem = QStringLiteral("%1 太大了：一共最多 %2 MB")
+        *problem = EditorText::tr("%1 is too large: at most %2 MB in all")
                            .arg(file)
                            .arg(AssetBundle::maxPayloadBytes / (1024 * 1024));
         return {};
@@ -118,7 +124,7 @@ QList<AssetBundle::Asset> prepareOwnAsset(const AssetSlot &slot, const QString &
     const MediaProbe probe = MediaProbe::probe(
             file, slot.kind == AssetSlot::Kind::Film ? MediaProbe::Kind::Video : MediaProbe::Kind::Audio);
     if (!probe.playable) {
-        *problem = QStringLiteral("%1 放不了：%2").arg(file, probe.problem);
+        *problem = EditorText::tr("%1 cannot be played: %2").arg(file, probe.problem);
         return {};
     }
     return { { slot.key, QFileInfo(file).fileName(), probe.durationMs, input.readAll() } };
@@ -137,18 +143,18 @@ QString describeCarried(const AssetSlot &slot, const CarriedAssets &carried)
 {
     const AssetBundle::Entry *entry = carried.find(slot.key);
     if (!entry)
-        return QStringLiteral("内置");
+        return EditorText::tr("built in");
     qint64 bytes = 0;
     for (const QString &key : slot.keys())
         if (const AssetBundle::Entry *part = carried.find(key))
             bytes += part->size;
     if (slot.isPicture())
-        return QStringLiteral("%1，%2×%3 像素，%4")
+        return EditorText::tr("%1, %2×%3 pixels, %4")
                 .arg(entry->sourceName)
                 .arg(slot.boxSize().width())
                 .arg(slot.boxSize().height())
                 .arg(byteSize(bytes));
-    return QStringLiteral("%1，%2 秒，%3")
+    return EditorText::tr("%1, %2 s, %3")
             .arg(entry->sourceName)
             .arg(double(entry->durationMs) / 1000.0, 0, 'f', 1)
             .arg(byteSize(bytes));

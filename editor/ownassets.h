@@ -13,10 +13,12 @@ struct AssetSlot
     enum class Kind { Music, Film, Picture };
 
     QString key; // the first of its keys in the bundle; a picture has a doubled one too
-    QString name; // as the editor names it
+    const char *untranslatedName; // as the editor names it, before translation
     QString option; // its command-line option, without the dashes
     Kind kind;
 
+    // As the editor names it, in the preparer's language.
+    QString name() const;
     bool isPicture() const { return kind == Kind::Picture; }
     // The bundle's keys for this asset.
     QStringList keys() const;

@@ -1,6 +1,7 @@
 #include "editor/ownassetspanel.h"
 
 #include "editor/editorprompts.h"
+#include "editor/editortext.h"
 #include "editor/ownassets.h"
 #include "editor/showprogram.h"
 
@@ -15,22 +16,22 @@ QString fileFilter(const AssetSlot &slot)
 {
     switch (slot.kind) {
     case AssetSlot::Kind::Music:
-        return QStringLiteral("音乐 (*.mp3 *.m4a *.aac *.ogg *.oga *.opus *.flac *.wav);;所有文件 (*)");
+        return OwnAssetsPanel::tr("Music (*.mp3 *.m4a *.aac *.ogg *.oga *.opus *.flac *.wav);;All files (*)");
     case AssetSlot::Kind::Film:
-        return QStringLiteral("短片 (*.avi *.mp4 *.m4v *.mkv *.webm *.mov *.ogv);;所有文件 (*)");
+        return OwnAssetsPanel::tr("Films (*.avi *.mp4 *.m4v *.mkv *.webm *.mov *.ogv);;All files (*)");
     case AssetSlot::Kind::Picture:
         break;
     }
-    return QStringLiteral("图片 (*.jpg *.jpeg *.png *.webp *.bmp *.gif);;所有文件 (*)");
+    return OwnAssetsPanel::tr("Pictures (*.jpg *.jpeg *.png *.webp *.bmp *.gif);;All files (*)");
 }
 } // namespace
 
 OwnAssetsPanel::OwnAssetsPanel(const QString &folder, QWidget *parent)
-    : QGroupBox(QStringLiteral("音乐、短片和图片"), parent)
+    : QGroupBox(tr("Music, Film and Pictures"), parent)
     , m_folder(folder)
 {
     chooseFile = [this](const AssetSlot &slot) {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("选一个%1").arg(slot.name),
+        return QFileDialog::getOpenFileName(this, tr("Choose a %1").arg(slot.name()),
                                             QString(), fileFilter(slot));
     };
     reportProblem = [this](const QString &text) { EditorPrompts::reportProblem(this, text); };
@@ -40,11 +41,11 @@ OwnAssetsPanel::OwnAssetsPanel(const QString &folder, QWidget *parent)
     for (const AssetSlot &slot : AssetSlot::all()) {
         auto *what = new QLabel(this);
         what->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        auto *choose = new QPushButton(QStringLiteral("换成我的…"), this);
-        choose->setAccessibleName(QStringLiteral("换成我的%1").arg(slot.name));
-        auto *restore = new QPushButton(QStringLiteral("恢复默认"), this);
-        restore->setAccessibleName(QStringLiteral("恢复默认的%1").arg(slot.name));
-        grid->addWidget(new QLabel(slot.name + QStringLiteral("："), this), row, 0);
+        auto *choose = new QPushButton(tr("Use My Own…"), this);
+        choose->setAccessibleName(tr("Use my own %1").arg(slot.name()));
+        auto *restore = new QPushButton(tr("Restore Default"), this);
+        restore->setAccessibleName(tr("Restore the default %1").arg(slot.name()));
+        grid->addWidget(new QLabel(tr("%1:").arg(asHeading(slot.name())), this), row, 0);
         grid->addWidget(what, row, 1);
         grid->addWidget(choose, row, 2);
         grid->addWidget(restore, row, 3);
@@ -79,14 +80,14 @@ void OwnAssetsPanel::reload()
     if (problem.isEmpty())
         problem = m_carried.problem().isEmpty()
                 ? QString()
-                : QStringLiteral("程序带着的东西用不了（%1），放映时用内置的。").arg(m_carried.problem());
+                : tr("What the program carries cannot be used (%1); the show uses its own.").arg(m_carried.problem());
     m_problem->setText(problem);
     m_problem->setVisible(!problem.isEmpty());
     for (qsizetype i = 0; i < m_rows.size(); ++i) {
         const AssetSlot &slot = AssetSlot::all()[i];
         const bool own = m_carried.find(slot.key) != nullptr;
         m_rows[i].what->setText(own ? describeCarried(slot, m_carried)
-                                    : QStringLiteral("内置的%1").arg(slot.name));
+                                    : tr("built-in %1").arg(slot.name()));
         m_rows[i].restore->setEnabled(own);
     }
 }

@@ -1,5 +1,7 @@
 #include "editor/showprogram.h"
 
+#include "editor/editortext.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -51,7 +53,7 @@ QString writeProgram(const CarriedAssets &carried, const QByteArray &bundle, con
         return {};
     const QString error
             = from.error() != QFileDevice::NoError ? from.errorString() : to.errorString();
-    return error.isEmpty() ? QCoreApplication::translate("ShowProgram", "无法写入") : error;
+    return error.isEmpty() ? EditorText::tr("cannot write") : error;
 }
 } // namespace
 
@@ -85,17 +87,17 @@ std::optional<CarriedAssets> ShowProgram::read(QString *problem) const
 {
     const QString path = source();
     if (!QFileInfo(path).isFile()) {
-        *problem = QStringLiteral("%1 里没有放映程序 velmora，编辑器旁边也没有").arg(QFileInfo(m_path).path());
+        *problem = EditorText::tr("there is no show program velmora in %1, nor beside the editor").arg(QFileInfo(m_path).path());
         return std::nullopt;
     }
     CarriedAssets assets = CarriedAssets::of(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *problem = QStringLiteral("读不了 %1：%2").arg(path, file.errorString());
+        *problem = EditorText::tr("cannot read %1: %2").arg(path, file.errorString());
         return std::nullopt;
     }
     if (!assets.isProgram() || !holdsShowMark(file, assets.programEnd())) {
-        *problem = QStringLiteral("%1 不是 Velmora 的放映程序").arg(path);
+        *problem = EditorText::tr("%1 is not a Velmora show program").arg(path);
         return std::nullopt;
     }
     return assets;
@@ -132,11 +134,11 @@ bool ShowProgram::change(const QList<AssetBundle::Asset> &assets, const QStringL
         const qint64 needed = carried->programEnd() + bundle.size();
         const qint64 left = QStorageInfo(QFileInfo(m_path).path()).bytesAvailable();
         const QString why = left >= 0 && left < needed
-                ? QCoreApplication::translate("ShowProgram", "磁盘空间不够：要 %1 MB，只剩 %2 MB")
+                ? EditorText::tr("not enough disk space: %1 MB needed, %2 MB left")
                           .arg(double(needed) / (1 << 20), 0, 'f', 1)
                           .arg(double(left) / (1 << 20), 0, 'f', 1)
                 : error;
-        *problem = QStringLiteral("写不进 %1：%2；原来的程序没有动").arg(m_path, why);
+        *problem = EditorText::tr("cannot write %1: %2; the old program is untouched").arg(m_path, why);
         return false;
     }
     // The time stamp stays the program's own: the launcher replaces a copy

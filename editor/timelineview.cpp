@@ -20,7 +20,7 @@ QSize TimelineView::sizeHint() const
 void TimelineView::setTimes(const ShowTimes &times)
 {
     m_times = times;
-    setToolTip(timelineSummary(times, QStringLiteral("　")));
+    setToolTip(timelineSummary(times, tr("   ")));
     update();
 }
 

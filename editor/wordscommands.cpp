@@ -1,5 +1,6 @@
 #include "editor/wordscommands.h"
 
+#include "editor/editortext.h"
 #include "editor/showprogram.h"
 #include "runtime/carriedassets.h"
 #include "runtime/codepage.h"
@@ -14,11 +15,6 @@
 namespace {
 // A words file is a few kilobytes; one far larger is no words file.
 constexpr qint64 maxFileBytes = 16 * 1024 * 1024;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("WordsCommands", text);
-}
 
 CheckReport failed(const QString &problem)
 {
@@ -54,7 +50,7 @@ QString firstLine(const QString &text)
 CheckReport exportWords(const QString &file, const QString &folder)
 {
     if (!QFileInfo(folder).isDir())
-        return failed(tr("the folder %1 does not exist").arg(folder));
+        return failed(EditorText::tr("the folder %1 does not exist").arg(folder));
     QString problem;
     const auto carried = ShowProgram(folder).read(&problem);
     if (!carried)
@@ -63,28 +59,28 @@ CheckReport exportWords(const QString &file, const QString &folder)
     QString damaged;
     const Words words = WordsFile::carriedBy(*carried, &damaged);
     if (!damaged.isEmpty())
-        report.errors = tr("velmora-editor: %1; the defaults are written\n").arg(damaged);
+        report.errors = EditorText::tr("velmora-editor: %1; the defaults are written\n").arg(damaged);
 
     QSaveFile out(file);
     const QByteArray text = WordsFile::write(words).toUtf8();
     if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
-        return failed(tr("cannot write %1: %2").arg(file, out.errorString()));
-    report.output = tr("the show's words are written to %1\n").arg(file);
+        return failed(EditorText::tr("cannot write %1: %2").arg(file, out.errorString()));
+    report.output = EditorText::tr("the show's words are written to %1\n").arg(file);
     return report;
 }
 
 CheckReport setWords(const QString &file, const QString &folder)
 {
     if (!QFileInfo(folder).isDir())
-        return failed(tr("the folder %1 does not exist").arg(folder));
+        return failed(EditorText::tr("the folder %1 does not exist").arg(folder));
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
-        return failed(tr("cannot read %1: %2").arg(file, in.errorString()));
+        return failed(EditorText::tr("cannot read %1: %2").arg(file, in.errorString()));
     if (in.size() > maxFileBytes)
-        return failed(tr("%1 is too large for a words file").arg(file));
+        return failed(EditorText::tr("%1 is too large for a words file").arg(file));
     const WordsFile::Read read = WordsFile::parse(CodePage::fromFileBytes(in.readAll()));
     if (const QStringList problems = problemsOf(read, file); !problems.isEmpty()) {
-        CheckReport report = failed(tr("nothing is written"));
+        CheckReport report = failed(EditorText::tr("nothing is written"));
         report.errors = problems.join(QLatin1Char('\n')) + QLatin1Char('\n') + report.errors;
         return report;
     }
@@ -99,7 +95,7 @@ CheckReport setWords(const QString &file, const QString &folder)
     if (!changed)
         return failed(problem);
     CheckReport report;
-    report.output = tr("the show's words are set from %1 (%2 differ from the defaults): %3 is written\n")
+    report.output = EditorText::tr("the show's words are set from %1 (%2 differ from the defaults): %3 is written\n")
                             .arg(file)
                             .arg(WordsFile::changedKeys(read.words).size())
                             .arg(program.path());
@@ -111,11 +107,11 @@ QString describeWords(const CarriedAssets &carried)
     QString problem;
     const Words words = WordsFile::carriedBy(carried, &problem);
     if (!problem.isEmpty())
-        return tr("the show's words: unusable (%1); the show says the defaults\n").arg(problem);
+        return EditorText::tr("the show's words: unusable (%1); the show says the defaults\n").arg(problem);
     const QStringList changed = WordsFile::changedKeys(words);
     if (changed.isEmpty())
-        return tr("the show's words: the defaults\n");
-    QString lines = tr("the show's words: %1 differ from the defaults\n").arg(changed.size());
+        return EditorText::tr("the show's words: the defaults\n");
+    QString lines = EditorText::tr("the show's words: %1 differ from the defaults\n").arg(changed.size());
     for (const QString &key : changed)
         lines += QStringLiteral("  %1 = %2\n").arg(key, firstLine(words.*WordsField::byKey(key)->member));
     return lines;

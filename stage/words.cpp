@@ -7,10 +7,10 @@
 #include <QUrl>
 
 namespace {
-QString tr(const char *text)
+struct WordsText
 {
-    return QCoreApplication::translate("Words", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Words)
+};
 } // namespace
 
 QString Words::defaultAddress()
@@ -53,9 +53,9 @@ const WordsField *WordsField::byKey(const QString &key)
 QString WordsField::refusal(const QString &value) const
 {
     if (value.contains(QChar(0)))
-        return tr("%1 holds a NUL character").arg(key);
+        return WordsText::tr("%1 holds a NUL character").arg(key);
     if (value.size() > maxLength)
-        return tr("%1 is %2 characters long; at most %3 are taken")
+        return WordsText::tr("%1 is %2 characters long; at most %3 are taken")
                 .arg(key)
                 .arg(value.size())
                 .arg(maxLength);
@@ -67,7 +67,7 @@ QString WordsField::refusal(const QString &value) const
     case Kind::Language: {
         static const QRegularExpression localeName(QStringLiteral("^[a-z]{2,3}(_[A-Z]{2})?$"));
         if (!localeName.match(value).hasMatch())
-            return tr("buttons \"%1\" is no language name such as zh_CN, en or de")
+            return WordsText::tr("buttons \"%1\" is no language name such as zh_CN, en or de")
                     .arg(value);
         return {};
     }
@@ -79,13 +79,13 @@ QString WordsRules::addressRefusal(const QString &address)
 {
     for (const QChar c : address)
         if (c.isSpace() || c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            return tr("the address \"%1\" holds a blank or a control character")
+            return WordsText::tr("the address \"%1\" holds a blank or a control character")
                     .arg(address.simplified());
     const QUrl url(address, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        return tr("the address \"%1\" is not an http or https address").arg(address);
+        return WordsText::tr("the address \"%1\" is not an http or https address").arg(address);
     if (url.host().isEmpty() || !address.startsWith(scheme + QLatin1String("://"), Qt::CaseInsensitive))
-        return tr("the address \"%1\" names no site").arg(address);
+        return WordsText::tr("the address \"%1\" names no site").arg(address);
     return {};
 }

@@ -11,10 +11,10 @@ namespace {
 const QString crLf = QStringLiteral("\r\n");
 const QByteArray entryVersionLine = QByteArrayLiteral("velmora-words 1\n");
 
-QString tr(const char *text)
+struct WordsFileText
 {
-    return QCoreApplication::translate("WordsFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(WordsFile)
+};
 
 // What follows a "=" or a "|": one space belongs to the syntax.
 QString afterMark(const QString &line, qsizetype mark)
@@ -52,7 +52,7 @@ Read parse(const QString &text, int firstLine)
             continue;
         if (line.startsWith(QLatin1Char('|'))) {
             if (values.isEmpty())
-                problem(number, tr("a continued line (\"|\") with no \"key = text\" above it"));
+                problem(number, WordsFileText::tr("a continued line (\"|\") with no \"key = text\" above it"));
             else
                 values.last() += crLf + afterMark(line, 0);
             continue;
@@ -60,15 +60,15 @@ Read parse(const QString &text, int firstLine)
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         const QString key = line.left(equals).trimmed();
         if (equals < 0 || key.isEmpty()) {
-            problem(number, tr("not \"key = text\", a comment (\"#\") or a continued line (\"|\")"));
+            problem(number, WordsFileText::tr("not \"key = text\", a comment (\"#\") or a continued line (\"|\")"));
             continue;
         }
         if (!WordsField::byKey(key)) {
-            problem(number, tr("unknown key \"%1\"").arg(key));
+            problem(number, WordsFileText::tr("unknown key \"%1\"").arg(key));
             continue;
         }
         if (const qsizetype before = read.keysGiven.indexOf(key); before >= 0) {
-            problem(number, tr("%1 is given again (first on line %2)").arg(key).arg(givenOn[before]));
+            problem(number, WordsFileText::tr("%1 is given again (first on line %2)").arg(key).arg(givenOn[before]));
             continue;
         }
         read.keysGiven.append(key);
@@ -88,7 +88,7 @@ Read parse(const QString &text, int firstLine)
 
 QString write(const Words &words)
 {
-    QString out = tr("# The show's words. Each text stands after \"key =\" and one space;\n"
+    QString out = WordsFileText::tr("# The show's words. Each text stands after \"key =\" and one space;\n"
                      "# a line starting with \"|\" goes on with the text above on a new line.\n"
                      "# A key left out keeps its default. Only http and https addresses are opened.\n"
                      "# buttons: the language of the Yes/No buttons by Qt's translation (zh_CN, en, de...).\n");
@@ -118,18 +118,18 @@ QByteArray toEntry(const Words &words)
 Words fromEntry(const QByteArray &entry, QString *problem)
 {
     if (!entry.startsWith(entryVersionLine)) {
-        *problem = tr("the show's words are of a version this program does not read");
+        *problem = WordsFileText::tr("the show's words are of a version this program does not read");
         return {};
     }
     const QByteArray body = entry.mid(entryVersionLine.size());
     const QString text = QString::fromUtf8(body);
     if (text.toUtf8() != body) {
-        *problem = tr("the show's words are no UTF-8 text");
+        *problem = WordsFileText::tr("the show's words are no UTF-8 text");
         return {};
     }
     const Read read = parse(text, 2);
     if (!read.problems.isEmpty()) {
-        *problem = tr("the show's words are damaged (line %1: %2)")
+        *problem = WordsFileText::tr("the show's words are damaged (line %1: %2)")
                            .arg(read.problems.first().line)
                            .arg(read.problems.first().message);
         return {};

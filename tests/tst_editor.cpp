@@ -7,6 +7,8 @@
 #include "editor/assetcommands.h"
 #include "editor/checkreport.h"
 #include "editor/commandline.h"
+#include "editor/editorlanguage.h"
+#include "editor/editortext.h"
 #include "editor/editorwindow.h"
 #include "editor/leftovers.h"
 #include "editor/messagefile.h"
@@ -98,6 +100,32 @@ private slots:
     void initTestCase()
     {
         qputenv("XDG_STATE_HOME", m_state.path().toLocal8Bit());
+        // What these tests read is the editor's Chinese.
+        EditorLanguage::install(*qobject_cast<QApplication *>(QCoreApplication::instance()),
+                                EditorLanguage::chinese);
+        QCOMPARE(EditorText::tr("Velmora Editor"), QStringLiteral("Velmora 编辑器"));
+    }
+
+    void theEditorSpeaksChineseForAnyChineseLocale_data()
+    {
+        QTest::addColumn<QStringList>("desktop");
+        QTest::addColumn<QString>("spoken");
+        const QString zh = EditorLanguage::chinese, en = EditorLanguage::english;
+        QTest::newRow("mainland") << QStringList { "zh-CN", "zh" } << zh;
+        QTest::newRow("taiwan") << QStringList { "zh-Hant-TW" } << zh;
+        QTest::newRow("hong kong, underscored") << QStringList { "zh_HK" } << zh;
+        QTest::newRow("english") << QStringList { "en-GB", "en" } << en;
+        QTest::newRow("german, then chinese") << QStringList { "de-DE", "zh-CN" } << zh;
+        QTest::newRow("english before chinese") << QStringList { "en-US", "zh-CN" } << en;
+        QTest::newRow("french alone") << QStringList { "fr-FR" } << en;
+        QTest::newRow("the C locale") << QStringList { "C" } << en;
+        QTest::newRow("nothing") << QStringList {} << en;
+    }
+    void theEditorSpeaksChineseForAnyChineseLocale()
+    {
+        QFETCH(QStringList, desktop);
+        QFETCH(QString, spoken);
+        QCOMPARE(EditorLanguage::choose(desktop), spoken);
     }
 
     void theDefaultTextsFitAndTheQuestionComesAt120Seconds()

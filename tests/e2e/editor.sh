@@ -37,10 +37,16 @@ check "the title is clean after saving" test -n "$(wait_window "$title" 5)"
 check "no temporary file is left behind" test "$(find "$folder" -mindepth 1 | wc -l)" = 2
 
 # An emoji does not fit GBK: the letter goes out as UTF-8 with a mark.
-xdotool type --delay 50 "x💖y"
-sleep 0.5
-xdotool key ctrl+s
-sleep 0.5
+# xdotool types a character outside the keymap through a key it remaps for a
+# moment, and on a loaded machine the window can read that key after it was
+# mapped back: it is typed again, up to three times, until the letter holds it.
+for _ in 1 2 3; do
+  xdotool type --delay 150 "x💖y"
+  sleep 0.5
+  xdotool key ctrl+s
+  sleep 0.5
+  tail -c 6 "$folder/orlessa.ini" | od -An -tx1 | tr -d ' ' | grep -q 78f09f929679 && break
+done
 check "a letter with an emoji is saved as UTF-8 with a mark" \
   test "$(head -c 3 "$folder/orlessa.ini" | od -An -tx1 | tr -d ' ')" = "efbbbf"
 check "the emoji is in the file" bash -c "tail -c 6 '$folder/orlessa.ini' | od -An -tx1 | tr -d ' ' | grep -q 78f09f929679"
