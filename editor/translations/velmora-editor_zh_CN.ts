@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;  %2  %3</source>
-        <translation>&lt;b&gt;%1&lt;/b&gt;　%2　%3</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&#x3000;%2&#x3000;%3</translation>
     </message>
     <message>
         <source>The recovery copy is discarded</source>
@@ -578,7 +578,7 @@
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;  %2  was deleted elsewhere; saving writes it again</source>
-        <translation>&lt;b&gt;%1&lt;/b&gt;　%2　在别处被删除了，保存时会重新写入</translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&#x3000;%2&#x3000;在别处被删除了，保存时会重新写入</translation>
     </message>
     <message>
         <source>%1 was deleted elsewhere; saving writes it again</source>
@@ -735,7 +735,7 @@ All the text is still in the window; nothing is lost. Mend the folder&apos;s per
     <name>TimelineView</name>
     <message>
         <source>   </source>
-        <translation>　</translation>
+        <translation>&#x3000;</translation>
     </message>
 </context>
 <context>
