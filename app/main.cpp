@@ -14,6 +14,7 @@
 #include "stage/wordsfile.h"
 
 #include <QApplication>
+#include <QProcessEnvironment>
 
 #include <cstdio>
 #include <cstdlib>
@@ -60,6 +61,8 @@ ButtonWords buttonWords(const QString &language)
 int main(int argc, char *argv[])
 {
     Timeline::start();
+    // What the browser is given: the show's own settings below are not for it.
+    const QProcessEnvironment userEnvironment = QProcessEnvironment::systemEnvironment();
     QtMediaBackend::prepareEnvironment();
     // In a Wayland session with an X server beside it the show runs on X11,
     // where it can be centred and kept off the taskbar, unless the user
@@ -94,7 +97,7 @@ int main(int argc, char *argv[])
     DesktopMessageBoxes boxes;
     const ButtonWords buttons = buttonWords(words.buttons);
     boxes.setButtonTexts(buttons.yes, buttons.no, buttons.ok);
-    DesktopAddressOpener addresses;
+    DesktopAddressOpener addresses(userEnvironment);
     DesktopExit exit;
     QtMediaFactory media;
     Form1 form(Host { boxes, addresses, exit, media, assets }, programFolder, words);

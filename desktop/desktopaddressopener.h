@@ -2,9 +2,18 @@
 
 #include "runtime/addressopener.h"
 
-// The desktop's handler for web addresses.
+#include <QProcessEnvironment>
+
+// The desktop's handler for web addresses, started in the environment the
+// user gave the show: the settings the show makes for its own media and
+// graphics are not the browser's.
 class DesktopAddressOpener : public AddressOpener
 {
 public:
+    explicit DesktopAddressOpener(const QProcessEnvironment &userEnvironment);
+
     bool openAddress(const QString &address) override;
+
+private:
+    QProcessEnvironment m_userEnvironment;
 };
