@@ -5,6 +5,7 @@
 #include "stage/pace.h"
 #include "stage/programfiles.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHash>
 
@@ -123,7 +124,18 @@ struct TextPlace
     bool centred = false; // each line in the middle of the widest
     QList<QRect> coveringRects; // drawn above the text
     int coveredFrom = -1; // a y from which the text lies in another's place
+    // How much of a line may lie under what covers it; any of it when zero.
+    double coverTolerated = 0;
 };
+
+// How much of the line's width lies under the rectangles, which do not overlap.
+int coveredWidth(const QRect &line, const QList<QRect> &covering)
+{
+    int covered = 0;
+    for (const QRect &rect : covering)
+        covered += line.intersected(rect).width();
+    return covered;
+}
 
 int widestLine(const QStringList &lines, const QFontMetrics &metrics)
 {
@@ -165,9 +177,15 @@ void checkLines(const QString &text, const TextPlace &place, const StageLayout &
                          .arg(box.y() + box.height() - layout.area.height()));
         else if (place.coveredFrom >= 0 && box.bottom() >= place.coveredFrom)
             warn(QStringLiteral("这一行落进了宣言的位置，会和宣言叠在一起"));
-        else if (std::any_of(place.coveringRects.begin(), place.coveringRects.end(),
-                             [&](const QRect &r) { return r.intersects(box); }))
+        else if (place.coverTolerated == 0
+                 && std::any_of(place.coveringRects.begin(), place.coveringRects.end(),
+                                [&](const QRect &r) { return r.intersects(box); }))
             warn(QStringLiteral("这一行有一部分被人物或问题挡住"));
+        else if (place.coverTolerated > 0
+                 && coveredWidth(box, place.coveringRects) > place.coverTolerated * width)
+            warn(QCoreApplication::translate("Analysis",
+                                             "more than half of this line is hidden behind the "
+                                             "figures"));
 
         const QString missing = undrawable(line, metrics, drawable);
         if (!missing.isEmpty())
@@ -233,11 +251,12 @@ Analysis analyseTexts(const QString &letter, const QString &declaration, const S
                { FileNames::declaration, layout.declarationOrigin, layout.declarationFont,
                  layout.linePitch, false, figures, -1 },
                layout, analysis.warnings);
-    // Drawn before the figures, the question lies beneath them: only the
-    // stage's edges cut it off.
+    // Drawn beneath the figures, the question has always been tucked a little
+    // behind the girl.
     checkLines(question,
                { questionKey, layout.questionOrigin, layout.questionFont,
-                 layout.questionLinePitch, true, {}, -1 },
+                 layout.questionLinePitch, true,
+                 { layout.walkingFigure, layout.waitingFigure }, -1, 0.5 },
                layout, analysis.warnings);
     checkTiming(letter, declaration, analysis.times, analysis.warnings);
     return analysis;
