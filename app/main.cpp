@@ -96,7 +96,7 @@ int main(int argc, char *argv[])
     const Words words = ownWords(assets.carried());
     DesktopMessageBoxes boxes;
     const ButtonWords buttons = buttonWords(words.buttons);
-    boxes.setButtonTexts(buttons.yes, buttons.no, buttons.ok);
+    boxes.setButtonTexts({ buttons.yes, buttons.no, buttons.ok });
     DesktopAddressOpener addresses(userEnvironment);
     DesktopExit exit;
     QtMediaFactory media;

@@ -65,13 +65,6 @@ private:
 };
 } // namespace
 
-void DesktopMessageBoxes::setButtonTexts(const QString &yes, const QString &no, const QString &ok)
-{
-    m_yes = yes;
-    m_no = no;
-    m_ok = ok;
-}
-
 // A box raised before the window is first shown is centred on the screen,
 // not on the window's future place.
 QWidget *DesktopMessageBoxes::boxOwner() const
@@ -79,31 +72,43 @@ QWidget *DesktopMessageBoxes::boxOwner() const
     return m_owner && m_owner->isVisible() ? m_owner.data() : nullptr;
 }
 
+std::unique_ptr<QMessageBox> DesktopMessageBoxes::buildBox(const QString &prompt,
+                                                          BoxButtons buttons,
+                                                          const QString &title,
+                                                          const BoxButtonTexts &texts,
+                                                          QWidget *owner)
+{
+    auto box = std::make_unique<HostMessageBox>(owner);
+    box->setWindowTitle(title);
+    box->setText(boxText(prompt));
+    box->setTextFormat(Qt::PlainText);
+    if (buttons == BoxButtons::YesNo) {
+        box->setIcon(QMessageBox::NoIcon);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->button(QMessageBox::Yes)->setText(texts.yes);
+        box->button(QMessageBox::No)->setText(texts.no);
+        box->setDefaultButton(QMessageBox::Yes);
+        box->requireAnswer();
+        return box;
+    }
+    box->setIcon(QMessageBox::Information);
+    box->setStandardButtons(QMessageBox::Ok);
+    if (!texts.ok.isEmpty())
+        box->button(QMessageBox::Ok)->setText(texts.ok);
+    return box;
+}
+
 BoxAnswer DesktopMessageBoxes::showMessage(const QString &prompt, BoxButtons buttons,
                                            const QString &title)
 {
     BoxReport::shown(buttons, title, prompt);
-    HostMessageBox box(boxOwner());
-    box.setWindowTitle(title);
-    box.setText(boxText(prompt));
-    box.setTextFormat(Qt::PlainText);
-    if (buttons == BoxButtons::YesNo) {
-        box.setIcon(QMessageBox::NoIcon);
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.button(QMessageBox::Yes)->setText(m_yes);
-        box.button(QMessageBox::No)->setText(m_no);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.requireAnswer();
-        Timeline::mark(QStringLiteral("box opens ") + title);
-        return BoxReport::answered(title, box.exec() == QMessageBox::Yes ? BoxAnswer::Yes
-                                                                         : BoxAnswer::No);
-    }
-    box.setIcon(QMessageBox::Information);
-    box.setStandardButtons(QMessageBox::Ok);
-    if (!m_ok.isEmpty())
-        box.button(QMessageBox::Ok)->setText(m_ok);
+    const std::unique_ptr<QMessageBox> box
+            = buildBox(prompt, buttons, title, m_buttonTexts, boxOwner());
     Timeline::mark(QStringLiteral("box opens ") + title);
-    box.exec();
+    const int result = box->exec();
+    if (buttons == BoxButtons::YesNo)
+        return BoxReport::answered(title, result == QMessageBox::Yes ? BoxAnswer::Yes
+                                                                     : BoxAnswer::No);
     return BoxReport::answered(title, BoxAnswer::Ok);
 }
 

@@ -6,6 +6,7 @@
 #include "stage/pace.h"
 #include "stage/programfiles.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHash>
 
@@ -64,6 +65,8 @@ QString timelineSummary(const ShowTimes &times, const QString &separator)
 
 QString Warning::toString() const
 {
+    if (line < 1)
+        return QStringLiteral("%1: %2").arg(file, message);
     return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(message);
 }
 
@@ -123,9 +126,30 @@ struct TextPlace
     QString file;
     QPoint origin;
     QFont font;
+    int linePitch = 0;
+    bool centred = false; // each line in the middle of the widest
     QList<QRect> coveringRects; // drawn above the text
     int coveredFrom = -1; // a y from which the text lies in another's place
+    // How much of a line may lie under what covers it; any of it when zero.
+    double coverTolerated = 0;
 };
+
+// How much of the line's width lies under the rectangles, which do not overlap.
+int coveredWidth(const QRect &line, const QList<QRect> &covering)
+{
+    int covered = 0;
+    for (const QRect &rect : covering)
+        covered += line.intersected(rect).width();
+    return covered;
+}
+
+int widestLine(const QStringList &lines, const QFontMetrics &metrics)
+{
+    int widest = 0;
+    for (const QString &line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
 
 void checkLines(const QString &text, const TextPlace &place, const StageLayout &layout,
                 QList<Warning> &warnings)
@@ -135,14 +159,16 @@ void checkLines(const QString &text, const TextPlace &place, const StageLayout &
     static QHash<QString, QHash<char32_t, bool>> drawableByFont;
     QHash<char32_t, bool> &drawable = drawableByFont[place.font.key()];
     const QStringList lines = splitLabelLines(text);
+    const int widest = place.centred ? widestLine(lines, metrics) : 0;
     for (int i = 0; i < lines.size(); ++i) {
         const QString &line = lines[i];
         const int number = i + 1;
         if (isBlank(line))
             continue;
         const int width = metrics.horizontalAdvance(line);
-        const QRect box(place.origin.x(), place.origin.y() + i * layout.linePitch, width,
-                        layout.linePitch);
+        const int indent = place.centred ? (widest - width) / 2 : 0;
+        const QRect box(place.origin.x() + indent, place.origin.y() + i * place.linePitch, width,
+                        place.linePitch);
         auto warn = [&](const QString &message) {
             warnings.append({ place.file, number, message });
         };
@@ -157,9 +183,13 @@ void checkLines(const QString &text, const TextPlace &place, const StageLayout &
                          .arg(box.y() + box.height() - layout.area.height()));
         else if (place.coveredFrom >= 0 && box.bottom() >= place.coveredFrom)
             warn(EditorText::tr("this line falls where the declaration stands and will overlap it"));
-        else if (std::any_of(place.coveringRects.begin(), place.coveringRects.end(),
-                             [&](const QRect &r) { return r.intersects(box); }))
+        else if (place.coverTolerated == 0
+                 && std::any_of(place.coveringRects.begin(), place.coveringRects.end(),
+                                [&](const QRect &r) { return r.intersects(box); }))
             warn(EditorText::tr("part of this line is hidden by a figure or the question"));
+        else if (place.coverTolerated > 0
+                 && coveredWidth(box, place.coveringRects) > place.coverTolerated * width)
+            warn(EditorText::tr("more than half of this line is hidden behind the figures"));
 
         const QString missing = undrawable(line, metrics, drawable);
         if (!missing.isEmpty())
@@ -201,20 +231,36 @@ void checkTiming(const QString &letter, const QString &declaration, const ShowTi
 }
 } // namespace
 
+QRect questionBox(const QString &question, const StageLayout &layout)
+{
+    const QStringList lines = splitLabelLines(question);
+    return QRect(layout.questionOrigin,
+                 QSize(widestLine(lines, QFontMetrics(layout.questionFont)),
+                       layout.questionLinePitch * int(lines.size())));
+}
+
 Analysis analyseTexts(const QString &letter, const QString &declaration, const StageLayout &layout,
-                      double musicSeconds)
+                      double musicSeconds, const QString &question)
 {
     Analysis analysis;
     analysis.times = showTimes(letter.size(), declaration.size(), layout.walkTicks, musicSeconds);
 
-    const QList<QRect> figures { layout.walkingFigure, layout.waitingFigure, layout.question };
+    const QList<QRect> figures { layout.walkingFigure, layout.waitingFigure,
+                                 questionBox(question, layout) };
     checkLines(letter,
-               { FileNames::letter, layout.letterOrigin, layout.letterFont, figures,
-                 layout.declarationOrigin.y() },
+               { FileNames::letter, layout.letterOrigin, layout.letterFont, layout.linePitch,
+                 false, figures, layout.declarationOrigin.y() },
                layout, analysis.warnings);
     checkLines(declaration,
-               { FileNames::declaration, layout.declarationOrigin, layout.declarationFont, figures,
-                 -1 },
+               { FileNames::declaration, layout.declarationOrigin, layout.declarationFont,
+                 layout.linePitch, false, figures, -1 },
+               layout, analysis.warnings);
+    // Drawn beneath the figures, the question has always been tucked a little
+    // behind the girl.
+    checkLines(question,
+               { questionKey, layout.questionOrigin, layout.questionFont,
+                 layout.questionLinePitch, true,
+                 { layout.walkingFigure, layout.waitingFigure }, -1, 0.5 },
                layout, analysis.warnings);
     checkTiming(letter, declaration, analysis.times, analysis.warnings);
     return analysis;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stage/words.h"
+
 #include <QFont>
 #include <QList>
 #include <QString>
@@ -38,7 +40,8 @@ QString timelineSummary(const ShowTimes &times, const QString &separator);
 QString noProblemsFound();
 
 // Something the addressee would miss: a line cut off or hidden, a character
-// drawn as a box, a question in silence. `line` counts from 1.
+// drawn as a box, a question in silence. `line` counts from 1; a warning
+// about a whole text (one of the show's boxes, say) has none.
 struct Warning
 {
     QString file;
@@ -54,9 +57,13 @@ struct Analysis
     QList<Warning> warnings;
 };
 
-// Analyses the texts exactly as the show will type them (CR LF line ends).
+// Where the question's warnings point: its key among the show's words.
+inline const QString questionKey = QStringLiteral("question");
+
+// Analyses the texts exactly as the show will type them (CR LF line ends),
+// and the question beside the girl as the show will draw it.
 Analysis analyseTexts(const QString &letter, const QString &declaration, const StageLayout &layout,
-                      double musicSeconds);
+                      double musicSeconds, const QString &question = Words().question);
 // How long the built-in music lasts.
 double builtInMusicSeconds();
 

@@ -9,6 +9,7 @@
 #include "editor/wordscommands.h"
 #include "stage/defaulttexts.h"
 #include "stage/programfiles.h"
+#include "stage/wordsfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -74,8 +75,10 @@ CheckReport checkFolder(const QString &folder)
     }
     const CarriedAssets carried = read.value_or(CarriedAssets());
 
+    QString wordsProblem; // told by describeWords()
     const Analysis analysis = analyseTexts(letter.text, declaration.text, StageLayout::standard(),
-                                           carriedMusicSeconds(carried));
+                                           carriedMusicSeconds(carried),
+                                           WordsFile::carriedBy(carried, &wordsProblem).question);
     report.output += EditorText::tr("folder: %1\n").arg(QDir(folder).absolutePath());
     report.output += describe(FileNames::letter, letter);
     report.output += describe(FileNames::declaration, declaration);

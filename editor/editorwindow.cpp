@@ -1,5 +1,6 @@
 #include "editor/editorwindow.h"
 
+#include "editor/boxpreview.h"
 #include "editor/editortext.h"
 #include "editor/folderwatch.h"
 #include "editor/ownassets.h"
@@ -8,6 +9,7 @@
 #include "editor/stagelayout.h"
 #include "editor/stagepreview.h"
 #include "editor/timelineview.h"
+#include "editor/wordspanel.h"
 #include "runtime/assetsource.h"
 #include "runtime/linebreaks.h"
 #include "stage/defaulttexts.h"
@@ -27,9 +29,12 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTextBlock>
 #include <QVBoxLayout>
+#include <QWindow>
 
 QString showTextFromEditor(const QPlainTextEdit *edit)
 {
@@ -114,6 +119,8 @@ EditorWindow::EditorWindow(const QString &folder, const QString &recoveryFolder,
             &EditorWindow::updateTitle);
     connect(m_declarationEdit->document(), &QTextDocument::modificationChanged, this,
             &EditorWindow::updateTitle);
+    connect(m_wordsPanel, &WordsPanel::edited, this, &EditorWindow::wordsEdited);
+    m_wordsPanel->follow(m_ownAssets->carried());
     letterChanged();
     declarationChanged();
     runAnalysis();
@@ -139,14 +146,21 @@ QWidget *EditorWindow::createTextColumn()
     auto *column = new QWidget(this);
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
+    m_tabs = new QTabWidget(column);
+    auto *texts = new QWidget(m_tabs);
+    auto *textsLayout = new QVBoxLayout(texts);
     for (Document *document : { &m_letter, &m_declaration }) {
-        document->state = new QLabel(column);
+        document->state = new QLabel(texts);
         document->state->setWordWrap(true);
         document->edit = createTextArea(
-                column, document == &m_letter ? Stage::letterFont() : Stage::declarationFont());
-        layout->addWidget(document->state);
-        layout->addWidget(document->edit, document == &m_letter ? 3 : 1);
+                texts, document == &m_letter ? Stage::letterFont() : Stage::declarationFont());
+        textsLayout->addWidget(document->state);
+        textsLayout->addWidget(document->edit, document == &m_letter ? 3 : 1);
     }
+    m_tabs->addTab(texts, tr("Letter and declaration"));
+    m_wordsPanel = new WordsPanel(m_tabs);
+    m_tabs->addTab(m_wordsPanel, tr("The show's words"));
+    layout->addWidget(m_tabs, 1);
     // Read before the stage is built, which draws the program's own pictures.
     m_ownAssets = new OwnAssetsPanel(m_folder, column);
     connect(m_ownAssets, &OwnAssetsPanel::changed, this, &EditorWindow::ownAssetsChanged);
@@ -267,7 +281,7 @@ void EditorWindow::keepRecoveryCopy()
     m_recoveryTimer.stop();
     if (!m_recoveryOffered)
         return;
-    if (hasUnsavedChanges())
+    if (textsUnsaved())
         m_recovery.write(m_letterText, m_declarationText);
     else
         m_recovery.remove();
@@ -318,12 +332,8 @@ void EditorWindow::checkDisk()
             if (!said.isEmpty())
                 told << said;
         }
-        const DiskState program = DiskState::of(ShowProgram(m_folder).path());
-        if (program != m_programDisk) {
-            m_programDisk = program;
-            m_ownAssets->reread();
-            told << tr("The program velmora was changed elsewhere: listed here is the music, film and pictures it now carries");
-        }
+        if (const QString said = followProgram(); !said.isEmpty())
+            told << said;
     } while (m_checkDiskAgain);
     if (!told.isEmpty())
         m_status->setText(told.join(tr("; ", "between messages")));
@@ -385,18 +395,69 @@ QString EditorWindow::followChangeWithUnsavedEdits(Document &document)
     }
 }
 
+QString EditorWindow::followProgram()
+{
+    const DiskState program = DiskState::of(ShowProgram(m_folder).path());
+    if (program == m_programDisk)
+        return {};
+    m_programDisk = program;
+    const Words before = m_wordsPanel->words();
+    m_ownAssets->reread();
+    QString told = tr("The program velmora was changed elsewhere: listed here is the music, film and pictures it now carries");
+    if (m_wordsPanel->words() != before)
+        told += tr("; the show's words follow what it carries now");
+    return told;
+}
+
 void EditorWindow::ownAssetsChanged()
 {
     m_programDisk = DiskState::of(ShowProgram(m_folder).path());
     m_preview->rebuild(AssetSource(m_ownAssets->carried(), true));
+    m_wordsPanel->follow(m_ownAssets->carried());
     runAnalysis();
+}
+
+void EditorWindow::wordsEdited()
+{
+    const Words words = m_wordsPanel->words();
+    m_preview->setCaption(words.caption);
+    m_preview->setQuestion(words.question);
+    m_analysisTimer.start();
+    updateTitle();
+}
+
+void EditorWindow::showWordsPanel()
+{
+    m_tabs->setCurrentWidget(m_wordsPanel);
+}
+
+QList<Warning> EditorWindow::boxWarnings()
+{
+    const Words words = m_wordsPanel->words();
+    const QSize screen = this->screen()->availableGeometry().size();
+    if (!m_boxWarnings || m_boxWarnings->words != words || m_boxWarnings->screen != screen)
+        m_boxWarnings = BoxWarnings { words, screen, ::boxWarnings(words, screen) };
+    return m_boxWarnings->warnings;
+}
+
+void EditorWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The boxes are measured against the screen the window is on.
+    if (!m_watchingScreen && windowHandle()) {
+        m_watchingScreen = true;
+        connect(windowHandle(), &QWindow::screenChanged, &m_analysisTimer,
+                qOverload<>(&QTimer::start));
+    }
 }
 
 void EditorWindow::runAnalysis()
 {
     m_analysisTimer.stop();
     m_analysis = analyseTexts(m_letterText, m_declarationText, StageLayout::standard(),
-                              carriedMusicSeconds(m_ownAssets->carried()));
+                              carriedMusicSeconds(m_ownAssets->carried()),
+                              m_wordsPanel->words().question);
+    m_analysis.warnings += boxWarnings();
     const ShowTimes &times = m_analysis.times;
     m_timeline->setTimes(times);
 
@@ -423,11 +484,17 @@ void EditorWindow::goToWarning(QListWidgetItem *item)
 {
     const QString file = item->data(Qt::UserRole).toString();
     const int line = item->data(Qt::UserRole + 1).toInt();
+    if (WordsField::byKey(file)) {
+        showWordsPanel();
+        m_wordsPanel->goTo(file, line);
+        return;
+    }
     QPlainTextEdit *edit = file == FileNames::letter ? m_letterEdit
             : file == FileNames::declaration         ? m_declarationEdit
                                                      : nullptr;
     if (!edit || line < 1)
         return;
+    m_tabs->setCurrentIndex(0);
     const QTextBlock block = edit->document()->findBlockByNumber(line - 1);
     if (!block.isValid())
         return;
@@ -445,9 +512,14 @@ void EditorWindow::showCaretLine(const QPlainTextEdit *edit)
             tr("%1 line %2").arg(file).arg(edit->textCursor().blockNumber() + 1));
 }
 
-bool EditorWindow::hasUnsavedChanges() const
+bool EditorWindow::textsUnsaved() const
 {
     return m_letterEdit->document()->isModified() || m_declarationEdit->document()->isModified();
+}
+
+bool EditorWindow::hasUnsavedChanges() const
+{
+    return textsUnsaved() || m_wordsPanel->hasUnsavedChanges();
 }
 
 QString EditorWindow::statusText() const
@@ -506,6 +578,15 @@ bool EditorWindow::save()
         saved << tr("%1 (%2%3)")
                          .arg(document->fileName, encodingName(result.encoding), leftOut);
     }
+    if (const QString followed = followProgram(); !followed.isEmpty())
+        changedElsewhere << followed;
+    if (m_wordsPanel->hasUnsavedChanges()) {
+        const Words before = m_wordsPanel->savedWords();
+        if (const QString problem = saveWords(); !problem.isEmpty())
+            failures << tr("the show's words: %1").arg(problem);
+        if (m_wordsPanel->savedWords() != before)
+            saved << tr("the show's words (in velmora)");
+    }
     }
     if (m_checkDiskAgain)
         QTimer::singleShot(0, this, &EditorWindow::checkDisk);
@@ -519,7 +600,18 @@ bool EditorWindow::save()
     }
     keepRecoveryCopy();
     changedElsewhere.prepend(tr("Saved: %1").arg(saved.join(tr(", ", "between the files saved"))));
+    // A text the show could not use is never written: it waits in the window.
+    const QStringList refused = m_wordsPanel->refusals();
+    if (!refused.isEmpty())
+        changedElsewhere << tr("not saved, as the show could not use it: %1")
+                                    .arg(refused.join(tr("; ", "between messages")));
     m_status->setText(changedElsewhere.join(tr("; ", "between messages")));
+    if (!refused.isEmpty()) {
+        reportProblem(tr("Not saved, as the show could not use it:\n%1\n\n"
+                         "Everything else is saved. The refused text stays in the window.")
+                              .arg(refused.join(QLatin1Char('\n'))));
+        return false;
+    }
     return true;
 }
 
@@ -555,6 +647,20 @@ void EditorWindow::breakLongLines()
     }
     m_status->setText(changed ? tr("Long lines are broken at the stage's right edge (Ctrl+Z undoes it)")
                               : tr("No line runs past the stage's right edge"));
+}
+
+QString EditorWindow::saveWords()
+{
+    const Words words = m_wordsPanel->wordsToSave();
+    if (words != m_wordsPanel->savedWords()) {
+        QString problem;
+        if (!ShowProgram(m_folder).carryWords(words, QStringLiteral("velmora-editor"), &problem))
+            return problem;
+        m_wordsPanel->markSaved(words);
+        // What the program carries is read anew from the program just written.
+        m_ownAssets->reread();
+    }
+    return {};
 }
 
 QString EditorWindow::showProgram() const

@@ -18,8 +18,10 @@ class QListWidget;
 class QListWidgetItem;
 class OwnAssetsPanel;
 class QPlainTextEdit;
+class QTabWidget;
 class StagePreview;
 class TimelineView;
+class WordsPanel;
 
 // The preparer's window: the letter and the declaration beside the stage as
 // it stands when the question comes, the show's timeline and what would go
@@ -67,6 +69,9 @@ public:
     StagePreview *preview() const { return m_preview; }
     QListWidget *warningList() const { return m_warnings; }
     OwnAssetsPanel *ownAssets() const { return m_ownAssets; }
+    WordsPanel *wordsPanel() const { return m_wordsPanel; }
+    // Brings "The show's words" into sight.
+    void showWordsPanel();
 
     // The program that rehearsals start: `velmora` in the folder, else beside the editor.
     QString showProgram() const;
@@ -84,6 +89,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     struct Document
@@ -109,6 +115,14 @@ private:
     void declarationChanged();
     void runAnalysis();
     void ownAssetsChanged();
+    void wordsEdited();
+    // What the status bar says of a change to the program made elsewhere;
+    // empty when there was none.
+    QString followProgram();
+    // Writes the words into the program; what kept them from it, if anything.
+    QString saveWords();
+    QList<Warning> boxWarnings();
+    bool textsUnsaved() const;
     void goToWarning(QListWidgetItem *item);
     void updateTitle();
     void showCaretLine(const QPlainTextEdit *edit);
@@ -121,6 +135,8 @@ private:
     QPlainTextEdit *m_declarationEdit = nullptr;
     StagePreview *m_preview = nullptr;
     OwnAssetsPanel *m_ownAssets = nullptr;
+    QTabWidget *m_tabs = nullptr;
+    WordsPanel *m_wordsPanel = nullptr;
     TimelineView *m_timeline = nullptr;
     QListWidget *m_warnings = nullptr;
     QLabel *m_status = nullptr;
@@ -130,6 +146,15 @@ private:
     Analysis m_analysis;
     std::optional<QStringList> m_shownWarnings; // what the list shows
     QTimer m_analysisTimer;
+    // The boxes' warnings, measured again only when the words or the screen change.
+    struct BoxWarnings
+    {
+        Words words;
+        QSize screen;
+        QList<Warning> warnings;
+    };
+    std::optional<BoxWarnings> m_boxWarnings;
+    bool m_watchingScreen = false;
     DiskState m_programDisk;
     FolderWatch *m_watch = nullptr;
     bool m_checkingDisk = false;

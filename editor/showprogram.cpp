@@ -1,6 +1,7 @@
 #include "editor/showprogram.h"
 
 #include "editor/editortext.h"
+#include "stage/wordsfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -147,4 +148,12 @@ bool ShowProgram::change(const QList<AssetBundle::Asset> &assets, const QStringL
     if (result.open(QIODevice::ReadWrite))
         result.setFileTime(stamp, QFileDevice::FileModificationTime);
     return true;
+}
+
+bool ShowProgram::carryWords(const Words &words, const QString &sourceName, QString *problem)
+{
+    if (words == Words())
+        return change({}, { AssetBundle::Keys::words }, problem);
+    return change({ { AssetBundle::Keys::words, sourceName, -1, WordsFile::toEntry(words) } }, {},
+                  problem);
 }

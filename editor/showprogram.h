@@ -8,6 +8,8 @@
 
 #include <optional>
 
+struct Words;
+
 // The show's program in a folder, `velmora`, and the preparer's own assets it
 // carries. Every change rewrites the program atomically: the new program is
 // written whole beside it and renamed over it, with the old one's permissions
@@ -34,6 +36,10 @@ public:
     // carries `dropped`; whatever else the program carries whole stays.
     bool change(const QList<AssetBundle::Asset> &assets, const QStringList &dropped,
                 QString *problem);
+
+    // Carries `words` as the show's words (nothing at all when they are the
+    // defaults), `sourceName` saying where they came from.
+    bool carryWords(const Words &words, const QString &sourceName, QString *problem);
 
 private:
     ShowProgram() = default;

@@ -49,12 +49,14 @@ const StageLayout &StageLayout::standard()
         built.area = Stage::clientArea;
         built.letterOrigin = stage.Label1->mapTo(&window, QPoint(0, 0));
         built.declarationOrigin = stage.Label2->mapTo(&window, QPoint(0, 0));
+        built.questionOrigin = stage.Label4->mapTo(&window, QPoint(0, 0));
         built.letterFont = stage.Label1->font();
         built.declarationFont = stage.Label2->font();
+        built.questionFont = stage.Label4->font();
         built.linePitch = Stage::textLinePitch;
+        built.questionLinePitch = Stage::questionLinePitch;
         built.walkingFigure = inWindow(stage.Picture2, &window);
         built.waitingFigure = inWindow(stage.Picture3, &window);
-        built.question = inWindow(stage.Label4, &window);
         built.walkTicks = ticks;
         return built;
     }();

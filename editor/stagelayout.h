@@ -27,12 +27,14 @@ struct StageLayout
     QSize area;
     QPoint letterOrigin;
     QPoint declarationOrigin;
+    QPoint questionOrigin;
     QFont letterFont;
     QFont declarationFont;
+    QFont questionFont;
     int linePitch = 0;
+    int questionLinePitch = 0;
     QRect walkingFigure;
     QRect waitingFigure;
-    QRect question;
     int walkTicks = 0;
 
     // Built once; needs a QApplication.

@@ -87,12 +87,7 @@ CheckReport setWords(const QString &file, const QString &folder)
 
     ShowProgram program(folder);
     QString problem;
-    const bool changed = read.words == Words()
-            ? program.change({}, { AssetBundle::Keys::words }, &problem)
-            : program.change({ { AssetBundle::Keys::words, QFileInfo(file).fileName(), -1,
-                                 WordsFile::toEntry(read.words) } },
-                             {}, &problem);
-    if (!changed)
+    if (!program.carryWords(read.words, QFileInfo(file).fileName(), &problem))
         return failed(problem);
     CheckReport report;
     report.output = EditorText::tr("the show's words are set from %1 (%2 differ from the defaults): %3 is written\n")

@@ -1,9 +1,19 @@
 #include "stage/buttonwords.h"
 
+#include "stage/words.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+namespace {
+QString translationsFolder()
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+}
+} // namespace
 
 std::optional<ButtonWords> ButtonWords::forLanguage(const QString &language, QString *problem)
 {
@@ -13,7 +23,7 @@ std::optional<ButtonWords> ButtonWords::forLanguage(const QString &language, QSt
     if (language == QLatin1String("en"))
         return english;
 
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QString folder = translationsFolder();
     // Exactly this language: Qt would take "qtbase_fr" for "fr_XX".
     const QString file = QStringLiteral("%1/qtbase_%2.qm").arg(folder, language);
     QTranslator translator;
@@ -31,4 +41,21 @@ std::optional<ButtonWords> ButtonWords::forLanguage(const QString &language, QSt
         return words.isEmpty() ? QString::fromLatin1(text) : words;
     };
     return ButtonWords { translated("&Yes"), translated("&No"), translated("OK") };
+}
+
+QStringList ButtonWords::languages()
+{
+    QStringList languages { QStringLiteral("zh_CN"), QStringLiteral("en") };
+    const QString prefix = QStringLiteral("qtbase_");
+    const WordsField &buttons = *WordsField::byKey(QStringLiteral("buttons"));
+    const QStringList files = QDir(translationsFolder())
+                                      .entryList({ prefix + QStringLiteral("*.qm") }, QDir::Files,
+                                                 QDir::Name);
+    for (const QString &file : files) {
+        const QString language = file.mid(prefix.size()).chopped(3);
+        // Only a name the words take: qtbase_zh_Hant.qm, say, is left out.
+        if (!languages.contains(language) && buttons.refusal(language).isEmpty())
+            languages.append(language);
+    }
+    return languages;
 }

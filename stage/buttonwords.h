@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -15,4 +16,7 @@ struct ButtonWords
     // translation of Qt (qtbase_XX.qm) is installed here; nothing, and why,
     // for any other.
     static std::optional<ButtonWords> forLanguage(const QString &language, QString *problem);
+    // The languages forLanguage() speaks here: zh_CN, en, then those of the
+    // installed translations of Qt, by name.
+    static QStringList languages();
 };

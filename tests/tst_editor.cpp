@@ -4,6 +4,7 @@
 #include "controls/picturebox.h"
 #include "desktop/singleshow.h"
 #include "editor/analysis.h"
+#include "editor/boxpreview.h"
 #include "editor/assetcommands.h"
 #include "editor/checkreport.h"
 #include "editor/commandline.h"
@@ -17,10 +18,13 @@
 #include "editor/showprogram.h"
 #include "editor/stagelayout.h"
 #include "editor/stagepreview.h"
+#include "editor/wordspanel.h"
 #include "runtime/codepage.h"
 #include "runtime/filetable.h"
 #include "runtime/hostfiles.h"
+#include "stage/buttonwords.h"
 #include "stage/defaulttexts.h"
+#include "stage/wordsfile.h"
 #include "support/testfolder.h"
 #include "support/unprivileged.h"
 
@@ -28,6 +32,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include <csignal>
@@ -87,6 +92,15 @@ bool putProgramCarryingASong(const TestFolder &folder)
             && ShowProgram(folder.path())
                        .change({ { AssetBundle::Keys::music, QStringLiteral("ours.mp3"), 6000, "x" } },
                                {}, &problem);
+}
+
+// The show's words as the show reads them from the folder's program.
+Words wordsTheShowReads(const TestFolder &folder)
+{
+    QString problem;
+    const Words words = WordsFile::carriedBy(
+            CarriedAssets::of(folder.file(QStringLiteral("velmora"))), &problem);
+    return problem.isEmpty() ? words : Words { QStringLiteral("unreadable: ") + problem };
 }
 } // namespace
 
@@ -683,6 +697,17 @@ private slots:
     void oneEditorPerFolder();
     void unsavedTextsAreKeptAsideUntilSaved_data();
     void unsavedTextsAreKeptAsideUntilSaved();
+    void theShowsWordsAreSavedAndRestored_data();
+    void theShowsWordsAreSavedAndRestored();
+    void wordsTheShowCannotUseAreNotSaved_data();
+    void wordsTheShowCannotUseAreNotSaved();
+    void theWordsFollowTheProgramWhereUnchanged();
+    void aQuestionOutOfSightIsWarnedOf_data();
+    void aQuestionOutOfSightIsWarnedOf();
+    void boxesLargerThanTheScreenAreWarnedOf_data();
+    void boxesLargerThanTheScreenAreWarnedOf();
+    void theBoxPreviewSpeaksTheChosenLanguage_data();
+    void theBoxPreviewSpeaksTheChosenLanguage();
 };
 
 
@@ -1189,6 +1214,253 @@ void EditorTest::badInputIsRefusedWithAReason()
     QVERIFY(!window.letterEdit()->isReadOnly());
     QCOMPARE(window.letterText(), defaultLetter());
     QVERIFY(!window.hasUnsavedChanges());
+}
+
+// One field of the show's words edited in the window: unsaved until saved,
+// then carried by the program as the show reads it; back to its default the same way.
+void EditorTest::theShowsWordsAreSavedAndRestored_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("the caption") << "caption" << "Our show";
+    QTest::newRow("the question, in lines") << "question" << "Will you\r\n\r\ncome? 💖";
+    QTest::newRow("a box's prompt") << "plea.prompt" << "One more chance?\r\n\r\nPlease.";
+    QTest::newRow("a box's title") << "vow.title" << "Promise";
+    QTest::newRow("the address") << "address" << "https://example.org/thanks";
+    QTest::newRow("the buttons' language") << "buttons" << "en";
+}
+
+void EditorTest::theShowsWordsAreSavedAndRestored()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    TestFolder folder;
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), folder.file(QStringLiteral("velmora"))));
+    EditorWindow window(folder.path());
+    WordsPanel *panel = window.wordsPanel();
+    QString Words::*const member = WordsField::byKey(key)->member;
+    QPushButton *restore = panel->restoreButton(key);
+    QVERIFY(!restore->isEnabled());
+
+    panel->setValue(key, value);
+    QVERIFY(window.hasUnsavedChanges());
+    QVERIFY(window.isWindowModified());
+    QVERIFY(restore->isEnabled());
+    QCOMPARE(window.preview()->caption(), panel->words().caption);
+    QCOMPARE(window.preview()->stage().Label4->Caption(), panel->words().question);
+    QVERIFY(window.save());
+    QVERIFY(!window.hasUnsavedChanges());
+    Words expected;
+    expected.*member = value;
+    QCOMPARE(wordsTheShowReads(folder), expected);
+    QCOMPARE(folder.read(letterFile), CodePage::toAnsi(defaultLetter()));
+
+    restore->click();
+    QCOMPARE(panel->value(key), Words().*member);
+    QVERIFY(!restore->isEnabled());
+    QVERIFY(window.hasUnsavedChanges());
+    QVERIFY(window.save());
+    QCOMPARE(wordsTheShowReads(folder), Words());
+    QVERIFY(!CarriedAssets::of(folder.file(QStringLiteral("velmora"))).find(AssetBundle::Keys::words));
+    // The program's own folder holds nothing new.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 3);
+}
+
+// Refused texts say why beside their fields and stay in the window, unsaved;
+// what else was changed is saved.
+void EditorTest::wordsTheShowCannotUseAreNotSaved_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("not http") << "address" << "ftp://example.org/thanks";
+    QTest::newRow("a script") << "address" << "javascript:alert(1)";
+    QTest::newRow("a blank in the address") << "address" << "https://exa mple.org/";
+    QTest::newRow("no site") << "address" << "https:/thanks";
+    QTest::newRow("a caption too long") << "caption" << QString(201, QLatin1Char('x'));
+}
+
+void EditorTest::wordsTheShowCannotUseAreNotSaved()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    TestFolder folder;
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), folder.file(QStringLiteral("velmora"))));
+    EditorWindow window(folder.path());
+    QStringList reported;
+    window.reportProblem = [&](const QString &text) { reported << text; };
+    WordsPanel *panel = window.wordsPanel();
+    panel->setValue(QStringLiteral("vow.title"), QStringLiteral("Promise"));
+    panel->setValue(key, value);
+    const QString why = WordsField::byKey(key)->refusal(value);
+    QVERIFY(!why.isEmpty());
+    QVERIFY2(panel->refusalShown(key).contains(why), qPrintable(panel->refusalShown(key)));
+
+    QVERIFY(!window.save());
+    QCOMPARE(reported.size(), 1);
+    QVERIFY(reported.first().contains(why));
+    Words expected;
+    expected.vowTitle = QStringLiteral("Promise");
+    QCOMPARE(wordsTheShowReads(folder), expected);
+    QCOMPARE(panel->value(key), value);
+    QVERIFY(window.hasUnsavedChanges());
+
+    panel->restoreButton(key)->click();
+    QVERIFY(panel->refusalShown(key).isEmpty());
+    QVERIFY(window.save());
+    QVERIFY(!window.hasUnsavedChanges());
+}
+
+// Another editor or the command line sets the words: the fields left alone
+// follow; one being edited keeps the preparer's text.
+void EditorTest::theWordsFollowTheProgramWhereUnchanged()
+{
+    TestFolder folder;
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), folder.file(QStringLiteral("velmora"))));
+    EditorWindow window(folder.path());
+    WordsPanel *panel = window.wordsPanel();
+    panel->setValue(QStringLiteral("caption"), QStringLiteral("Mine"));
+    Words theirs;
+    theirs.caption = QStringLiteral("Theirs");
+    theirs.vowTitle = QStringLiteral("Their promise");
+    QString problem;
+    QVERIFY(ShowProgram(folder.path()).carryWords(theirs, QStringLiteral("theirs.txt"), &problem));
+    QTRY_COMPARE(panel->value(QStringLiteral("vow.title")), theirs.vowTitle);
+    QCOMPARE(panel->value(QStringLiteral("caption")), QStringLiteral("Mine"));
+    QCOMPARE(panel->savedWords(), theirs);
+    QVERIFY(window.hasUnsavedChanges());
+    QVERIFY(window.save());
+    theirs.caption = QStringLiteral("Mine");
+    QCOMPARE(wordsTheShowReads(folder), theirs);
+}
+
+// The question beside the girl as its label draws it: centred lines growing
+// to the right from the label's corner, a line every 12 pixels.
+void EditorTest::aQuestionOutOfSightIsWarnedOf_data()
+{
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("where"); // empty: no warning
+    QTest::addColumn<QString>("says");
+    QTest::newRow("the show's own") << Words().question << "" << "";
+    QTest::newRow("past the right edge")
+            << QStringLiteral("你\r\n") + QString(14, QChar(0x6211)) << "question:2:" << "右边";
+    QTest::newRow("cut by the bottom edge") << lines(8, QStringLiteral("问")) << "question:8:" << "切掉";
+    QTest::newRow("below the bottom edge") << lines(9, QStringLiteral("问")) << "question:9:" << "底边之下";
+    // The short first line is centred under the long one: behind the girl.
+    QTest::newRow("a short line centred behind the girl")
+            << QStringLiteral("你\r\n") + QString(8, QChar(0x6211)) << "question:1:" << "hidden";
+}
+
+void EditorTest::aQuestionOutOfSightIsWarnedOf()
+{
+    QFETCH(QString, question);
+    QFETCH(QString, where);
+    QFETCH(QString, says);
+    const Analysis analysis = analyseTexts(defaultLetter(), defaultDeclaration(), StageLayout::standard(),
+                                           builtInMusicSeconds(), question);
+    if (where.isEmpty())
+        QVERIFY2(analysis.warnings.isEmpty(), qPrintable(warningsOf(analysis).join('\n')));
+    else
+        QVERIFY2(anyWarning(analysis, where, says), qPrintable(warningsOf(analysis).join('\n')));
+}
+
+// Each box is laid out as the show lays it out, then measured against the screen.
+void EditorTest::boxesLargerThanTheScreenAreWarnedOf_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QString>("where"); // empty: no warning
+    QTest::addColumn<QString>("says");
+    QTest::newRow("the show's own words") << "caption" << Words().caption << QSize(1024, 600) << ""
+                                          << "";
+    QTest::newRow("a prompt of many lines")
+            << "vow.prompt" << lines(80, QStringLiteral("我一定要追到你")) << QSize(1024, 600)
+            << "vow.prompt: " << "higher";
+    QTest::newRow("a long prompt on a narrow screen")
+            << "question.prompt" << QString(60, QChar(0x613F)) << QSize(320, 600)
+            << "question.prompt: " << "wider";
+    QTest::newRow("a long title on a narrow screen")
+            << "plea.matchmaker.title" << QString(80, QLatin1Char('W')) << QSize(320, 600)
+            << "plea.matchmaker.prompt: " << "wider";
+}
+
+void EditorTest::boxesLargerThanTheScreenAreWarnedOf()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QSize, screen);
+    QFETCH(QString, where);
+    QFETCH(QString, says);
+    Words words;
+    words.*WordsField::byKey(key)->member = value;
+    Analysis boxes;
+    boxes.warnings = boxWarnings(words, screen);
+    if (where.isEmpty())
+        QVERIFY2(boxes.warnings.isEmpty(), qPrintable(warningsOf(boxes).join('\n')));
+    else
+        QVERIFY2(anyWarning(boxes, where, says), qPrintable(warningsOf(boxes).join('\n')));
+
+    // In the window, against the screen it is on.
+    TestFolder folder;
+    EditorWindow window(folder.path());
+    window.wordsPanel()->setValue(key, value);
+    window.show();
+    const QSize available = window.screen()->availableGeometry().size();
+    const QList<Warning> expected = boxWarnings(words, available);
+    QTRY_COMPARE(warningsOf(window.analysis()), warningsOf(Analysis { {}, expected }));
+    for (const Warning &warning : expected)
+        QVERIFY(!window.warningList()->findItems(warning.toString(), Qt::MatchExactly).isEmpty());
+}
+
+// The preview is the box the show builds, its buttons in the chosen language.
+void EditorTest::theBoxPreviewSpeaksTheChosenLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("buttonsFrom"); // the language they speak
+    QTest::newRow("Chinese") << "zh_CN" << 0 << "zh_CN";
+    QTest::newRow("English") << "en" << 1 << "en";
+    QTest::newRow("English OK") << "en" << 4 << "en";
+    QTest::newRow("German") << "de" << 3 << "de";
+    QTest::newRow("no translation here: Chinese, as the show") << "xx" << 2 << "zh_CN";
+}
+
+void EditorTest::theBoxPreviewSpeaksTheChosenLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(int, box);
+    QFETCH(QString, buttonsFrom);
+    QString problem;
+    const std::optional<ButtonWords> speaking = ButtonWords::forLanguage(buttonsFrom, &problem);
+    if (!speaking)
+        QSKIP(qPrintable(problem));
+    const ShowBox &shown = ShowBox::all()[box];
+    const QStringList expected = shown.buttons == BoxButtons::YesNo
+            ? QStringList { speaking->yes, speaking->no }
+            : QStringList { speaking->ok.isEmpty() ? QStringLiteral("OK") : speaking->ok };
+
+    TestFolder folder;
+    EditorWindow window(folder.path());
+    WordsPanel *panel = window.wordsPanel();
+    panel->setValue(QStringLiteral("buttons"), language);
+    panel->setValue(shown.titleKey(), QStringLiteral("Title ") + language);
+    panel->previewBox(shown);
+    const BoxPicture picture = panel->boxPreview()->picture();
+    QCOMPARE(picture.title, QStringLiteral("Title ") + language);
+    QStringList buttons = picture.buttons;
+    QStringList sortedExpected = expected;
+    buttons.sort();
+    sortedExpected.sort();
+    QCOMPARE(buttons, sortedExpected);
+    QCOMPARE(picture.buttonsProblem.isEmpty(), language == buttonsFrom);
+    QCOMPARE(picture.closable, shown.buttons == BoxButtons::Ok);
+    QVERIFY(!picture.inside.isNull());
+
+    // Other buttons, another picture.
+    panel->setValue(QStringLiteral("buttons"), language == QLatin1String("en") ? "zh_CN" : "en");
+    panel->previewBox(shown);
+    if (panel->boxPreview()->picture().buttons != picture.buttons)
+        QVERIFY(panel->boxPreview()->picture().inside.toImage() != picture.inside.toImage());
 }
 
 QTEST_MAIN(EditorTest)
