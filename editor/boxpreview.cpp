@@ -2,6 +2,7 @@
 
 #include "desktop/desktopmessageboxes.h"
 #include "editor/titlebar.h"
+#include "runtime/chineseinterface.h"
 #include "stage/buttonwords.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,8 @@ std::unique_ptr<QMessageBox> laidOut(const ShowBox &box, const Words &words, QSt
 {
     std::unique_ptr<QMessageBox> built = DesktopMessageBoxes::buildBox(
             words.*box.prompt, box.buttons, words.*box.title, buttonTexts(words, problem));
+    // In the show's face, whatever language the editor speaks.
+    built->setFont(chineseInterfaceFont());
     built->setAttribute(Qt::WA_DontShowOnScreen);
     built->setAttribute(Qt::WA_ShowWithoutActivating);
     built->show();

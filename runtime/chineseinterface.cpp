@@ -11,6 +11,14 @@ QStringList chineseInterfaceFamilies()
     return { QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei") };
 }
 
+QFont chineseInterfaceFont()
+{
+    QFont font;
+    font.setFamilies(chineseInterfaceFamilies());
+    font.setPointSize(10);
+    return font;
+}
+
 void useChineseInterface(QApplication &app)
 {
     auto *translator = new QTranslator(&app);
@@ -18,8 +26,5 @@ void useChineseInterface(QApplication &app)
                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 
-    QFont uiFont;
-    uiFont.setFamilies(chineseInterfaceFamilies());
-    uiFont.setPointSize(10);
-    QApplication::setFont(uiFont);
+    QApplication::setFont(chineseInterfaceFont());
 }

@@ -18,7 +18,7 @@ QString translationsFolder()
 std::optional<ButtonWords> ButtonWords::forLanguage(const QString &language, QString *problem)
 {
     if (language == QLatin1String("zh_CN"))
-        return ButtonWords { QStringLiteral("是(&Y)"), QStringLiteral("否(&N)"), {} };
+        return ButtonWords { QStringLiteral("是(&Y)"), QStringLiteral("否(&N)"), QStringLiteral("确定") };
     const ButtonWords english { QStringLiteral("&Yes"), QStringLiteral("&No"), QStringLiteral("OK") };
     if (language == QLatin1String("en"))
         return english;

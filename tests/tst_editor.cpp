@@ -1347,7 +1347,7 @@ void EditorTest::aQuestionOutOfSightIsWarnedOf_data()
     QTest::newRow("below the bottom edge") << lines(9, QStringLiteral("问")) << "question:9:" << "底边之下";
     // The short first line is centred under the long one: behind the girl.
     QTest::newRow("a short line centred behind the girl")
-            << QStringLiteral("你\r\n") + QString(8, QChar(0x6211)) << "question:1:" << "hidden";
+            << QStringLiteral("你\r\n") + QString(8, QChar(0x6211)) << "question:1:" << "一半以上被人物挡住";
 }
 
 void EditorTest::aQuestionOutOfSightIsWarnedOf()
@@ -1375,13 +1375,13 @@ void EditorTest::boxesLargerThanTheScreenAreWarnedOf_data()
                                           << "";
     QTest::newRow("a prompt of many lines")
             << "vow.prompt" << lines(80, QStringLiteral("我一定要追到你")) << QSize(1024, 600)
-            << "vow.prompt: " << "higher";
+            << "vow.prompt: " << "还高";
     QTest::newRow("a long prompt on a narrow screen")
             << "question.prompt" << QString(60, QChar(0x613F)) << QSize(320, 600)
-            << "question.prompt: " << "wider";
+            << "question.prompt: " << "还宽";
     QTest::newRow("a long title on a narrow screen")
             << "plea.matchmaker.title" << QString(80, QLatin1Char('W')) << QSize(320, 600)
-            << "plea.matchmaker.prompt: " << "wider";
+            << "plea.matchmaker.prompt: " << "还宽";
 }
 
 void EditorTest::boxesLargerThanTheScreenAreWarnedOf()

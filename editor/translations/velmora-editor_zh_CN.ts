@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>BoxPreview</name>
+    <message>
+        <source>Question box</source>
+        <translation>询问框</translation>
+    </message>
+    <message>
+        <source>Matchmaker box</source>
+        <translation>红娘框</translation>
+    </message>
+    <message>
+        <source>Plea box</source>
+        <translation>恳求框</translation>
+    </message>
+    <message>
+        <source>Plea&apos;s matchmaker box</source>
+        <translation>恳求之后的红娘框</translation>
+    </message>
+    <message>
+        <source>Vow box</source>
+        <translation>誓言框</translation>
+    </message>
+    <message>
+        <source>the box is %1 pixels wide, wider than this screen (%2 pixels): part of it is out of sight</source>
+        <translation>这个对话框宽 %1 像素，比这块屏幕（%2 像素）还宽：有一部分看不到</translation>
+    </message>
+    <message>
+        <source>the box is %1 pixels high, higher than this screen (%2 pixels): its buttons may be out of reach</source>
+        <translation>这个对话框高 %1 像素，比这块屏幕（%2 像素）还高：按钮可能够不着</translation>
+    </message>
+    <message>
+        <source>The show would say Chinese on the buttons: %1</source>
+        <translation>放映时按钮会说中文：%1</translation>
+    </message>
+</context>
+<context>
     <name>ButtonWords</name>
     <message>
         <source>there is no translation of Qt for &quot;%1&quot; here (qtbase_%1.qm in %2)</source>
@@ -488,6 +523,10 @@
         <translation>演出里的话：%1 句和默认的不同
 </translation>
     </message>
+    <message>
+        <source>more than half of this line is hidden behind the figures</source>
+        <translation>这一行有一半以上被人物挡住</translation>
+    </message>
 </context>
 <context>
     <name>EditorWindow</name>
@@ -679,6 +718,40 @@ All the text is still in the window; nothing is lost. Mend the folder&apos;s per
         <source>Saved; the rehearsal has started</source>
         <translation>已保存，彩排开始了</translation>
     </message>
+    <message>
+        <source>Letter and declaration</source>
+        <translation>信和宣言</translation>
+    </message>
+    <message>
+        <source>The show&apos;s words</source>
+        <translation>演出里的话</translation>
+    </message>
+    <message>
+        <source>; the show&apos;s words follow what it carries now</source>
+        <translation>；演出里的话也随它现在带着的更新了</translation>
+    </message>
+    <message>
+        <source>the show&apos;s words: %1</source>
+        <translation>演出里的话：%1</translation>
+    </message>
+    <message>
+        <source>the show&apos;s words (in velmora)</source>
+        <translation>演出里的话（在 velmora 里）</translation>
+    </message>
+    <message>
+        <source>not saved, as the show could not use it: %1</source>
+        <translation>没有保存，因为演出用不了：%1</translation>
+    </message>
+    <message>
+        <source>Not saved, as the show could not use it:
+%1
+
+Everything else is saved. The refused text stays in the window.</source>
+        <translation>没有保存，因为演出用不了：
+%1
+
+其余的都已保存。没被接受的文字还留在窗口里。</translation>
+    </message>
 </context>
 <context>
     <name>OwnAssetsPanel</name>
@@ -806,6 +879,77 @@ All the text is still in the window; nothing is lost. Mend the folder&apos;s per
     <message>
         <source>the show&apos;s words are damaged (line %1: %2)</source>
         <translation>演出里的话坏了（第 %1 行：%2）</translation>
+    </message>
+</context>
+<context>
+    <name>WordsPanel</name>
+    <message>
+        <source>The window and the stage</source>
+        <translation>窗口和舞台</translation>
+    </message>
+    <message>
+        <source>Window caption</source>
+        <translation>窗口标题</translation>
+    </message>
+    <message>
+        <source>Question beside the girl</source>
+        <translation>女孩旁边的问题</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>提示语</translation>
+    </message>
+    <message>
+        <source>The film</source>
+        <translation>短片</translation>
+    </message>
+    <message>
+        <source>Window caption while it plays</source>
+        <translation>放短片时的窗口标题</translation>
+    </message>
+    <message>
+        <source>After a yes</source>
+        <translation>答应之后</translation>
+    </message>
+    <message>
+        <source>Matchmaking page</source>
+        <translation>红娘网页</translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation>按钮</translation>
+    </message>
+    <message>
+        <source>Language of the boxes&apos; buttons</source>
+        <translation>对话框按钮的语言</translation>
+    </message>
+    <message>
+        <source>Restore default</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>Restore default: %1</source>
+        <translation>恢复默认：%1</translation>
+    </message>
+    <message>
+        <source>The box as the show raises it:</source>
+        <translation>演出弹出的对话框：</translation>
+    </message>
+    <message>
+        <source>%1 (not installed here)</source>
+        <translation>%1（这台电脑上没有安装）</translation>
+    </message>
+    <message>
+        <source>Not saved: %1</source>
+        <translation>不会保存：%1</translation>
+    </message>
+    <message>
+        <source>The words the program carries cannot be used (%1); the show says its own.</source>
+        <translation>程序带着的话用不了（%1），放映时说它自己的话。</translation>
     </message>
 </context>
 </TS>
