@@ -35,7 +35,8 @@ QStringList problemsOf(const WordsFile::Read &read, const QString &file)
     QList<WordsFile::Problem> problems = read.problems;
     if (const qsizetype at = read.keysGiven.indexOf(QStringLiteral("buttons")); at >= 0) {
         QString why;
-        if (!ButtonWords::forLanguage(read.words.buttons, &why) && read.problems.isEmpty())
+        // Only a name the file's own checks took is looked up among the translations.
+        if (read.problems.isEmpty() && !ButtonWords::forLanguage(read.words.buttons, &why))
             problems.append({ read.linesGiven[at], why });
     }
     QStringList lines;
