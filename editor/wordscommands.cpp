@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringEncoder>
 
 namespace {
 // A words file is a few kilobytes; one far larger is no words file.
@@ -67,7 +68,7 @@ CheckReport exportWords(const QString &file, const QString &folder)
         report.errors = tr("velmora-editor: %1; the defaults are written\n").arg(damaged);
 
     QSaveFile out(file);
-    const QByteArray text = WordsFile::write(words).toUtf8();
+    const QByteArray text = wordsFileBytes(words);
     if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
         return failed(tr("cannot write %1: %2").arg(file, out.errorString()));
     report.output = tr("the show's words are written to %1\n").arg(file);
@@ -105,6 +106,12 @@ CheckReport setWords(const QString &file, const QString &folder)
                             .arg(WordsFile::changedKeys(read.words).size())
                             .arg(program.path());
     return report;
+}
+
+QByteArray wordsFileBytes(const Words &words)
+{
+    QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::WriteBom);
+    return utf8.encode(WordsFile::write(words));
 }
 
 QString describeWords(const CarriedAssets &carried)

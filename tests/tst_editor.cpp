@@ -20,6 +20,7 @@
 #include "runtime/filetable.h"
 #include "runtime/hostfiles.h"
 #include "stage/defaulttexts.h"
+#include "stage/wordsfile.h"
 #include "support/testfolder.h"
 #include "support/unprivileged.h"
 
@@ -675,6 +676,37 @@ private slots:
         for (qsizetype i = 0; i < problems.size(); ++i)
             QVERIFY2(lines[i].contains(problems[i]), qPrintable(lines[i]));
         QCOMPARE(folder.read(QStringLiteral("velmora")), program);
+    }
+
+    // Words exported and set again from the file come back as they were,
+    // also those whose UTF-8 bytes read as common Chinese in GBK.
+    void exportedWordsComeBackAsTheyWere_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Cyrillic that reads as GBK") << QStringLiteral("мама");
+        QTest::newRow("Latin-1 apart from any word") << QStringLiteral("° ½");
+        QTest::newRow("Chinese and emoji") << QStringLiteral("我们的话 💖");
+    }
+    void exportedWordsComeBackAsTheyWere()
+    {
+        QFETCH(QString, caption);
+        TestFolder folder;
+        QVERIFY(putProgramCarryingASong(folder));
+        // Every default in Chinese set aside: its bytes would tell UTF-8.
+        Words chosen;
+        for (const WordsField &field : WordsField::all())
+            if (field.kind == WordsField::Kind::Text)
+                chosen.*field.member = QStringLiteral("a");
+        chosen.caption = caption;
+        const QString file = folder.file(QStringLiteral("words.txt"));
+        folder.write(QStringLiteral("words.txt"), wordsFileBytes(chosen));
+        QCOMPARE(setWords(file, folder.path()).exitCode, int(CheckReport::Clean));
+        QCOMPARE(exportWords(file, folder.path()).exitCode, int(CheckReport::Clean));
+        QCOMPARE(setWords(file, folder.path()).exitCode, int(CheckReport::Clean));
+        QString problem;
+        const auto carried = ShowProgram(folder.path()).read(&problem);
+        QVERIFY2(carried, qPrintable(problem));
+        QCOMPARE(WordsFile::carriedBy(*carried, &problem), chosen);
     }
 
     void badInputIsRefusedWithAReason_data();
