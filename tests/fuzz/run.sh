@@ -2,16 +2,16 @@
 # Builds a reader's fuzz target with clang and runs it from its seeds with a
 # fixed random seed, so that a run is repeatable.
 # usage: run.sh TARGET BUILD_DIR [RUNS]
-#   TARGET: letter (the letters) or bundle (a program's bundle)
+#   TARGET: letter (the letters), bundle (a program's bundle) or words (a words file)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-usage="usage: run.sh letter|bundle BUILD_DIR [RUNS]"
+usage="usage: run.sh letter|bundle|words BUILD_DIR [RUNS]"
 target=${1:?$usage}
 build=${2:?$usage}
 runs=${3:-300000}
 case $target in
   letter) max_len=512 ;;
-  bundle) max_len=4096 ;;
+  bundle | words) max_len=4096 ;;
   *) echo "$usage" >&2; exit 2 ;;
 esac
 if ! command -v clang++ >/dev/null; then
