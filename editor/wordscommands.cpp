@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringEncoder>
 
 namespace {
 // A words file is a few kilobytes; one far larger is no words file.
@@ -31,7 +32,8 @@ QStringList problemsOf(const WordsFile::Read &read, const QString &file)
     QList<WordsFile::Problem> problems = read.problems;
     if (const qsizetype at = read.keysGiven.indexOf(QStringLiteral("buttons")); at >= 0) {
         QString why;
-        if (!ButtonWords::forLanguage(read.words.buttons, &why) && read.problems.isEmpty())
+        // Only a name the file's own checks took is looked up among the translations.
+        if (read.problems.isEmpty() && !ButtonWords::forLanguage(read.words.buttons, &why))
             problems.append({ read.linesGiven[at], why });
     }
     QStringList lines;
@@ -62,7 +64,7 @@ CheckReport exportWords(const QString &file, const QString &folder)
         report.errors = EditorText::tr("velmora-editor: %1; the defaults are written\n").arg(damaged);
 
     QSaveFile out(file);
-    const QByteArray text = WordsFile::write(words).toUtf8();
+    const QByteArray text = wordsFileBytes(words);
     if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
         return failed(EditorText::tr("cannot write %1: %2").arg(file, out.errorString()));
     report.output = EditorText::tr("the show's words are written to %1\n").arg(file);
@@ -95,6 +97,12 @@ CheckReport setWords(const QString &file, const QString &folder)
                             .arg(WordsFile::changedKeys(read.words).size())
                             .arg(program.path());
     return report;
+}
+
+QByteArray wordsFileBytes(const Words &words)
+{
+    QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::WriteBom);
+    return utf8.encode(WordsFile::write(words));
 }
 
 QString describeWords(const CarriedAssets &carried)

@@ -128,9 +128,12 @@ QString todaysKey(const QString &versionOneKey)
     return versionOneKey;
 }
 
+// Places and counts come from untrusted headers: what lies past the device's
+// end is refused before a buffer as large is made for it.
 std::optional<QByteArray> readAt(QIODevice &device, qint64 offset, qint64 count)
 {
-    if (!device.seek(offset))
+    const qint64 size = device.size();
+    if (offset < 0 || count < 0 || offset > size || count > size - offset || !device.seek(offset))
         return std::nullopt;
     QByteArray bytes = device.read(count);
     if (bytes.size() != count)

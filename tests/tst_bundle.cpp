@@ -11,6 +11,7 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -45,6 +46,35 @@ void rehash(QByteArray &bundle)
     const QByteArray hash = QCryptographicHash::hash(
             bundle.left(32) + bundle.mid(64, qsizetype(directorySize)), QCryptographicHash::Sha256);
     bundle.replace(32, 32, hash);
+}
+
+// A file in memory that remembers the largest read asked of it.
+class MeasuredFile : public QBuffer
+{
+public:
+    explicit MeasuredFile(const QByteArray &bytes)
+    {
+        setData(bytes);
+        open(QIODevice::ReadOnly);
+    }
+    qint64 largestRead = 0;
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        largestRead = std::max(largestRead, maxSize);
+        return QBuffer::readData(data, maxSize);
+    }
+};
+
+// A 64-bit little-endian ELF header with its tables where `change` puts them.
+QByteArray elfHeader(const std::function<void(QByteArray &)> &change = {})
+{
+    QByteArray elf(64, '\0');
+    elf.replace(0, 6, "\x7f" "ELF\x02\x01");
+    if (change)
+        change(elf);
+    return elf;
 }
 
 AssetBundle::Directory read(const QByteArray &file)
@@ -183,6 +213,39 @@ private slots:
         QString problem;
         QVERIFY(AssetBundle::encode(many, &problem).isEmpty());
         QVERIFY(!problem.isEmpty());
+    }
+
+    // Headers that name tables past the file's end: no program, and nothing
+    // read beyond what the file holds.
+    void elfImages_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<qint64>("end");
+        QTest::newRow("a header alone") << elfHeader() << qint64(64);
+        QTest::newRow("a segment table of 4 GB") << elfHeader([](QByteArray &elf) {
+            poke<quint64>(elf, 0x20, 64);
+            poke<quint16>(elf, 0x36, 0xffff);
+            poke<quint16>(elf, 0x38, 0xffff);
+        }) << qint64(-1);
+        QTest::newRow("a section table past the end") << elfHeader([](QByteArray &elf) {
+            poke<quint64>(elf, 0x28, 1ULL << 40);
+            poke<quint16>(elf, 0x3a, 64);
+            poke<quint16>(elf, 0x3c, 1);
+        }) << qint64(-1);
+        QTest::newRow("a table at a negative place") << elfHeader([](QByteArray &elf) {
+            poke<quint64>(elf, 0x20, ~0ULL - 8);
+            poke<quint16>(elf, 0x36, 56);
+            poke<quint16>(elf, 0x38, 1);
+        }) << qint64(-1);
+        QTest::newRow("no ELF") << program << qint64(-1);
+    }
+    void elfImages()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(qint64, end);
+        MeasuredFile measured(file + QByteArray(100, 'x'));
+        QCOMPARE(AssetBundle::elfImageEnd(measured), end);
+        QVERIFY2(measured.largestRead <= measured.size(), qPrintable(QString::number(measured.largestRead)));
     }
 
     void programsEndWhereTheirImageEnds()

@@ -18,6 +18,7 @@
 #include "editor/showprogram.h"
 #include "editor/stagelayout.h"
 #include "editor/stagepreview.h"
+#include "editor/wordscommands.h"
 #include "editor/wordspanel.h"
 #include "runtime/codepage.h"
 #include "runtime/filetable.h"
@@ -683,6 +684,70 @@ private slots:
         QVERIFY(middle.blue() > 240 && middle.red() < 16 && middle.green() < 16); // a JPEG's blue
         QVERIFY(!panel->replace(boy, folder.file(QStringLiteral("velmora"))));
         QCOMPARE(reported.size(), 1);
+    }
+
+    // A words file with any problem is refused whole, each problem on its
+    // line, and the program stays as it was.
+    void wordsFilesWithProblemsAreRefusedWhole_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("problems");
+        QTest::newRow("an unknown language alone") << QByteArray("caption = a\nbuttons = xx\n")
+                                                   << QStringList { "words.txt:2: there is no translation" };
+        QTest::newRow("a NUL in the language, another problem")
+                << QByteArray("buttons = a\0b\nnope = x\n", 20)
+                << QStringList { "words.txt:1: buttons holds a NUL", "words.txt:2: unknown key" };
+        QTest::newRow("a path for a language") << QByteArray("buttons = ../../x\n")
+                                               << QStringList { "words.txt:1: buttons \"../../x\"" };
+    }
+    void wordsFilesWithProblemsAreRefusedWhole()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, problems);
+        TestFolder folder;
+        QVERIFY(putProgramCarryingASong(folder));
+        const QByteArray program = folder.read(QStringLiteral("velmora"));
+        folder.write(QStringLiteral("words.txt"), file);
+        // A name the checks refused is never looked up as a file.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("Broken filename")));
+        const CheckReport report = setWords(folder.file(QStringLiteral("words.txt")), folder.path());
+        QCOMPARE(report.exitCode, int(CheckReport::Unreadable));
+        QStringList lines = report.errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY2(lines.size() == problems.size() + 1, qPrintable(report.errors));
+        for (qsizetype i = 0; i < problems.size(); ++i)
+            QVERIFY2(lines[i].contains(problems[i]), qPrintable(lines[i]));
+        QCOMPARE(folder.read(QStringLiteral("velmora")), program);
+    }
+
+    // Words exported and set again from the file come back as they were,
+    // also those whose UTF-8 bytes read as common Chinese in GBK.
+    void exportedWordsComeBackAsTheyWere_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Cyrillic that reads as GBK") << QStringLiteral("мама");
+        QTest::newRow("Latin-1 apart from any word") << QStringLiteral("° ½");
+        QTest::newRow("Chinese and emoji") << QStringLiteral("我们的话 💖");
+    }
+    void exportedWordsComeBackAsTheyWere()
+    {
+        QFETCH(QString, caption);
+        TestFolder folder;
+        QVERIFY(putProgramCarryingASong(folder));
+        // Every default in Chinese set aside: its bytes would tell UTF-8.
+        Words chosen;
+        for (const WordsField &field : WordsField::all())
+            if (field.kind == WordsField::Kind::Text)
+                chosen.*field.member = QStringLiteral("a");
+        chosen.caption = caption;
+        const QString file = folder.file(QStringLiteral("words.txt"));
+        folder.write(QStringLiteral("words.txt"), wordsFileBytes(chosen));
+        QCOMPARE(setWords(file, folder.path()).exitCode, int(CheckReport::Clean));
+        QCOMPARE(exportWords(file, folder.path()).exitCode, int(CheckReport::Clean));
+        QCOMPARE(setWords(file, folder.path()).exitCode, int(CheckReport::Clean));
+        QString problem;
+        const auto carried = ShowProgram(folder.path()).read(&problem);
+        QVERIFY2(carried, qPrintable(problem));
+        QCOMPARE(WordsFile::carriedBy(*carried, &problem), chosen);
     }
 
     void badInputIsRefusedWithAReason_data();

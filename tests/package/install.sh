@@ -64,8 +64,10 @@ for entry in "$unpacked"/usr/share/applications/*.desktop; do
   check "the desktop entry $(basename "$entry") is valid" desktop-file-validate "$entry"
 done
 if [[ -n $editor ]]; then
-  check "the editor's entry is named Velmora 编辑器" \
-    grep -qx 'Name=Velmora 编辑器' "$unpacked/usr/share/applications/velmora-editor.desktop"
+  # English by default, Chinese on a Chinese desktop.
+  for name in 'Name=Velmora Editor' 'Name[zh_CN]=Velmora 编辑器'; do
+    check "the editor's entry has $name" grep -Fqx "$name" "$unpacked/usr/share/applications/velmora-editor.desktop"
+  done
 fi
 
 lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1
