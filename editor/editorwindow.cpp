@@ -281,8 +281,8 @@ void EditorWindow::keepRecoveryCopy()
     m_recoveryTimer.stop();
     if (!m_recoveryOffered)
         return;
-    if (textsUnsaved())
-        m_recovery.write(m_letterText, m_declarationText);
+    if (hasUnsavedChanges())
+        m_recovery.write(m_letterText, m_declarationText, m_wordsPanel->unsavedValues());
     else
         m_recovery.remove();
 }
@@ -292,7 +292,9 @@ bool EditorWindow::offerRecovery()
     const bool pending = !m_recoveryOffered;
     m_recoveryOffered = true;
     const std::optional<RecoveryCopy::Texts> copy = pending ? m_recovery.read() : std::nullopt;
-    if (!copy || (copy->letter == m_letterText && copy->declaration == m_declarationText)) {
+    if (!copy
+        || (copy->letter == m_letterText && copy->declaration == m_declarationText
+            && m_wordsPanel->holds(copy->words))) {
         keepRecoveryCopy();
         return false;
     }
@@ -312,6 +314,9 @@ bool EditorWindow::offerRecovery()
         cursor.insertText(editorTextFromShow(text));
         cursor.endEditBlock();
     }
+    for (auto word = copy->words.cbegin(); word != copy->words.cend(); ++word)
+        if (m_wordsPanel->value(word.key()) != word.value())
+            m_wordsPanel->setValue(word.key(), word.value());
     m_status->setText(tr("The text left unsaved last time is restored; it goes into the folder when you save"));
     return true;
 }
@@ -424,6 +429,8 @@ void EditorWindow::wordsEdited()
     m_preview->setQuestion(words.question);
     m_analysisTimer.start();
     updateTitle();
+    if (!m_recoveryTimer.isActive())
+        m_recoveryTimer.start();
 }
 
 void EditorWindow::showWordsPanel()

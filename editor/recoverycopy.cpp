@@ -10,7 +10,8 @@
 
 namespace {
 const QByteArray magic("VELMORA-RECOVERY");
-constexpr quint32 version = 1;
+// 1 held the letters alone; 2 adds the show's words.
+constexpr quint32 version = 2;
 
 QString canonicalFolder(const QString &folder)
 {
@@ -43,7 +44,8 @@ bool RecoveryCopy::exists() const
     return QFileInfo::exists(m_path);
 }
 
-bool RecoveryCopy::write(const QString &letter, const QString &declaration) const
+bool RecoveryCopy::write(const QString &letter, const QString &declaration,
+                         const QMap<QString, QString> &words) const
 {
     // The letters are private: the folder and the copy are the user's alone.
     if (!QDir().mkpath(QFileInfo(m_path).path()))
@@ -55,7 +57,8 @@ bool RecoveryCopy::write(const QString &letter, const QString &declaration) cons
     QDataStream out(&file);
     out.setVersion(QDataStream::Qt_6_4);
     out.writeRawData(magic.constData(), int(magic.size()));
-    out << version << m_showFolder << QDateTime::currentDateTimeUtc() << letter << declaration;
+    out << version << m_showFolder << QDateTime::currentDateTimeUtc() << letter << declaration
+        << words;
     return out.status() == QDataStream::Ok && file.commit();
 }
 
@@ -70,7 +73,10 @@ std::optional<RecoveryCopy::Texts> RecoveryCopy::read() const
     QString folder;
     Texts texts;
     in >> readVersion >> folder >> texts.written >> texts.letter >> texts.declaration;
-    if (in.status() != QDataStream::Ok || readVersion != version || folder != m_showFolder)
+    if (readVersion >= 2)
+        in >> texts.words;
+    if (in.status() != QDataStream::Ok || readVersion < 1 || readVersion > version
+        || folder != m_showFolder)
         return std::nullopt;
     return texts;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QMap>
 #include <QString>
 
 #include <optional>
@@ -15,6 +16,8 @@ public:
     {
         QString letter;
         QString declaration;
+        // The show's words changed and not saved, by key, as their fields hold them.
+        QMap<QString, QString> words;
         QDateTime written;
     };
 
@@ -26,8 +29,10 @@ public:
     QString path() const { return m_path; }
     bool exists() const;
     // Written whole or not at all.
-    bool write(const QString &letter, const QString &declaration) const;
-    // Nothing when there is no copy, or it is not one (damaged, of another folder).
+    bool write(const QString &letter, const QString &declaration,
+               const QMap<QString, QString> &words = {}) const;
+    // Nothing when there is no copy, or it is not one (damaged, of another
+    // folder). An earlier editor's copy holds no words.
     std::optional<Texts> read() const;
     void remove() const;
 

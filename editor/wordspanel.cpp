@@ -286,6 +286,15 @@ Words WordsPanel::words() const
     return words;
 }
 
+QMap<QString, QString> WordsPanel::unsavedValues() const
+{
+    QMap<QString, QString> unsaved;
+    for (const Field &field : m_fields)
+        if (const QString value = valueOf(field); value != m_saved.*field.words->member)
+            unsaved.insert(field.words->key, value);
+    return unsaved;
+}
+
 QString WordsPanel::value(const QString &key) const
 {
     const Field *found = field(key);

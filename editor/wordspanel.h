@@ -3,6 +3,7 @@
 #include "stage/words.h"
 
 #include <QList>
+#include <QMap>
 #include <QTimer>
 #include <QWidget>
 
@@ -33,6 +34,10 @@ public:
     // What the program carries, as last read or written.
     const Words &savedWords() const { return m_saved; }
     bool hasUnsavedChanges() const { return words() != m_saved; }
+    // The fields that differ from what the program carries, by key, as they
+    // hold them: what a recovery copy keeps.
+    QMap<QString, QString> unsavedValues() const;
+    bool holds(const QMap<QString, QString> &unsaved) const { return unsavedValues() == unsaved; }
 
     // Takes what the program now carries: every field the preparer has not
     // changed since the last save follows it.

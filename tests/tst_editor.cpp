@@ -15,6 +15,7 @@
 #include "editor/messagefile.h"
 #include "editor/ownassets.h"
 #include "editor/ownassetspanel.h"
+#include "editor/recoverycopy.h"
 #include "editor/showprogram.h"
 #include "editor/stagelayout.h"
 #include "editor/stagepreview.h"
@@ -693,12 +694,12 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("problems");
         QTest::newRow("an unknown language alone") << QByteArray("caption = a\nbuttons = xx\n")
-                                                   << QStringList { "words.txt:2: there is no translation" };
+                                                   << QStringList { "words.txt:2: 这里没有 Qt 的“xx”译文" };
         QTest::newRow("a NUL in the language, another problem")
                 << QByteArray("buttons = a\0b\nnope = x\n", 20)
-                << QStringList { "words.txt:1: buttons holds a NUL", "words.txt:2: unknown key" };
+                << QStringList { "words.txt:1: buttons 里有 NUL 字符", "words.txt:2: 不认识的键" };
         QTest::newRow("a path for a language") << QByteArray("buttons = ../../x\n")
-                                               << QStringList { "words.txt:1: buttons \"../../x\"" };
+                                               << QStringList { "words.txt:1: buttons 的“../../x”" };
     }
     void wordsFilesWithProblemsAreRefusedWhole()
     {
@@ -762,6 +763,8 @@ private slots:
     void oneEditorPerFolder();
     void unsavedTextsAreKeptAsideUntilSaved_data();
     void unsavedTextsAreKeptAsideUntilSaved();
+    void unsavedWordsAreKeptAsideToo();
+    void anEarlierEditorsCopyIsStillRead();
     void theShowsWordsAreSavedAndRestored_data();
     void theShowsWordsAreSavedAndRestored();
     void wordsTheShowCannotUseAreNotSaved_data();
@@ -965,6 +968,51 @@ QStringList filesIn(const TestFolder &folder)
     return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
 } // namespace
+
+void EditorTest::unsavedWordsAreKeptAsideToo()
+{
+    TestFolder folder;
+    QTemporaryDir state;
+    QVERIFY(!copyOfTheProgram(folder).isEmpty());
+    const QString refused = QStringLiteral("file:///etc/passwd");
+    {
+        EditorWindow killed(folder.path(), state.path());
+        QVERIFY(!killed.offerRecovery());
+        killed.wordsPanel()->setValue(QStringLiteral("caption"), QStringLiteral("Walk with me"));
+        killed.wordsPanel()->setValue(QStringLiteral("address"), refused);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(killed.recoveryCopyPath()),
+                                 EditorWindow::recoveryIntervalMs * 3);
+    }
+    EditorWindow next(folder.path(), state.path());
+    next.askAboutRecovery = [](const QDateTime &) { return true; };
+    QVERIFY(next.offerRecovery());
+    QCOMPARE(next.wordsPanel()->value(QStringLiteral("caption")), QStringLiteral("Walk with me"));
+    // Even what the show would refuse comes back, to be mended rather than retyped.
+    QCOMPARE(next.wordsPanel()->value(QStringLiteral("address")), refused);
+    QCOMPARE(next.letterText(), defaultLetter());
+    QVERIFY(next.hasUnsavedChanges());
+}
+
+void EditorTest::anEarlierEditorsCopyIsStillRead()
+{
+    TestFolder folder;
+    QTemporaryDir state;
+    const RecoveryCopy copy(folder.path(), state.path());
+    QDir().mkpath(state.path());
+    QFile file(copy.path());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QDataStream out(&file);
+    out.setVersion(QDataStream::Qt_6_4);
+    out.writeRawData("VELMORA-RECOVERY", 16);
+    out << quint32(1) << QFileInfo(folder.path()).canonicalFilePath() << QDateTime::currentDateTimeUtc()
+        << QStringLiteral("kept") << QStringLiteral("aside");
+    file.close();
+    const auto read = copy.read();
+    QVERIFY(read);
+    QCOMPARE(read->letter, QStringLiteral("kept"));
+    QCOMPARE(read->declaration, QStringLiteral("aside"));
+    QVERIFY(read->words.isEmpty());
+}
 
 // Killed at any moment of the rewrite, the program is the old one or the new
 // one, byte for byte; what a kill leaves behind goes at the next start.

@@ -130,11 +130,12 @@ if [[ -n $editor ]]; then
   editor_pid=$!
   pids+=("$editor_pid")
   for _ in $(seq 300); do
-    windows_titled ".*Velmora 编辑器" | grep -q . && break
+    windows_titled ".*Velmora Editor" | grep -q . && break
     sleep 0.1
   done
-  check "the editor's launcher opens the editor" \
-    bash -c "$(declare -f windows_titled); windows_titled '.*Velmora 编辑器' | grep -q ."
+  # A user whose language is C.UTF-8 gets the editor in English.
+  check "the editor's launcher opens the editor, in English" \
+    bash -c "$(declare -f windows_titled); windows_titled '.*Velmora Editor' | grep -q ."
   opened=$(pgrep -P "$editor_pid" | head -n1)
   check "... on ~/Velmora" bash -c 'tr "\0" "\n" <"/proc/$1/cmdline" | grep -qxF "$2"' _ "${opened:-0}" "$folder"
   [[ -n ${VELMORA_SHOTS:-} ]] && screenshot "$VELMORA_SHOTS/editor.png"
