@@ -22,7 +22,7 @@ ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int wal
                     double musicSeconds);
 QString formatSeconds(double seconds);
 
-// One moment of the timeline with its name and time ("问题 120.2 秒").
+// One moment of the timeline with its name and time ("question 120.2 s").
 struct TimelineMark
 {
     enum Moment { LetterTyped, WalkEnds, Question, MusicEnds };

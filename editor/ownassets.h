@@ -42,7 +42,7 @@ QList<AssetBundle::Asset> prepareOwnAsset(const AssetSlot &slot, const QString &
 class QImage;
 QImage fillBox(const QImage &picture, const QSize &box);
 
-// What the program carries for `slot`, in a line: "内置" for the built-in
+// What the program carries for `slot`, in a line: "built in" for the built-in
 // asset, else the file it came from with its length or size.
 class CarriedAssets;
 QString describeCarried(const AssetSlot &slot, const CarriedAssets &carried);

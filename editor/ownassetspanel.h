@@ -10,7 +10,7 @@ class QLabel;
 class QPushButton;
 struct AssetSlot;
 
-// "音乐、短片和图片": for each of the show's assets, what the folder's program
+// "Music, Film and Pictures": for each of the show's assets, what the folder's program
 // carries, with a button to replace it with a file of one's own and one to go
 // back to the built-in one. Each change rewrites the program at once.
 class OwnAssetsPanel : public QGroupBox
