@@ -112,10 +112,11 @@ private slots:
         EditorWindow window(folder.path());
         const AssetSlot &music = *AssetSlot::byOption(QStringLiteral("music"));
         QCOMPARE(window.ownAssets()->describedLine(music), QStringLiteral("内置的音乐"));
+        const QList<AssetBundle::Asset> theirs {
+            { AssetBundle::Keys::music, QStringLiteral("theirs.mp3"), 7000, QByteArrayLiteral("x") }
+        };
         QString problem;
-        QVERIFY(ShowProgram(folder.path())
-                        .change({ { AssetBundle::Keys::music, QStringLiteral("theirs.mp3"), 7000, "x" } },
-                                {}, &problem));
+        QVERIFY(ShowProgram(folder.path()).change(theirs, {}, &problem));
         QTRY_VERIFY(window.ownAssets()->describedLine(music).startsWith(QStringLiteral("theirs.mp3")));
         QCOMPARE(window.analysis().times.musicEnds, 7.0);
         QVERIFY(window.statusText().contains(QStringLiteral("velmora")));

@@ -54,14 +54,14 @@ private slots:
             file.setFileTime(stamp, QFileDevice::FileModificationTime);
         }
         const QByteArray original = folder.read(QStringLiteral("velmora"));
-        const QByteArray song = QByteArray("our song").repeated(1000);
+        const QList<AssetBundle::Asset> song {
+            { AssetBundle::Keys::music, QStringLiteral("a.mp3"), 6000, QByteArray("our song").repeated(1000) }
+        };
 
         ShowProgram show(folder.path());
         QString problem;
-        QVERIFY2(show.change({ { AssetBundle::Keys::music, QStringLiteral("a.mp3"), 6000, song } },
-                             {}, &problem),
-                 qPrintable(problem));
-        QCOMPARE(show.read(&problem)->bytes(AssetBundle::Keys::music), song);
+        QVERIFY2(show.change(song, {}, &problem), qPrintable(problem));
+        QCOMPARE(show.read(&problem)->bytes(AssetBundle::Keys::music), song.first().bytes);
         QCOMPARE(carriedMusicSeconds(*show.read(&problem)), 6.0);
         QCOMPARE(QFileInfo(program).permissions() & 0x7077, permissions);
         QCOMPARE(QFileInfo(program).lastModified().toSecsSinceEpoch(), stamp.toSecsSinceEpoch());
@@ -80,15 +80,16 @@ private slots:
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
         const QByteArray original = folder.read(QStringLiteral("velmora"));
         ShowProgram show(folder.path());
+        const QList<AssetBundle::Asset> film { { AssetBundle::Keys::film, {}, 3000, QByteArrayLiteral("film") } };
         QString problem;
-        QVERIFY(show.change({ { AssetBundle::Keys::film, {}, 3000, "film" } }, {}, &problem));
+        QVERIFY(show.change(film, {}, &problem));
         QVERIFY(show.change({}, { AssetBundle::Keys::film }, &problem));
         QCOMPARE(folder.read(QStringLiteral("velmora")), original);
 
         // A damaged tail goes with the next change.
         folder.write(QStringLiteral("velmora"), original + "VMASSETS and then garbage");
         QVERIFY(!show.read(&problem)->problem().isEmpty());
-        QVERIFY(show.change({ { AssetBundle::Keys::film, {}, 3000, "film" } }, {}, &problem));
+        QVERIFY(show.change(film, {}, &problem));
         QVERIFY(show.read(&problem)->problem().isEmpty());
         QCOMPARE(show.read(&problem)->bytes(AssetBundle::Keys::film), QByteArray("film"));
 
@@ -192,10 +193,9 @@ private slots:
         QVERIFY(!program.isEmpty());
         folder.write(letterFile, "old letter");
 
+        const QList<AssetBundle::Asset> film { { AssetBundle::Keys::film, {}, 3000, QByteArray(1 << 20, 'f') } };
         QString problem;
-        QVERIFY(!ShowProgram(folder.path())
-                         .change({ { AssetBundle::Keys::film, {}, 3000, QByteArray(1 << 20, 'f') } },
-                                 {}, &problem));
+        QVERIFY(!ShowProgram(folder.path()).change(film, {}, &problem));
         QVERIFY2(!problem.contains('\n') && problem.contains(QStringLiteral("磁盘空间不够"))
                          && problem.contains(QStringLiteral("原来的程序没有动")),
                  qPrintable(problem));
