@@ -14,6 +14,26 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
+#include <sys/stat.h>
+
+namespace {
+// Writes `bytes` over the file in place, then puts its times back as they
+// were: the same size, the same times, other bytes.
+bool writeKeepingSizeAndTimes(const QString &path, const QByteArray &bytes)
+{
+    struct stat before {};
+    QFile file(path);
+    if (::stat(QFile::encodeName(path).constData(), &before) != 0 || before.st_size != bytes.size()
+        || !file.open(QIODevice::ReadWrite) || file.write(bytes) != bytes.size() || !file.flush())
+        return false;
+    const timespec times[2] { before.st_atim, before.st_mtim };
+    struct stat after {};
+    return ::futimens(file.handle(), times) == 0 && ::fstat(file.handle(), &after) == 0
+            && after.st_size == before.st_size && after.st_mtim.tv_sec == before.st_mtim.tv_sec
+            && after.st_mtim.tv_nsec == before.st_mtim.tv_nsec;
+}
+} // namespace
+
 class DiskStateTest : public QObject
 {
     Q_OBJECT
@@ -24,38 +44,43 @@ private slots:
     void initTestCase() { m_editor.setUp(); }
 
     // Changes made elsewhere while the window is open, found by the watcher or
-    // by the look before a save.
+    // by the look before a save. Another editor saves as editors do: a new
+    // file renamed into place; a letter may also be deleted, or written over
+    // in place with its size and times put back (as `touch -r` puts them).
     void changesElsewhereAreFollowed_data()
     {
         using Choice = EditorPrompts::DiskChoice;
         QTest::addColumn<bool>("typed"); // unsaved changes in the window
-        QTest::addColumn<bool>("deleted"); // the other change deletes the letter
+        QTest::addColumn<QString>("elsewhere"); // "saved", "deleted" or "touched back"
         QTest::addColumn<bool>("byWatcher"); // else found when saving
         QTest::addColumn<int>("choice");
         QTest::addColumn<QString>("windowAfter"); // the letter in the window after the change
         QTest::addColumn<QString>("fileAfterSave");
         QTest::addColumn<QString>("status");
-        QTest::newRow("nothing unsaved: reloaded") << false << false << true << -1 << "theirs"
+        const QString saved = QStringLiteral("saved"), deleted = QStringLiteral("deleted");
+        QTest::newRow("nothing unsaved: reloaded") << false << saved << true << -1 << "theirs"
                                                    << "theirs" << "在别处被改动了，已重新读入";
         QTest::newRow("nothing unsaved, found when saving")
-                << false << false << false << -1 << "theirs" << "theirs" << "已重新读入";
-        QTest::newRow("unsaved: reload") << true << false << true << int(Choice::Reload) << "theirs"
+                << false << saved << false << -1 << "theirs" << "theirs" << "已重新读入";
+        QTest::newRow("unsaved: reload") << true << saved << true << int(Choice::Reload) << "theirs"
                                          << "theirs" << "窗口里的修改放弃了";
-        QTest::newRow("unsaved: keep mine") << true << false << true << int(Choice::KeepMine)
+        QTest::newRow("unsaved: keep mine") << true << saved << true << int(Choice::KeepMine)
                                             << "mine" << "mine" << "保存时会写过它";
         QTest::newRow("unsaved: keep mine, found when saving")
-                << true << false << false << int(Choice::KeepMine) << "mine" << "mine" << "已保存";
-        QTest::newRow("unsaved: save mine as") << true << false << true << int(Choice::SaveMineAs)
+                << true << saved << false << int(Choice::KeepMine) << "mine" << "mine" << "已保存";
+        QTest::newRow("unsaved: save mine as") << true << saved << true << int(Choice::SaveMineAs)
                                                << "theirs" << "theirs" << "另存为";
-        QTest::newRow("deleted") << false << true << true << -1 << "ours" << "ours" << "被删除了";
+        QTest::newRow("deleted") << false << deleted << true << -1 << "ours" << "ours" << "被删除了";
         QTest::newRow("deleted with unsaved changes")
-                << true << true << false << -1 << "mine" << "mine" << "已保存";
+                << true << deleted << false << -1 << "mine" << "mine" << "已保存";
+        QTest::newRow("the same size and times, other bytes")
+                << false << "touched back" << true << -1 << "OURS" << "OURS" << "在别处被改动了，已重新读入";
     }
 
     void changesElsewhereAreFollowed()
     {
         QFETCH(bool, typed);
-        QFETCH(bool, deleted);
+        QFETCH(QString, elsewhere);
         QFETCH(bool, byWatcher);
         QFETCH(int, choice);
         QFETCH(QString, windowAfter);
@@ -77,11 +102,12 @@ private slots:
             window.letterEdit()->selectAll();
             QTest::keyClicks(window.letterEdit(), QStringLiteral("mine"));
         }
-        // Another editor saves as editors do: a new file renamed into place.
-        if (deleted)
+        if (elsewhere == QLatin1String("deleted"))
             QVERIFY(QFile::remove(folder.file(letterFile)));
-        else
+        else if (elsewhere == QLatin1String("saved"))
             QVERIFY(saveMessageFile(folder.file(letterFile), QStringLiteral("theirs")).ok);
+        else
+            QVERIFY(writeKeepingSizeAndTimes(folder.file(letterFile), "OURS"));
 
         if (byWatcher) {
             QTRY_VERIFY(window.statusText().contains(status));

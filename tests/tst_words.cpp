@@ -59,7 +59,8 @@ private slots:
         row("no key", "just words\n = x\n", { "1: not", "2: not" });
         for (const char *address : { "file:///etc/passwd", "javascript:alert(1)", "xdg-open x",
                                      "https://exa mple.org", "https://example.org/\x01",
-                                     "example.org", "ftp://example.org", "https:///path" })
+                                     "example.org", "ftp://example.org", "https:///path",
+                                     "file://host/path" })
             row(address, QByteArray("caption = a\naddress = ") + address + "\n",
                 { "2: the address" });
         row("a 1 MB text", "caption = a\nvow.prompt = " + QByteArray(1 << 20, 'x') + "\n",
