@@ -1,4 +1,5 @@
 #include "desktop/singleshow.h"
+#include "desktop/windowplacement.h"
 #include "editor/assetcommands.h"
 #include "editor/checkreport.h"
 #include "editor/commandline.h"
@@ -7,7 +8,7 @@
 #include "editor/editorwindow.h"
 #include "editor/leftovers.h"
 #include "editor/wordscommands.h"
-#include "players/qtmediabackend.h"
+#include "players/processsettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,17 +26,6 @@ void keepOnlyFatalMessages(QtMsgType type, const QMessageLogContext &, const QSt
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-void bringForward(QWidget &window)
-{
-    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-    for (QWidget *shown : { &window, QApplication::activeModalWidget() }) {
-        if (!shown)
-            continue;
-        shown->raise();
-        shown->activateWindow();
-    }
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -49,14 +39,13 @@ int main(int argc, char *argv[])
         EditorCommandLine first;
         return !first.parse(arguments) || first.windowless();
     }();
-    // Media are probed with the show's own player, set up as the show sets it up.
-    QtMediaBackend::prepareEnvironment();
-    // The check measures with the stage's fonts but needs no display, and
+    // Media are probed with the show's own player, set up as the show sets it
+    // up. The check measures with the stage's fonts but needs no display, and
     // neither do the usage and the changes to the program's own assets.
-    if (windowless) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ProcessSettings::setBeforeApplication(windowless ? ProcessSettings::Platform::Offscreen
+                                                     : ProcessSettings::Platform::Desktop);
+    if (windowless)
         qInstallMessageHandler(keepOnlyFatalMessages);
-    }
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velmora-editor"));
@@ -90,8 +79,8 @@ int main(int argc, char *argv[])
         return report.exitCode;
     }
 
-    if (const QString problem = whyFolderCannotBeOpened(folder); !problem.isEmpty()) {
-        EditorPrompts::reportProblem(nullptr, EditorText::tr("The editor cannot open: %1.").arg(problem));
+    if (const Outcome opens = canOpenFolder(folder); !opens.ok()) {
+        EditorPrompts::reportProblem(nullptr, EditorText::tr("The editor cannot open: %1.").arg(opens.why()));
         return CheckReport::Unreadable;
     }
     // Two editors on one folder would each write over the other's work: a

@@ -36,9 +36,9 @@ QRect inWindow(const QWidget *widget, const QWidget *window)
 }
 } // namespace
 
-const StageLayout &StageLayout::standard()
+StageLayout StageLayout::standard()
 {
-    static const StageLayout layout = [] {
+    return [] {
         QWidget window;
         window.setFixedSize(Stage::clientArea);
         const Stage stage = Stage::build(&window, AssetSource());
@@ -60,5 +60,4 @@ const StageLayout &StageLayout::standard()
         built.walkTicks = ticks;
         return built;
     }();
-    return layout;
 }

@@ -37,6 +37,6 @@ struct StageLayout
     QRect waitingFigure;
     int walkTicks = 0;
 
-    // Built once; needs a QApplication.
-    static const StageLayout &standard();
+    // Measured afresh on a stage built for it; needs a QApplication.
+    static StageLayout standard();
 };

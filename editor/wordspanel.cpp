@@ -323,8 +323,8 @@ void WordsPanel::fieldChanged(const Field &field)
 {
     const QString value = valueOf(field);
     field.restore->setEnabled(value != Words().*field.words->member);
-    const QString refusal = field.words->refusal(value);
-    field.refusal->setText(refusal.isEmpty() ? QString() : tr("Not saved: %1").arg(refusal));
+    const Reason refusal = field.words->refusal(value);
+    field.refusal->setText(refusal.isEmpty() ? QString() : tr("Not saved: %1").arg(refusal.text()));
     field.refusal->setVisible(!refusal.isEmpty());
     if (field.text)
         fitHeight(field.text);
@@ -336,13 +336,13 @@ void WordsPanel::fieldChanged(const Field &field)
 
 void WordsPanel::follow(const CarriedAssets &carried)
 {
-    QString problem;
+    Reason problem;
     const Words now = WordsFile::carriedBy(carried, &problem);
     m_problem->setText(problem.isEmpty()
                                ? QString()
                                : tr("The words the program carries cannot be used (%1); "
                                     "the show says its own.")
-                                         .arg(problem));
+                                         .arg(problem.text()));
     m_problem->setVisible(!problem.isEmpty());
     {
         const QScopedValueRollback quiet(m_following, true);
@@ -369,8 +369,8 @@ QStringList WordsPanel::refusals() const
 {
     QStringList refused;
     for (const Field &field : m_fields)
-        if (const QString refusal = field.words->refusal(valueOf(field)); !refusal.isEmpty())
-            refused << refusal;
+        if (const Reason refusal = field.words->refusal(valueOf(field)); !refusal.isEmpty())
+            refused << refusal.text();
     return refused;
 }
 

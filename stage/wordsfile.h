@@ -25,7 +25,7 @@ namespace WordsFile {
 struct Problem
 {
     int line = 0;
-    QString message;
+    Reason message;
 };
 
 struct Read
@@ -45,9 +45,9 @@ QStringList changedKeys(const Words &words);
 // What a program carries: a version line, then the texts that differ.
 QByteArray toEntry(const Words &words);
 // The words an entry holds; the defaults and a problem when it is damaged.
-Words fromEntry(const QByteArray &entry, QString *problem);
+Words fromEntry(const QByteArray &entry, Reason *problem);
 // The words `carried` holds, or the defaults (and why, when it holds
 // something unusable).
-Words carriedBy(const CarriedAssets &carried, QString *problem);
+Words carriedBy(const CarriedAssets &carried, Reason *problem);
 
 } // namespace WordsFile

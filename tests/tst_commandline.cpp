@@ -137,9 +137,9 @@ private slots:
         QCOMPARE(setWords(file, folder.path()).exitCode, int(CheckReport::Clean));
         QCOMPARE(exportWords(file, folder.path()).exitCode, int(CheckReport::Clean));
         QCOMPARE(setWords(file, folder.path()).exitCode, int(CheckReport::Clean));
-        QString problem;
-        const auto carried = ShowProgram(folder.path()).read(&problem);
-        QVERIFY2(carried, qPrintable(problem));
+        const auto carried = ShowProgram(folder.path()).read();
+        QVERIFY2(carried.ok(), qPrintable(carried.why()));
+        Reason problem;
         QCOMPARE(WordsFile::carriedBy(*carried, &problem), chosen);
     }
 
@@ -171,7 +171,7 @@ private slots:
         if (kind == QLatin1String("folder is a file")) {
             folder.write(QStringLiteral("a file"), "x");
             opened = folder.file(QStringLiteral("a file"));
-            QVERIFY(whyFolderCannotBeOpened(opened).contains(reason));
+            QVERIFY(canOpenFolder(opened).why().contains(reason));
             QVERIFY(says(checkFolder(opened)));
             QVERIFY(says(restoreAssets(opened)));
             return;
@@ -182,7 +182,7 @@ private slots:
             QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
             // As a user whom the permissions bind (root is not bound).
             const int result = runUnprivileged([&] {
-                return int(whyFolderCannotBeOpened(opened).contains(reason)) + 2 * int(says(checkFolder(opened)))
+                return int(canOpenFolder(opened).why().contains(reason)) + 2 * int(says(checkFolder(opened)))
                         + 4 * int(MessageFile::read(folder.file(letterFile), {}).state == MessageFile::State::Unreadable);
             });
             QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
@@ -198,7 +198,7 @@ private slots:
         } else {
             QDir(folder.path()).mkdir(QStringLiteral("../elsewhere"));
             const QString target = folder.file(QStringLiteral("../elsewhere/letter.txt"));
-            QVERIFY(saveMessageFile(target, QStringLiteral("linked")).ok);
+            QVERIFY(saveMessageFile(target, QStringLiteral("linked")).ok());
             QVERIFY(QFile::link(QStringLiteral("../elsewhere/letter.txt"), folder.file(letterFile)));
         }
         QVERIFY(says(checkFolder(opened)));

@@ -105,7 +105,7 @@ private slots:
         if (elsewhere == QLatin1String("deleted"))
             QVERIFY(QFile::remove(folder.file(letterFile)));
         else if (elsewhere == QLatin1String("saved"))
-            QVERIFY(saveMessageFile(folder.file(letterFile), QStringLiteral("theirs")).ok);
+            QVERIFY(saveMessageFile(folder.file(letterFile), QStringLiteral("theirs")).ok());
         else
             QVERIFY(writeKeepingSizeAndTimes(folder.file(letterFile), "OURS"));
 
@@ -141,8 +141,7 @@ private slots:
         const QList<AssetBundle::Asset> theirs {
             { AssetBundle::Keys::music, QStringLiteral("theirs.mp3"), 7000, QByteArrayLiteral("x") }
         };
-        QString problem;
-        QVERIFY(ShowProgram(folder.path()).change(theirs, {}, &problem));
+        QVERIFY(ShowProgram(folder.path()).change(theirs).ok());
         QTRY_VERIFY(window.ownAssets()->describedLine(music).startsWith(QStringLiteral("theirs.mp3")));
         QCOMPARE(window.analysis().times.musicEnds, 7.0);
         QVERIFY(window.statusText().contains(QStringLiteral("velmora")));

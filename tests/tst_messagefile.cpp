@@ -58,16 +58,16 @@ private slots:
     {
         TestFolder folder;
         const QString chinese = QStringLiteral("我喜欢你\r\n\r\n真的\r\n");
-        SaveResult saved = saveMessageFile(folder.file(letterFile), chinese);
-        QVERIFY(saved.ok);
-        QCOMPARE(saved.encoding, SavedEncoding::Gbk);
+        auto saved = saveMessageFile(folder.file(letterFile), chinese);
+        QVERIFY(saved.ok());
+        QCOMPARE(saved->encoding, SavedEncoding::Gbk);
         QCOMPARE(folder.read(letterFile), CodePage::toAnsi(chinese));
         QCOMPARE(readByTheShow(folder, letterFile), chinese);
 
         const QString emoji = QStringLiteral("我喜欢你\U0001F496\r\n");
         saved = saveMessageFile(folder.file(letterFile), emoji);
-        QVERIFY(saved.ok);
-        QCOMPARE(saved.encoding, SavedEncoding::Utf8WithMark);
+        QVERIFY(saved.ok());
+        QCOMPARE(saved->encoding, SavedEncoding::Utf8WithMark);
         QCOMPARE(folder.read(letterFile), "\xEF\xBB\xBF" + emoji.toUtf8());
         QCOMPARE(readByTheShow(folder, letterFile), emoji);
 
@@ -75,7 +75,7 @@ private slots:
         const QString lookalike = CodePage::fromAnsi("\xEF\xBB\xBF\xA1");
         QCOMPARE(CodePage::toAnsi(lookalike), QByteArray("\xEF\xBB\xBF\xA1"));
         QCOMPARE(encodeMessageText(lookalike).encoding, SavedEncoding::Utf8WithMark);
-        QVERIFY(saveMessageFile(folder.file(letterFile), lookalike).ok);
+        QVERIFY(saveMessageFile(folder.file(letterFile), lookalike).ok());
         QCOMPARE(readByTheShow(folder, letterFile), lookalike);
     }
 
@@ -108,9 +108,9 @@ private slots:
         QFETCH(QString, readBack);
         QFETCH(int, leftOut);
         TestFolder folder;
-        const SaveResult saved = saveMessageFile(folder.file(letterFile), text);
-        QVERIFY(saved.ok);
-        QCOMPARE(saved.leftOut, leftOut);
+        const auto saved = saveMessageFile(folder.file(letterFile), text);
+        QVERIFY(saved.ok());
+        QCOMPARE(saved->leftOut, leftOut);
         QCOMPARE(readByTheShow(folder, letterFile), readBack);
         QCOMPARE(MessageFile::read(folder.file(letterFile), {}).text, readBack);
     }

@@ -149,9 +149,10 @@ private slots:
             QCOMPARE(QProcess::execute(imageMagick, convert << file), 0);
         }
         const AssetSlot &boy = *AssetSlot::byOption(QStringLiteral("boy"));
-        QString problem;
-        const QList<AssetBundle::Asset> assets = prepareOwnAsset(boy, file, &problem);
-        QVERIFY2(assets.size() == 2, qPrintable(problem));
+        const auto prepared = prepareOwnAsset(boy, file);
+        QVERIFY2(prepared.ok(), qPrintable(prepared.why()));
+        const QList<AssetBundle::Asset> &assets = *prepared;
+        QCOMPARE(assets.size(), 2);
         for (const int scale : { 1, 2 }) {
             // Drawn as the stage draws it.
             QPixmap pixmap;

@@ -60,15 +60,15 @@ private slots:
 
         ShowProgram show(folder.path());
         QString problem;
-        QVERIFY2(show.change(song, {}, &problem), qPrintable(problem));
-        QCOMPARE(show.read(&problem)->bytes(AssetBundle::Keys::music), song.first().bytes);
-        QCOMPARE(carriedMusicSeconds(*show.read(&problem)), 6.0);
+        QVERIFY2(succeeded(show.change(song, {}), &problem), qPrintable(problem));
+        QCOMPARE(show.read()->bytes(AssetBundle::Keys::music), song.first().bytes);
+        QCOMPARE(carriedMusicSeconds(*show.read()), 6.0);
         QCOMPARE(QFileInfo(program).permissions() & 0x7077, permissions);
         QCOMPARE(QFileInfo(program).lastModified().toSecsSinceEpoch(), stamp.toSecsSinceEpoch());
 
         const QByteArray carrying = folder.read(QStringLiteral("velmora"));
         MAKE_READ_ONLY(folder);
-        QVERIFY(!show.change({}, { AssetBundle::Keys::music }, &problem));
+        QVERIFY(!succeeded(show.change({}, { AssetBundle::Keys::music }), &problem));
         QVERIFY2(problem.contains(QStringLiteral("写不进")), qPrintable(problem));
         QCOMPARE(folder.read(QStringLiteral("velmora")), carrying);
     }
@@ -82,19 +82,19 @@ private slots:
         ShowProgram show(folder.path());
         const QList<AssetBundle::Asset> film { { AssetBundle::Keys::film, {}, 3000, QByteArrayLiteral("film") } };
         QString problem;
-        QVERIFY(show.change(film, {}, &problem));
-        QVERIFY(show.change({}, { AssetBundle::Keys::film }, &problem));
+        QVERIFY(succeeded(show.change(film, {}), &problem));
+        QVERIFY(succeeded(show.change({}, { AssetBundle::Keys::film }), &problem));
         QCOMPARE(folder.read(QStringLiteral("velmora")), original);
 
         // A damaged tail goes with the next change.
         folder.write(QStringLiteral("velmora"), original + "VMASSETS and then garbage");
-        QVERIFY(!show.read(&problem)->problem().isEmpty());
-        QVERIFY(show.change(film, {}, &problem));
-        QVERIFY(show.read(&problem)->problem().isEmpty());
-        QCOMPARE(show.read(&problem)->bytes(AssetBundle::Keys::film), QByteArray("film"));
+        QVERIFY(!show.read()->problem().isEmpty());
+        QVERIFY(succeeded(show.change(film, {}), &problem));
+        QVERIFY(show.read()->problem().isEmpty());
+        QCOMPARE(show.read()->bytes(AssetBundle::Keys::film), QByteArray("film"));
 
         folder.write(QStringLiteral("velmora"), "#!/bin/sh\n");
-        QVERIFY(!show.change({}, {}, &problem));
+        QVERIFY(!succeeded(show.change({}, {}), &problem));
         QVERIFY(problem.contains(QStringLiteral("不是 Velmora 的放映程序")));
     }
 
@@ -117,9 +117,8 @@ private slots:
                                                  QByteArray(1 << 20, 'm') } };
         // Each kill interrupts a step from one of these to the other.
         const auto rewrite = [&](bool carrying) {
-            QString problem;
-            return carrying ? ShowProgram(folder.path()).change(song, {}, &problem)
-                            : ShowProgram(folder.path()).change({}, { AssetBundle::Keys::music }, &problem);
+            return carrying ? ShowProgram(folder.path()).change(song).ok()
+                            : ShowProgram(folder.path()).change({}, { AssetBundle::Keys::music }).ok();
         };
         const auto inChild = [&](bool carrying) {
             const pid_t child = fork();
@@ -194,8 +193,8 @@ private slots:
         folder.write(letterFile, "old letter");
 
         const QList<AssetBundle::Asset> film { { AssetBundle::Keys::film, {}, 3000, QByteArray(1 << 20, 'f') } };
-        QString problem;
-        QVERIFY(!ShowProgram(folder.path()).change(film, {}, &problem));
+        const QString problem = ShowProgram(folder.path()).change(film).why();
+        QVERIFY(!problem.isEmpty());
         QVERIFY2(!problem.contains('\n') && problem.contains(QStringLiteral("磁盘空间不够"))
                          && problem.contains(QStringLiteral("原来的程序没有动")),
                  qPrintable(problem));
@@ -207,9 +206,9 @@ private slots:
         QVERIFY(filler.open(QIODevice::WriteOnly));
         while (filler.write(QByteArray(4096, 'z')) == 4096 && filler.flush()) { }
         filler.close();
-        const SaveResult saved = saveMessageFile(folder.file(letterFile), QString(20000, QChar(0x4FE1)));
-        QVERIFY(!saved.ok);
-        QVERIFY2(saved.error.contains(QStringLiteral("磁盘可能满了")), qPrintable(saved.error));
+        const auto saved = saveMessageFile(folder.file(letterFile), QString(20000, QChar(0x4FE1)));
+        QVERIFY(!saved.ok());
+        QVERIFY2(saved.why().contains(QStringLiteral("磁盘可能满了")), qPrintable(saved.why()));
         QCOMPARE(folder.read(letterFile), QByteArray("old letter"));
         QCOMPARE(filesIn(folder), QStringList({ "filler", letterFile, "velmora" }));
     }

@@ -77,7 +77,7 @@ private slots:
         const WordsFile::Read read = WordsFile::parse(CodePage::fromFileBytes(file));
         QCOMPARE(read.problems.size(), problems.size());
         for (qsizetype i = 0; i < problems.size(); ++i) {
-            const QString found = QStringLiteral("%1: %2").arg(read.problems[i].line).arg(read.problems[i].message);
+            const QString found = QStringLiteral("%1: %2").arg(read.problems[i].line).arg(read.problems[i].message.untranslated());
             QVERIFY2(found.startsWith(problems[i].section(QLatin1Char(' '), 0, 0))
                              && found.contains(problems[i].section(QLatin1Char(' '), 1)),
                      qPrintable(found));
@@ -109,9 +109,10 @@ private slots:
         QFETCH(QByteArray, entry);
         QFETCH(QString, caption);
         QFETCH(QString, problem);
-        QString why;
+        Reason why;
         QCOMPARE(WordsFile::fromEntry(entry, &why).caption, caption);
-        QVERIFY2(problem.isEmpty() ? why.isEmpty() : why.contains(problem), qPrintable(why));
+        QVERIFY2(problem.isEmpty() ? why.isEmpty() : why.untranslated().contains(problem),
+                 qPrintable(why.untranslated()));
     }
 
     // A copy of this test program carrying words: a damaged entry leaves the
@@ -124,7 +125,7 @@ private slots:
         const QByteArray program = self.readAll();
         Words chosen;
         chosen.buttons = QStringLiteral("en");
-        QString problem;
+        Reason problem;
         const QByteArray bundle = AssetBundle::encode(
                 { { AssetBundle::Keys::words, {}, -1, WordsFile::toEntry(chosen) } }, &problem);
         for (const int damage : { -1, 0, 1 }) {
@@ -136,10 +137,10 @@ private slots:
             QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
             out.write(file);
             out.close();
-            QString why;
+            Reason why;
             const Words words = WordsFile::carriedBy(CarriedAssets::of(path), &why);
             QCOMPARE(words, damage == 0 ? chosen : Words());
-            QCOMPARE(why.contains(QLatin1String("damaged")), damage > 0);
+            QCOMPARE(why.untranslated().contains(QLatin1String("damaged")), damage > 0);
         }
     }
 
@@ -162,7 +163,7 @@ private slots:
         if (language == QLatin1String("de")
             && !QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
             QSKIP("Qt's German translation is not installed here");
-        QString problem;
+        Reason problem;
         const auto words = ButtonWords::forLanguage(language, &problem);
         QCOMPARE(words.has_value(), !yes.isEmpty());
         QCOMPARE(problem.isEmpty(), !yes.isEmpty());

@@ -100,7 +100,7 @@ private slots:
         WordsPanel *panel = window.wordsPanel();
         panel->setValue(QStringLiteral("vow.title"), QStringLiteral("Promise"));
         panel->setValue(key, value);
-        const QString why = WordsField::byKey(key)->refusal(value);
+        const QString why = WordsField::byKey(key)->refusal(value).text();
         QVERIFY(!why.isEmpty());
         QVERIFY2(panel->refusalShown(key).contains(why), qPrintable(panel->refusalShown(key)));
 
@@ -131,8 +131,7 @@ private slots:
         Words theirs;
         theirs.caption = QStringLiteral("Theirs");
         theirs.vowTitle = QStringLiteral("Their promise");
-        QString problem;
-        QVERIFY(ShowProgram(folder.path()).carryWords(theirs, QStringLiteral("theirs.txt"), &problem));
+        QVERIFY(ShowProgram(folder.path()).carryWords(theirs, QStringLiteral("theirs.txt")).ok());
         QTRY_COMPARE(panel->value(QStringLiteral("vow.title")), theirs.vowTitle);
         QCOMPARE(panel->value(QStringLiteral("caption")), QStringLiteral("Mine"));
         QCOMPARE(panel->savedWords(), theirs);
@@ -160,10 +159,10 @@ private slots:
         QFETCH(QString, language);
         QFETCH(int, box);
         QFETCH(QString, buttonsFrom);
-        QString problem;
+        Reason problem;
         const std::optional<ButtonWords> speaking = ButtonWords::forLanguage(buttonsFrom, &problem);
         if (!speaking)
-            QSKIP(qPrintable(problem));
+            QSKIP(qPrintable(problem.text()));
         const ShowBox &shown = ShowBox::all()[box];
         const QStringList expected = shown.buttons == BoxButtons::YesNo
                 ? QStringList { speaking->yes, speaking->no }

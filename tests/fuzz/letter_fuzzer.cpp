@@ -2,6 +2,7 @@
 // editor saves comes back through that reader exactly, lone surrogates
 // (which no file holds and the stage never draws) left out and counted.
 #include "editor/messagefile.h"
+#include "runtime/lonesurrogates.h"
 #include "runtime/codepage.h"
 
 #include <QString>
@@ -31,7 +32,7 @@ void require(bool holds)
 void savedTextReadsBack(const QString &text)
 {
     const EncodedMessage saved = encodeMessageText(text);
-    const QString kept = withoutLoneSurrogates(text);
+    const QString kept = LoneSurrogates::removed(text);
     require(saved.leftOut == text.size() - kept.size());
     require(CodePage::fromFileBytes(saved.bytes) == kept);
 }

@@ -65,16 +65,15 @@ bool putProgramCarryingASong(const TestFolder &folder)
     const QList<AssetBundle::Asset> song {
         { AssetBundle::Keys::music, QStringLiteral("ours.mp3"), 6000, QByteArrayLiteral("x") }
     };
-    QString problem;
-    return ShowProgram(folder.path()).change(song, {}, &problem);
+    return ShowProgram(folder.path()).change(song).ok();
 }
 
 Words wordsTheShowReads(const TestFolder &folder)
 {
-    QString problem;
+    Reason problem;
     const Words words = WordsFile::carriedBy(
             CarriedAssets::of(folder.file(QStringLiteral("velmora"))), &problem);
-    return problem.isEmpty() ? words : Words { QStringLiteral("unreadable: ") + problem };
+    return problem.isEmpty() ? words : Words { QStringLiteral("unreadable: ") + problem.text() };
 }
 
 void EditorFixture::setUp()

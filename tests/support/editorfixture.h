@@ -5,6 +5,7 @@
 // default texts, what the show reads back from a folder, a stand-in for the
 // show's program, and the fixture each of them starts from.
 #include "editor/analysis.h"
+#include "editor/outcome.h"
 #include "stage/words.h"
 #include "support/testfolder.h"
 
@@ -34,6 +35,13 @@ QString readByTheShow(const TestFolder &folder, const QString &fileName);
 QByteArray copyOfTheProgram(const TestFolder &folder);
 // The copy, carrying a song of its own ("ours.mp3", 6 seconds).
 bool putProgramCarryingASong(const TestFolder &folder);
+
+// Whether `outcome` went through; why not in `why`, in the editor's words.
+inline bool succeeded(const Outcome &outcome, QString *why)
+{
+    *why = outcome.why();
+    return outcome.ok();
+}
 
 // The show's words as the show reads them from the folder's program.
 Words wordsTheShowReads(const TestFolder &folder);
