@@ -78,6 +78,9 @@ int main(int argc, char *argv[])
         break;
     case SingleShow::Start::AnotherRuns:
         return EXIT_SUCCESS;
+    case SingleShow::Start::Unguarded:
+        report(single.unguarded(), "the show runs without its one-show guard");
+        break;
     case SingleShow::Start::Unreachable:
         std::fprintf(stderr, "velmora: a show is running in this folder and does not answer.\n");
         return EXIT_FAILURE;

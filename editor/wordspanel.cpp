@@ -133,21 +133,37 @@ void WordsPanel::addHeading(QGridLayout *grid, int &row, const QString &heading)
 
 void WordsPanel::addField(QGridLayout *grid, int &row, const QString &key, const QString &label)
 {
+    Field field = createField(key, label);
+    auto *name = new QLabel(label);
+    name->setBuddy(field.editor());
+    grid->addWidget(name, row, 0, Qt::AlignTop | Qt::AlignLeft);
+    grid->addWidget(field.editor(), row, 1);
+    grid->addWidget(field.restore, row, 2, Qt::AlignTop);
+    grid->addWidget(field.refusal, row + 1, 1, 1, 2);
+    row += 2;
+    m_fields.append(field);
+    connectField(m_fields.size() - 1);
+    fieldChanged(field);
+}
+
+WordsPanel::Field WordsPanel::createField(const QString &key, const QString &label)
+{
     Field field;
     field.words = WordsField::byKey(key);
-    QWidget *editor = nullptr;
     if (field.words->kind == WordsField::Kind::Language) {
         field.choice = new QComboBox;
-        editor = field.choice;
+        fillLanguages(field.choice, m_saved.buttons);
     } else if (hasLines(*field.words)) {
         field.text = new QPlainTextEdit;
         field.text->setTabChangesFocus(true);
         field.text->setLineWrapMode(QPlainTextEdit::NoWrap); // a line here is a line there
-        editor = field.text;
+        field.text->setPlainText(editorTextFromShow(m_saved.*field.words->member));
+        fitHeight(field.text);
     } else {
         field.line = new QLineEdit;
-        editor = field.line;
+        field.line->setText(m_saved.*field.words->member);
     }
+    QWidget *editor = field.editor();
     const ShowBox *box = ShowBox::saying(key);
     editor->setAccessibleName(box ? QStringLiteral("%1: %2").arg(box->name(), label) : label);
     editor->installEventFilter(this);
@@ -158,30 +174,21 @@ void WordsPanel::addField(QGridLayout *grid, int &row, const QString &key, const
     field.refusal->setStyleSheet(QStringLiteral("color: #b00000"));
     field.refusal->setTextInteractionFlags(Qt::TextSelectableByMouse);
     field.refusal->hide();
+    return field;
+}
 
-    auto *name = new QLabel(label);
-    name->setBuddy(editor);
-    grid->addWidget(name, row, 0, Qt::AlignTop | Qt::AlignLeft);
-    grid->addWidget(editor, row, 1);
-    grid->addWidget(field.restore, row, 2, Qt::AlignTop);
-    grid->addWidget(field.refusal, row + 1, 1, 1, 2);
-    row += 2;
-
-    m_fields.append(field);
-    const qsizetype index = m_fields.size() - 1;
+void WordsPanel::connectField(qsizetype index)
+{
+    const Field &field = m_fields[index];
     // Looked up afresh: the list grows while the fields are made.
     const auto changed = [this, index] { fieldChanged(m_fields[index]); };
     if (field.choice) {
-        fillLanguages(field.choice, m_saved.buttons);
         connect(field.choice, &QComboBox::currentIndexChanged, this, changed);
     } else if (field.text) {
-        field.text->setPlainText(editorTextFromShow(m_saved.*field.words->member));
-        fitHeight(field.text);
         connect(field.text->document(), &QTextDocument::contentsChanged, this, changed);
         connect(field.text->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
                 [this, edit = field.text] { fitHeight(edit); });
     } else {
-        field.line->setText(m_saved.*field.words->member);
         connect(field.line, &QLineEdit::textChanged, this, changed);
     }
     connect(field.restore, &QPushButton::clicked, this, [this, index] {
@@ -189,7 +196,6 @@ void WordsPanel::addField(QGridLayout *grid, int &row, const QString &key, const
         setValue(chosen.words->key, Words().*chosen.words->member);
         chosen.editor()->setFocus(Qt::OtherFocusReason);
     });
-    fieldChanged(field);
 }
 
 QWidget *WordsPanel::createBoxPreview()

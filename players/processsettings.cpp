@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QStringList>
 
+#include <alsa/asoundlib.h>
+
 namespace {
 void setUnlessUserDid(const char *name, const QByteArray &value)
 {
@@ -84,6 +86,18 @@ void avoidEmulatedOpenGl()
         qputenv("QT_XCB_GL_INTEGRATION", "none");
 }
 
+// Without a sound server the audio sinks that GStreamer tries in turn
+// (ALSA's, OpenAL's) print their failures. The editor's command line probes
+// media without playing them and is read like a compiler's: there they keep
+// their messages to themselves, unless the user asked OpenAL for its.
+void silentAlsa(const char *, int, const char *, int, const char *, ...) { }
+
+void quietAudioSinks()
+{
+    snd_lib_error_set_handler(silentAlsa);
+    setUnlessUserDid("ALSOFT_LOGLEVEL", "0");
+}
+
 void choosePlatform(ProcessSettings::Platform platform)
 {
     switch (platform) {
@@ -97,6 +111,7 @@ void choosePlatform(ProcessSettings::Platform platform)
     case ProcessSettings::Platform::Offscreen:
         // Not the user's to choose: no window is opened.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        quietAudioSinks();
         break;
     }
 }

@@ -571,6 +571,10 @@
         <comment>between the parts not saved</comment>
         <translation>、</translation>
     </message>
+    <message>
+        <source>%1; a second editor on this folder is not kept out</source>
+        <translation>%1；这个文件夹上的第二个编辑器不会被挡住</translation>
+    </message>
 </context>
 <context>
     <name>EditorWindow</name>
@@ -1017,6 +1021,22 @@ Everything else is saved. The refused text stays in the window.</source>
     <message>
         <source>the file is not a program</source>
         <translation>这个文件不是程序</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>无法建立 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 不是文件夹</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 属于另一个用户</translation>
+    </message>
+    <message>
+        <source>%1 is open to other users</source>
+        <translation>其他用户也能进入 %1</translation>
     </message>
 </context>
 <context>
