@@ -2,8 +2,8 @@
 // editor saves comes back through that reader exactly, lone surrogates
 // (which no file holds and the stage never draws) left out and counted.
 #include "editor/messagefile.h"
-#include "runtime/lonesurrogates.h"
 #include "runtime/codepage.h"
+#include "runtime/lonesurrogates.h"
 
 #include <QString>
 
@@ -11,18 +11,6 @@
 #include <cstdlib>
 
 namespace {
-bool holdsLoneSurrogate(const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        else if (c.isSurrogate())
-            return true;
-    }
-    return false;
-}
-
 void require(bool holds)
 {
     if (!holds)
@@ -42,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const QString read = CodePage::fromFileBytes(bytes);
-    require(!holdsLoneSurrogate(read));
+    require(!LoneSurrogates::anyIn(read));
     savedTextReadsBack(read);
     // The same bytes as 16-bit units: any text the editor may hold.
     savedTextReadsBack(
