@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for the show's costs while the letter is typed: a window of the
 // stage's size and a player of the same music, on the same media backend,
 // and nothing else. It prints when the music is buffered and playing, in

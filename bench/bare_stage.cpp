@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for the show's start-up: what any program must do before its
 // first paint of this stage. A window of the show's size, the background
 // picture, and one label in the Chinese face.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up: a bare Qt Widgets window of the show's size.
 #include <QApplication>
 #include <QWidget>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Shared by the benchmarks: the e2e helpers plus the paths of the build.
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

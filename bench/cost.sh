@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cost: CPU (share of one core) and peak resident memory while the letter is
 # typed with music playing, and while the refusal video plays.
 # shellcheck source=bench/common.sh

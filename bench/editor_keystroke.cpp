@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How soon the editor's stage preview follows a keystroke, for a letter of
 // 2,000 characters, typed at its end and in its middle: the key goes in, the preview takes the
 // text, the pending analysis runs and the window is painted. Printed beside one frame (16 ms).

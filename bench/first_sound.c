@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Reads 16-bit stereo samples from standard input (a recording of a sink's
  * monitor) and prints the wall-clock time, in seconds, at which the first
  * sample louder than the threshold arrived. */

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up: launch to window mapped, against the bare stage (the floor: the
 # same window, background picture and Chinese face, and nothing else), runs
 # interleaved so that load from elsewhere falls on both alike; then launch to

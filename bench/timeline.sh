@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The show's pace with the default texts: when the letter completes, the walk
 # stops and the question box opens, against their nominal moments; then the
 # No road, to time the end of the video against its real length.

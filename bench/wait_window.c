@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Starts a program and prints, in milliseconds, how long it takes until a
  * viewable window with the given title exists on the display, its process id,
  * and the CPU time all its threads had used by then (less sensitive to other

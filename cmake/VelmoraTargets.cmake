@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What every target of ours shares: the language, the warnings, the
 # sanitizers, and the desktop entry beside a program installed into a folder.
 

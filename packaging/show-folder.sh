@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=sh
 # Shared by the launchers in /usr/bin; sourced, not run.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/gbkorutf8.h"
 
 #include "runtime/codepage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A member of Form1, the show's window (show/form1.h): SaveFileFromRes.
 #include "show/form1.h"
 

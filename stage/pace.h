@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The show's pace: the intervals of its timers, and how long the music lasts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "stage/typewriter.h"
 
 QString characterAt(const QString &source, qint64 revealPos)

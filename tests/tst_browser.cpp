@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser is started with the user's environment, not the one the show
 // made for its own media and graphics.
 #include "desktop/desktopaddressopener.h"

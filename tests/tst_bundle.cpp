@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bundle of replacements carried after the program: what is read from
 // whole, damaged, cut-off and crafted bundles, and what the show then uses.
 #include "runtime/assetbundle.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The players on whatever media backend Qt brings on this machine (or on none
 // at all, with QT_MEDIA_BACKEND naming one that does not exist): a short cut
 // of the real film played to its end, the music stopped, and both files let go.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The No road: the refusal video, the end of the video and the last plea.
 #include "runtime/assetsource.h"
 #include "runtime/hostfiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layer over the host: code page, numbered files, the program folder.
 #include "runtime/assetsource.h"
 #include "runtime/codepage.h"

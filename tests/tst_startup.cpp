@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as created, start-up, and writing media files out.
 #include "runtime/assetsource.h"
 #include "runtime/hostfiles.h"

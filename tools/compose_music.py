@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Composes and renders the show's music: a piano piece in F major at
 72 bpm, written out below bar by bar.
 

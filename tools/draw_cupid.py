@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the cupid icon: writes RESOURCES/cupid.svg and renders the PNG
 sizes from that same file.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The boy and the girl, drawn as SVG fragments in a 200 x 200 box with the
 figure's centre line at x = 100 and the feet at about y = 195. The caller
 places them with a transform. The pictures and every frame of the refusal

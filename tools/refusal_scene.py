@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The scene played after a "No": the boy alone in the rain, his heart
 cracks and falls in two; he gathers the halves, patches them together, and
 ends with his fist raised beside a glowing, beating heart.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Small helpers shared by the drawing scripts: number formatting, hearts,
 calligraphic strokes and rendering through rsvg-convert."""
 
@@ -22,7 +23,8 @@ def pts(points):
 
 def svg_doc(width, height, body, view=None, defs=""):
     vb = view or (0, 0, width, height)
-    return ('<svg xmlns="http://www.w3.org/2000/svg" '
+    return ('<!-- SPDX-License-Identifier: GPL-3.0-or-later -->\n'
+            '<svg xmlns="http://www.w3.org/2000/svg" '
             'xmlns:xlink="http://www.w3.org/1999/xlink" '
             'width="%s" height="%s" viewBox="%s">\n<defs>%s</defs>\n%s\n</svg>\n'
             % (f(width), f(height), " ".join(f(v) for v in vb), defs, body))

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The instruments shared by the show's music and the refusal scene's sound:
 an additive piano, a soft string pad, a convolution reverb and a mixer."""
 

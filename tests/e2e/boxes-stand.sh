@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Yes/No box has no cancel. Escape, a close request straight to the box (as
 # a window manager sends for its ×), the window manager's own close and
 # Alt+F4 leave the question and the plea standing and the window behind them

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The show on one window manager (openbox, xfwm4 or mutter), each on a display
 # of its own: the window centred with its frame, off the taskbar, with nothing
 # to minimise or maximise; then the Yes road and the No road to the plea,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The preparer's work is never lost: a change made elsewhere while the editor
 # is open (read again quietly, or the box and each of its three answers, with
 # the files after each); a second editor on the folder brings the first

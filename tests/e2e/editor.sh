@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The editor under a real display: typing into the letter, Ctrl+S, the bytes
 # on disk; an emoji saved as UTF-8 with a mark; closing with unsaved changes;
 # the check without any display.

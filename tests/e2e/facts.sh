@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # The show's fixed facts as its end-to-end tests know them: captions, box
 # titles, the checksums of the message files it writes when they are missing,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every road after a No: the video fills the window, its end comes once and on
 # time, both media files go, and the last plea decides how the program ends.
 # The first road runs with a PulseAudio null sink, the others with no sound

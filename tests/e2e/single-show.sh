@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One show per program folder: a second start brings the first window to the
 # front and ends at once with 0; a show that was killed or crashed leaves
 # nothing that keeps the next start from running; nothing new in the folder.

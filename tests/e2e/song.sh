@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Our song: a song and a film of one's own set with the editor's command line,
 # carried inside the program and played by the show, in its folder and in a
 # copy elsewhere; restored to the built-in ones; a damaged bundle plays the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program in a fresh folder: its window, its files, its music; closing
 # the window ends it and leaves the files in place.
 # shellcheck source=tests/e2e/lib.sh

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Started in a Wayland session that also offers an X server, the show comes up
 # on X11: centred with its frame, off the taskbar, its question box over it.
 # A platform the user chose is left alone.

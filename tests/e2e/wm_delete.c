@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Asks a window to close as a window manager does when its close button is
  * pressed: a WM_DELETE_WINDOW message, whatever the window manager allows.
  * Usage: wm-delete WINDOW-ID */

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An English show set up with the editor's --export-words and --words alone:
 # its caption, the question beside the girl, English Yes/No boxes answered
 # with alt+y and alt+n on both roads, the chosen page opened; German buttons;

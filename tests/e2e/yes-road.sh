@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Yes road with short texts: Yes then Yes opens the matchmaking page, Yes
 # then No does not; either way the music file goes and the program ends.
 # shellcheck source=tests/e2e/lib.sh

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as the show's program file, read as the show
 // reads itself when it starts (where the ELF image ends, the bundle's header,
 // trailer and directory, each entry and the words) and as the editor's

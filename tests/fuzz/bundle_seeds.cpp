@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the bundle target's seeds into a folder: small programs carrying
 // bundles made by the encoder the editor uses, so that the seeds follow the
 // format as it is today.

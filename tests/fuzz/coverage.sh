@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The lines of the readers a fuzz target's inputs reach, by clang's
 # source-based coverage (a build of its own, without the sanitizers).
 # usage: coverage.sh TARGET BUILD_DIR INPUT_DIR...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share: a property that does not hold ends the run
 // with the input kept, and bytes become a file the readers open by its path.
 #pragma once

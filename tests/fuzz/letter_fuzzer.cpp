@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the show's letter reader takes any bytes, and what the
 // editor saves comes back through that reader exactly, lone surrogates
 // (which no file holds and the stage never draws) left out and counted.

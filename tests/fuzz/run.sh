@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a reader's fuzz target with clang and runs it from its seeds with a
 # fixed random seed, so that a run is repeatable.
 # usage: run.sh TARGET BUILD_DIR [RUNS]

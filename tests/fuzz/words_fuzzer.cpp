@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as a words file, read as `velmora-editor
 // --words FILE` reads it (the code page or mark, the lines, each text's
 // refusal, the problems by line). Words taken whole are exported as

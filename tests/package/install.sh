@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package end to end: build it, check its fields and files, install
 # it with apt, start the show through the launcher as a fresh user under Xvfb,
 # close it, and remove the package and the user again. Needs root.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The launchers' folder logic, without installing anything: a fake installed
 # program in a fake /usr/lib/velmora, and homes with blanks in their names.
 # Usage: launcher.sh SOURCE_DIR

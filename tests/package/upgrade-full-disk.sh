@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The launcher's upgrade with the real programs on a disk too full for it: the
 # new program fits, the assets carried over to it do not. The older program
 # must stay byte for byte, run, and leave no temporary file behind.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One case of the bad-input sweep: the real program against awkward message
 # files, folders standing where its files belong, read-only and full folders,
 # a window closed or a process killed halfway, and a desktop without a
