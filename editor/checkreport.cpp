@@ -94,6 +94,7 @@ CheckReport checkFolder(const QString &folder)
     for (const AssetSlot &slot : AssetSlot::all())
         report.output += EditorText::tr("%1: %2\n").arg(slot.name(), describeCarried(slot, carried));
     report.output += describeWords(carried);
+    report.output += describePresentation(carried);
     report.output += EditorText::tr("timeline: %1\n")
                              .arg(timelineSummary(analysis.times, EditorText::tr(", ", "between the marks of the timeline")));
     for (const Warning &warning : analysis.warnings)

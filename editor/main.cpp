@@ -81,9 +81,11 @@ int main(int argc, char *argv[])
                 : commandLine.restore()                ? restoreAssets(folder)
                 : !commandLine.carryOverFrom().isEmpty()
                 ? carryOver(commandLine.carryOverFrom(), folder)
-                : !commandLine.exportWordsFile().isEmpty()
+                : commandLine.exportWordsAsked()
                 ? exportWords(commandLine.exportWordsFile(), folder)
-                : !commandLine.wordsFile().isEmpty() ? setWords(commandLine.wordsFile(), folder)
+                : commandLine.wordsAsked()        ? setWords(commandLine.wordsFile(), folder)
+                : commandLine.presentationAsked()
+                ? setPresentation(commandLine.presentation(), folder)
                 : replaceAsset(*commandLine.assetSlot(), commandLine.assetFile(), folder);
         std::fputs(report.output.toUtf8().constData(), stdout);
         std::fputs(report.errors.toUtf8().constData(), stderr);

@@ -38,6 +38,7 @@ const QList<WordsField> &WordsField::all()
         { QStringLiteral("vow.title"), &Words::vowTitle, line },
         { QStringLiteral("address"), &Words::address, 2000, Kind::Address },
         { QStringLiteral("buttons"), &Words::buttons, 16, Kind::Language },
+        { QStringLiteral("presentation"), &Words::presentation, 16, Kind::Presentation },
     };
     return fields;
 }
@@ -71,6 +72,10 @@ QString WordsField::refusal(const QString &value) const
                     .arg(value);
         return {};
     }
+    case Kind::Presentation:
+        if (!Presentation::known(value))
+            return WordsText::tr("presentation \"%1\" is neither \"window\" nor \"screen\"").arg(value);
+        return {};
     }
     return {};
 }
