@@ -20,9 +20,36 @@ PictureSurface::PictureSurface(const QString &name, PictureLoader load, QWidget 
     , m_normal(m_load(name))
 { }
 
+void PictureSurface::setScale(double scale)
+{
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    m_scaled = QPixmap();
+    update();
+}
+
+const QPixmap &PictureSurface::scaled()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (m_scaled.isNull() || m_scaled.devicePixelRatio() != ratio) {
+        const QPixmap &source = m_scale * ratio > 1 && !doubled().isNull() ? doubled() : m_normal;
+        const QSize shown = (QSizeF(m_normal.size()) * m_scale * ratio).toSize();
+        m_scaled = source.isNull() ? QPixmap()
+                                   : source.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_scaled.setDevicePixelRatio(ratio);
+    }
+    return m_scaled;
+}
+
 void PictureSurface::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    if (m_scale != 1.0) {
+        // Made once for the scale shown: each tick's repaint is a plain copy.
+        painter.drawPixmap(QPointF(0, 0), scaled());
+        return;
+    }
     if (devicePixelRatioF() > 1 && !doubled().isNull()) {
         // Between 100 % and 200 % the doubled picture is reduced, smoothly.
         painter.setRenderHint(QPainter::SmoothPixmapTransform);

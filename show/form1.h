@@ -8,6 +8,7 @@
 #include "players/mediaplayer.h"
 #include "runtime/filetable.h"
 #include "runtime/host.h"
+#include "stage/stage.h"
 #include "stage/words.h"
 
 #include <QVariant>
@@ -52,6 +53,11 @@ public:
     bool hasEnded() const { return m_ended; }
     // The code the program ends with; meaningful once it has ended.
     int exitCode() const { return m_exitCode; }
+
+    // Draws the client area and everything in it `scale` times its size,
+    // twips unchanged: the window is Stage::clientArea times that.
+    void setStageScale(double scale);
+    double stageScale() const { return m_stage.Picture1->scale(); }
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString &caption) { setWindowTitle(caption); }
@@ -103,6 +109,11 @@ public:
     qint64 LetterRevealPos = 0;
     qint64 DeclarationRevealPos = 0;
 
+signals:
+    // The show has ended but for the web page it is opening and the window
+    // it leaves open: whatever covered the screen for it steps aside now.
+    void leavingPageOpen();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -111,6 +122,7 @@ private:
     void createStage();
     void createWorkingControls();
     void createPlayers();
+    void placeVideo(double scale);
     // One typewriter tick; true when the source is complete.
     bool typeNextCharacter(qint64 &revealPos, Label *display, Timer *timer);
     void completeLetter();
@@ -119,6 +131,7 @@ private:
 
     Host m_host;
     Words m_words;
+    Stage m_stage;
     QString m_programFolder;
     TickClock m_clock;
     FileTable m_files;

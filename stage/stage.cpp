@@ -7,7 +7,21 @@
 
 #include <QHash>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
+QFont scaledFont(QFont font, double scale)
+{
+    font.setPixelSize(int(std::lround(font.pixelSize() * scale)));
+    return font;
+}
+
+int scaledPitch(int pitch, double scale)
+{
+    return int(std::lround(pitch * scale));
+}
+
 QFont chineseFont(const QStringList &families, int pixelSize)
 {
     QFont font;
@@ -80,4 +94,30 @@ Stage Stage::build(QWidget *parent, const AssetSource &assets)
                                     QStringLiteral(":/waiting-figure.jpg"), 0, pictures);
     stage.Picture3->hide();
     return stage;
+}
+
+Stage::Fit Stage::fitIn(QSize area)
+{
+    if (area.isEmpty())
+        return { QRect(QPoint(0, 0), clientArea), 1.0 };
+    const double scale = std::min(double(area.width()) / clientArea.width(),
+                                  double(area.height()) / clientArea.height());
+    const QSize size(int(std::lround(clientArea.width() * scale)),
+                     int(std::lround(clientArea.height() * scale)));
+    const QPoint corner((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+    return { QRect(corner, size), scale };
+}
+
+void Stage::setScale(double scale) const
+{
+    Picture1->setScale(scale);
+    const auto label = [scale](Label *label, const QFont &font, int pitch) {
+        label->setScale(scale);
+        label->setTextFont(scaledFont(font, scale), scaledPitch(pitch, scale));
+    };
+    label(Label1, letterFont(), textLinePitch);
+    label(Label2, declarationFont(), textLinePitch);
+    label(Label4, windowFont(), questionLinePitch);
+    Picture2->setScale(scale);
+    Picture3->setScale(scale);
 }
