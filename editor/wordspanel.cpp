@@ -20,6 +20,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include <algorithm>
+
 namespace {
 // The fields in the order the show says them, each box's title above its prompt.
 struct Row
@@ -32,8 +34,9 @@ struct Row
 };
 const char *const boxHeading = "";
 const Row rows[] = {
-    { QT_TRANSLATE_NOOP("WordsPanel", "The window and the stage"), "caption",
-      QT_TRANSLATE_NOOP("WordsPanel", "Window caption") },
+    { QT_TRANSLATE_NOOP("WordsPanel", "The window and the stage"), "presentation",
+      QT_TRANSLATE_NOOP("WordsPanel", "Presented") },
+    { nullptr, "caption", QT_TRANSLATE_NOOP("WordsPanel", "Window caption") },
     { nullptr, "question", QT_TRANSLATE_NOOP("WordsPanel", "Question beside the girl") },
     { boxHeading, "question.title", QT_TRANSLATE_NOOP("WordsPanel", "Title") },
     { nullptr, "question.prompt", QT_TRANSLATE_NOOP("WordsPanel", "Prompt") },
@@ -136,7 +139,8 @@ void WordsPanel::addField(QGridLayout *grid, int &row, const QString &key, const
     Field field;
     field.words = WordsField::byKey(key);
     QWidget *editor = nullptr;
-    if (field.words->kind == WordsField::Kind::Language) {
+    if (field.words->kind == WordsField::Kind::Language
+        || field.words->kind == WordsField::Kind::Presentation) {
         field.choice = new QComboBox;
         editor = field.choice;
     } else if (hasLines(*field.words)) {
@@ -172,7 +176,7 @@ void WordsPanel::addField(QGridLayout *grid, int &row, const QString &key, const
     // Looked up afresh: the list grows while the fields are made.
     const auto changed = [this, index] { fieldChanged(m_fields[index]); };
     if (field.choice) {
-        fillLanguages(field.choice, m_saved.buttons);
+        fillChoice(field, m_saved.*field.words->member);
         connect(field.choice, &QComboBox::currentIndexChanged, this, changed);
     } else if (field.text) {
         field.text->setPlainText(editorTextFromShow(m_saved.*field.words->member));
@@ -216,6 +220,19 @@ QWidget *WordsPanel::createBoxPreview()
     connect(m_boxChoice, &QComboBox::currentIndexChanged, &m_redrawTimer,
             qOverload<>(&QTimer::start));
     return area;
+}
+
+void WordsPanel::fillChoice(const Field &field, const QString &current)
+{
+    if (field.words->kind == WordsField::Kind::Language) {
+        fillLanguages(field.choice, current);
+        return;
+    }
+    const QSignalBlocker quiet(field.choice);
+    field.choice->clear();
+    field.choice->addItem(tr("In its window, as built"), QString(Presentation::window));
+    field.choice->addItem(tr("On the whole screen"), QString(Presentation::screen));
+    field.choice->setCurrentIndex(std::max(0, field.choice->findData(current)));
 }
 
 void WordsPanel::fillLanguages(QComboBox *choice, const QString &current)
@@ -263,7 +280,7 @@ void WordsPanel::put(const Field &field, const QString &value)
         return;
     if (field.choice) {
         if (field.choice->findData(value) < 0)
-            fillLanguages(field.choice, value);
+            fillChoice(field, value);
         field.choice->setCurrentIndex(field.choice->findData(value));
     } else if (field.text) {
         // One step Ctrl+Z undoes.

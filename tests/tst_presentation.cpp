@@ -7,10 +7,12 @@
 #include "editor/commandline.h"
 #include "editor/showprogram.h"
 #include "editor/wordscommands.h"
+#include "editor/wordspanel.h"
 #include "runtime/carriedassets.h"
 #include "stage/wordsfile.h"
 #include "support/testfolder.h"
 
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -144,6 +146,27 @@ private slots:
         QVERIFY(line.windowless());
         QVERIFY(line.presentationAsked());
         QCOMPARE(line.presentation(), presentation);
+    }
+
+    // The editor's words panel shows the presentation carried, and saves the
+    // one chosen there with the words.
+    void theWordsPanelChoosesIt()
+    {
+        TestFolder folder;
+        const QString program = folder.file(QStringLiteral("velmora"));
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+        QCOMPARE(setPresentation(QStringLiteral("screen"), folder.path()).exitCode, int(CheckReport::Clean));
+        WordsPanel panel;
+        panel.follow(CarriedAssets::of(program));
+        QCOMPARE(panel.value(QStringLiteral("presentation")), QStringLiteral("screen"));
+        QVERIFY(!panel.hasUnsavedChanges());
+        panel.setValue(QStringLiteral("presentation"), QStringLiteral("window"));
+        QVERIFY(panel.hasUnsavedChanges());
+        QCOMPARE(panel.wordsToSave().presentation, QStringLiteral("window"));
+        panel.restoreButton(QStringLiteral("presentation"))->click();
+        QCOMPARE(panel.value(QStringLiteral("presentation")), QStringLiteral("window"));
+        panel.setValue(QStringLiteral("presentation"), QStringLiteral("screen"));
+        QVERIFY(!panel.hasUnsavedChanges());
     }
 
     void anEmptyValueIsRefusedNotTakenForAnotherCommand()

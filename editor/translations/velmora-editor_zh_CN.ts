@@ -918,6 +918,18 @@ Everything else is saved. The refused text stays in the window.</source>
 <context>
     <name>WordsPanel</name>
     <message>
+        <source>Presented</source>
+        <translation>演出方式</translation>
+    </message>
+    <message>
+        <source>In its window, as built</source>
+        <translation>在它的窗口里（默认）</translation>
+    </message>
+    <message>
+        <source>On the whole screen</source>
+        <translation>在整个屏幕上</translation>
+    </message>
+    <message>
         <source>The window and the stage</source>
         <translation>窗口和舞台</translation>
     </message>
