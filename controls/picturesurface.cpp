@@ -4,12 +4,14 @@
 #include <QPainter>
 
 namespace {
-QString doubledName(const QString &name)
+// "name@2x.ext" and "name@4x.ext": the picture drawn `factor` times as large.
+QString largerName(const QString &name, int factor)
 {
     const QFileInfo file(name);
     const QString suffix = file.suffix();
     const QString base = suffix.isEmpty() ? name : name.chopped(suffix.size() + 1);
-    return base + QLatin1String("@2x") + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
+    return base + QStringLiteral("@%1x").arg(factor)
+            + (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
 }
 } // namespace
 
@@ -33,8 +35,15 @@ const QPixmap &PictureSurface::scaled()
 {
     const qreal ratio = devicePixelRatioF();
     if (m_scaled.isNull() || m_scaled.devicePixelRatio() != ratio) {
-        const QPixmap &source = m_scale * ratio > 1 && !doubled().isNull() ? doubled() : m_normal;
-        const QSize shown = (QSizeF(m_normal.size()) * m_scale * ratio).toSize();
+        const double shownFactor = m_scale * ratio;
+        // The fourfold picture is large: it is read for this and let go again.
+        QPixmap fourfold = shownFactor > 2 ? m_load(largerName(m_name, 4)) : QPixmap();
+        if (fourfold.size() != 4 * m_normal.size())
+            fourfold = QPixmap();
+        const QPixmap &source = !fourfold.isNull()                    ? fourfold
+                : shownFactor > 1 && !doubled().isNull() ? doubled()
+                                                         : m_normal;
+        const QSize shown = (QSizeF(m_normal.size()) * shownFactor).toSize();
         m_scaled = source.isNull() ? QPixmap()
                                    : source.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         m_scaled.setDevicePixelRatio(ratio);
@@ -63,7 +72,7 @@ const QPixmap &PictureSurface::doubled()
 {
     if (!m_doubledLoaded) {
         m_doubledLoaded = true;
-        m_doubled = m_load(doubledName(m_name));
+        m_doubled = m_load(largerName(m_name, 2));
         if (!m_doubled.isNull() && m_doubled.size() == 2 * m_normal.size())
             m_doubled.setDevicePixelRatio(2.0);
         else

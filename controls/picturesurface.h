@@ -19,7 +19,8 @@ public:
     PictureSurface(const QString &name, PictureLoader load, QWidget *box);
 
     // Draws the picture `scale` times its size, smoothly, from the pixels
-    // that hold most: the doubled ones where there are.
+    // that hold most: "name@4x.ext" above twice the size, the doubled ones
+    // above it, where there are.
     void setScale(double scale);
 
 protected:

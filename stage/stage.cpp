@@ -44,8 +44,20 @@ PictureLoader stagePictures(const AssetSource &assets)
         { QStringLiteral(":/waiting-figure.jpg"), Keys::girl },
         { QStringLiteral(":/waiting-figure@2x.jpg"), Keys::doubled(Keys::girl) },
     };
-    // A copy: the doubled pictures are loaded when first drawn.
-    return [assets](const QString &name) { return assets.picture(keys.value(name), name); };
+    // Drawn four times as large only for the show on a whole screen, and
+    // only for a picture of the program's own: a preparer's is carried once
+    // and doubled.
+    static const QHash<QString, QString> fourfold {
+        { QStringLiteral(":/background@4x.jpg"), Keys::background },
+        { QStringLiteral(":/walking-figure@4x.jpg"), Keys::boy },
+        { QStringLiteral(":/waiting-figure@4x.jpg"), Keys::girl },
+    };
+    // A copy: the larger pictures are loaded when first drawn.
+    return [assets](const QString &name) {
+        if (const auto slot = fourfold.constFind(name); slot != fourfold.constEnd())
+            return assets.carried().find(*slot) ? QPixmap() : QPixmap(name);
+        return assets.picture(keys.value(name), name);
+    };
 }
 } // namespace
 

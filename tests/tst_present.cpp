@@ -228,6 +228,36 @@ private slots:
         QCOMPARE(show.form.Label4->Caption(), show.words.question);
     }
 
+    // Above twice its size the stage is drawn from the fourfold pictures,
+    // reduced smoothly; between once and twice from the doubled ones.
+    void thePicturesDrawnForTheScaleShown_data()
+    {
+        QTest::addColumn<double>("scale");
+        for (const QSize screen : { QSize(1920, 1080), QSize(1366, 768), QSize(3840, 2160), QSize(800, 600) })
+            QTest::newRow(qPrintable(rowName(screen))) << Stage::fitIn(screen).scale;
+    }
+    void thePicturesDrawnForTheScaleShown()
+    {
+        QFETCH(double, scale);
+        ShowFixture show("", "");
+        show.form.setStageScale(scale);
+        QWidget *stage = show.form.Picture1->content();
+        const qreal shown = scale * stage->devicePixelRatioF();
+        const QString drawnFrom = shown > 2 ? QStringLiteral(":/background@4x.jpg")
+                                            : QStringLiteral(":/background@2x.jpg");
+        QImage drawn = stage->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage expected = QImage(drawnFrom)
+                                  .scaled((QSizeF(800, 500) * shown).toSize(), Qt::IgnoreAspectRatio,
+                                          Qt::SmoothTransformation)
+                                  .convertToFormat(QImage::Format_RGB32);
+        drawn.setDevicePixelRatio(1);
+        expected.setDevicePixelRatio(1);
+        QVERIFY(std::abs(drawn.width() - 797 * shown) <= 2 && std::abs(drawn.height() - 501 * shown) <= 2);
+        // The picture's top-left corner, where it is drawn whole.
+        const QRect corner(0, 0, 200, 200);
+        QCOMPARE(drawn.copy(corner), expected.copy(corner));
+    }
+
     void theScreenSaverIsAskedAndReleased()
     {
         PrivateBus bus;
