@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+
 Q_LOGGING_CATEGORY(lcWindow, "velmora.window", QtWarningMsg)
 
 QPoint centredClientPosition(const QRect &available, QSize client, QMargins frame)
@@ -106,7 +108,12 @@ void showFullScreenOn(QWidget &window, QScreen *screen, std::function<void()> re
     // Window managers answer within a few frames; a slow one may be late.
     constexpr int answerMs = 1500;
     QTimer::singleShot(answerMs, &window, [&window, screen, refused = std::move(refused)] {
-        const bool whole = window.isFullScreen() && window.geometry() == screen->geometry();
+        // The window manager may have chosen another screen for it.
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        const bool whole = window.isFullScreen()
+                && std::any_of(screens.begin(), screens.end(), [&window](const QScreen *each) {
+                       return window.geometry() == each->geometry();
+                   });
         qCDebug(lcWindow) << "full screen:" << window.geometry() << "of" << screen->geometry();
         if (!whole)
             refused();
