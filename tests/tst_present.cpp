@@ -313,6 +313,8 @@ private slots:
         QCOMPARE(show.form.window(), &screen);
         QCOMPARE(show.form.cursor().shape(), Qt::BlankCursor);
         QCOMPARE(screen.cursor().shape(), Qt::BlankCursor);
+        // over the film too, which takes the stage's cursor
+        QCOMPARE(show.form.WindowsMediaPlayer1View->cursor().shape(), Qt::BlankCursor);
         QVERIFY(screen.keepsScreenAwake());
         QCOMPARE(show.form.geometry(), Stage::fitIn(screen.size()).rect);
         show.form.setCaption(QStringLiteral("vow"));
