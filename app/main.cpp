@@ -1,10 +1,10 @@
 #include "desktop/desktopaddressopener.h"
 #include "desktop/desktopexit.h"
 #include "desktop/desktopmessageboxes.h"
-#include "desktop/qtmediafactory.h"
 #include "desktop/singleshow.h"
 #include "desktop/windowplacement.h"
-#include "players/qtmediabackend.h"
+#include "players/processsettings.h"
+#include "players/qtmediafactory.h"
 #include "runtime/assetsource.h"
 #include "runtime/chineseinterface.h"
 #include "runtime/hostfiles.h"
@@ -35,30 +35,31 @@ void reportFatal(QtMsgType type, const QMessageLogContext &, const QString &mess
         std::_Exit(EXIT_FAILURE);
     }
 }
-void report(const QString &problem, const char *instead)
+// The show speaks to the terminal in the words its sources are written in.
+void report(const Reason &problem, const char *instead)
 {
-    std::fprintf(stderr, "velmora: %s; %s\n", qPrintable(problem), instead);
+    std::fprintf(stderr, "velmora: %s; %s\n", qPrintable(problem.untranslated()), instead);
 }
 
 // The preparer's words, when the program carries them whole.
 Words ownWords(const CarriedAssets &carried)
 {
-    QString problem, note;
+    Reason problem, note;
     const Words words = WordsFile::carriedBy(carried, &problem, &note);
     if (!problem.isEmpty())
         report(problem, "the show says its own words");
     if (!note.isEmpty())
-        std::fprintf(stderr, "velmora: %s\n", qPrintable(note));
+        std::fprintf(stderr, "velmora: %s\n", qPrintable(note.untranslated()));
     return words;
 }
 
 ButtonWords buttonWords(const QString &language)
 {
-    QString problem;
+    Reason problem;
     if (const auto chosen = ButtonWords::forLanguage(language, &problem))
         return *chosen;
     report(problem, "the buttons speak Chinese");
-    QString none;
+    Reason none;
     return *ButtonWords::forLanguage(Words().buttons, &none);
 }
 } // namespace
@@ -68,12 +69,7 @@ int main(int argc, char *argv[])
     Timeline::start();
     // What the browser is given: the show's own settings below are not for it.
     const QProcessEnvironment userEnvironment = QProcessEnvironment::systemEnvironment();
-    QtMediaBackend::prepareEnvironment();
-    // In a Wayland session with an X server beside it the show runs on X11,
-    // where it can be centred and kept off the taskbar, unless the user
-    // chose a platform; should that X server not answer, Wayland it is.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    ProcessSettings::setBeforeApplication(ProcessSettings::Platform::PreferX11);
     qInstallMessageHandler(reportFatal);
 
     QApplication app(argc, argv);
@@ -87,6 +83,9 @@ int main(int argc, char *argv[])
         break;
     case SingleShow::Start::AnotherRuns:
         return EXIT_SUCCESS;
+    case SingleShow::Start::Unguarded:
+        report(single.unguarded(), "the show runs without its one-show guard");
+        break;
     case SingleShow::Start::Unreachable:
         std::fprintf(stderr, "velmora: a show is running in this folder and does not answer.\n");
         return EXIT_FAILURE;

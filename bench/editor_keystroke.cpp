@@ -2,6 +2,7 @@
 // 2,000 characters, typed at its end and in its middle: the key goes in, the preview takes the
 // text, the pending analysis runs and the window is painted. Printed beside one frame (16 ms).
 #include "editor/editorwindow.h"
+#include "players/processsettings.h"
 #include "runtime/codepage.h"
 
 #include <QApplication>
@@ -62,8 +63,7 @@ Figures measure(EditorWindow &window, int keystrokes)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ProcessSettings::setBeforeApplication(ProcessSettings::Platform::Offscreen);
     QApplication app(argc, argv);
     QTemporaryDir folder;
     QFile letter(folder.filePath(QStringLiteral("orlessa.ini")));

@@ -8,20 +8,12 @@
 #include <QThread>
 
 namespace {
-// The user's runtime folder where there is one, else the temporary folder.
-QString privateFolder()
-{
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && QFileInfo(runtime).isDir() ? runtime : QDir::tempPath();
-}
-
-QString nameFor(const QString &kind, const QString &programFolder)
+QString nameFor(const QString &folder, const QString &kind, const QString &programFolder)
 {
     const QString canonical = QFileInfo(programFolder).canonicalFilePath();
     const QByteArray key = QFile::encodeName(canonical.isEmpty() ? programFolder : canonical);
     const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex();
-    return privateFolder() + QLatin1Char('/') + kind + QLatin1Char('-')
-            + QString::fromLatin1(hash.left(24));
+    return folder + QLatin1Char('/') + kind + QLatin1Char('-') + QString::fromLatin1(hash.left(24));
 }
 
 bool callForward(const QString &serverName)
@@ -37,9 +29,15 @@ bool callForward(const QString &serverName)
 } // namespace
 
 SingleShow::SingleShow(const QString &programFolder, const QString &kind, QObject *parent)
+    : SingleShow(programFolder, kind, PrivateFolder::forThisUser(), parent)
+{ }
+
+SingleShow::SingleShow(const QString &programFolder, const QString &kind,
+                       const PrivateFolder &folder, QObject *parent)
     : QObject(parent)
-    , m_name(nameFor(kind, programFolder))
+    , m_name(folder.path.isEmpty() ? QString() : nameFor(folder.path, kind, programFolder))
     , m_lock(m_name + QStringLiteral(".lock"))
+    , m_unguarded(folder.problem)
 {
     // A show lasts minutes, an editor hours: only a lock whose process is gone is stale.
     m_lock.setStaleLockTime(0);
@@ -52,6 +50,8 @@ SingleShow::SingleShow(const QString &programFolder, const QString &kind, QObjec
 
 SingleShow::Start SingleShow::claimOrCallForward(int patienceMs)
 {
+    if (m_name.isEmpty())
+        return Start::Unguarded;
     const QDeadlineTimer deadline(patienceMs);
     for (;;) {
         if (m_lock.tryLock(0)) {

@@ -155,9 +155,7 @@ void checkLines(const QString &text, const TextPlace &place, const StageLayout &
                 QList<Warning> &warnings)
 {
     const QFontMetrics metrics(place.font);
-    // Whether a face can draw a character does not change while we run.
-    static QHash<QString, QHash<char32_t, bool>> drawableByFont;
-    QHash<char32_t, bool> &drawable = drawableByFont[place.font.key()];
+    QHash<char32_t, bool> &drawable = layout.drawable[place.font.key()];
     const QStringList lines = splitLabelLines(text);
     const int widest = place.centred ? widestLine(lines, metrics) : 0;
     for (int i = 0; i < lines.size(); ++i) {

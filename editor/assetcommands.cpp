@@ -10,23 +10,14 @@
 #include <QFileInfo>
 
 namespace {
-CheckReport failed(const QString &problem)
-{
-    CheckReport report;
-    report.exitCode = CheckReport::Unreadable;
-    report.errors = QStringLiteral("velmora-editor: %1\n").arg(problem);
-    return report;
-}
-
 CheckReport change(const QString &folder, const QList<AssetBundle::Asset> &assets,
                    const QStringList &dropped)
 {
-    if (const QString problem = whyFolderCannotBeOpened(folder); !problem.isEmpty())
-        return failed(problem);
+    if (const Outcome opens = canOpenFolder(folder); !opens.ok())
+        return CheckReport::failure(opens.why());
     ShowProgram program(folder);
-    QString problem;
-    if (!program.change(assets, dropped, &problem))
-        return failed(problem);
+    if (const Outcome changed = program.change(assets, dropped); !changed.ok())
+        return CheckReport::failure(changed.why());
     CheckReport report;
     report.output = EditorText::tr("%1 is written\n").arg(program.path());
     return report;
@@ -35,10 +26,10 @@ CheckReport change(const QString &folder, const QList<AssetBundle::Asset> &asset
 
 CheckReport replaceAsset(const AssetSlot &slot, const QString &file, const QString &folder)
 {
-    QString problem;
-    const QList<AssetBundle::Asset> assets = prepareOwnAsset(slot, file, &problem);
-    if (assets.isEmpty())
-        return failed(problem);
+    const auto prepared = prepareOwnAsset(slot, file);
+    if (!prepared.ok())
+        return CheckReport::failure(prepared.why());
+    const QList<AssetBundle::Asset> &assets = *prepared;
     CheckReport report = change(folder, assets, {});
     if (report.exitCode == CheckReport::Clean) {
         const AssetBundle::Asset &asset = assets.first();
@@ -69,24 +60,23 @@ CheckReport carryOver(const QString &oldProgram, const QString &newProgram)
     if (!old.isProgram() && QFileInfo(oldProgram).isReadable())
         return {}; // not a program: nothing of the preparer's to carry
     if (!old.isProgram())
-        return failed(old.problem());
+        return CheckReport::failure(old.problem().text());
     CheckReport report;
     if (!old.problem().isEmpty())
         report.errors = EditorText::tr("velmora-editor: %1 carries nothing whole: %2\n")
-                                .arg(oldProgram, old.problem());
+                                .arg(oldProgram, old.problem().text());
     QList<AssetBundle::Asset> assets;
     for (const AssetBundle::Entry &entry : old.entries()) {
-        QString problem;
+        Reason problem;
         if (const auto bytes = old.bytes(entry.key, &problem))
             assets.append({ entry.key, entry.sourceName, entry.durationMs, *bytes });
         else
-            report.errors += QStringLiteral("velmora-editor: %1\n").arg(problem);
+            report.errors += QStringLiteral("velmora-editor: %1\n").arg(problem.text());
     }
     if (assets.isEmpty())
         return report;
-    QString problem;
-    if (!ShowProgram::at(newProgram).change(assets, {}, &problem))
-        return failed(problem);
+    if (const Outcome changed = ShowProgram::at(newProgram).change(assets); !changed.ok())
+        return CheckReport::failure(changed.why());
     report.output = EditorText::tr("%1 assets of %2 carried over to %3\n")
                             .arg(assets.size())
                             .arg(oldProgram, newProgram);

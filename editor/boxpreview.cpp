@@ -14,11 +14,11 @@
 namespace {
 // The box's words; its buttons in the chosen language or, as the show falls
 // back, in Chinese.
-BoxButtonTexts buttonTexts(const Words &words, QString *problem)
+BoxButtonTexts buttonTexts(const Words &words, Reason *problem)
 {
     auto chosen = ButtonWords::forLanguage(words.buttons, problem);
     if (!chosen) {
-        QString none;
+        Reason none;
         chosen = ButtonWords::forLanguage(Words().buttons, &none);
     }
     return { chosen->yes, chosen->no, chosen->ok };
@@ -26,7 +26,7 @@ BoxButtonTexts buttonTexts(const Words &words, QString *problem)
 
 // The box shown where no one sees it: it lays itself out for the screen as
 // it does when the show raises it.
-std::unique_ptr<QMessageBox> laidOut(const ShowBox &box, const Words &words, QString *problem)
+std::unique_ptr<QMessageBox> laidOut(const ShowBox &box, const Words &words, Reason *problem)
 {
     std::unique_ptr<QMessageBox> built = DesktopMessageBoxes::buildBox(
             words.*box.prompt, box.buttons, words.*box.title, buttonTexts(words, problem));
@@ -105,7 +105,7 @@ BoxPicture drawShowBox(const ShowBox &box, const Words &words)
 
 QSize measureShowBox(const ShowBox &box, const Words &words)
 {
-    QString problem;
+    Reason problem;
     return laidOut(box, words, &problem)->size();
 }
 
@@ -161,6 +161,6 @@ void BoxPreview::showBox(const ShowBox &box, const Words &words)
     m_note->setText(m_picture.buttonsProblem.isEmpty()
                             ? QString()
                             : BoxPreview::tr("The show would say Chinese on the buttons: %1")
-                                      .arg(m_picture.buttonsProblem));
+                                      .arg(m_picture.buttonsProblem.text()));
     m_note->setVisible(!m_picture.buttonsProblem.isEmpty());
 }

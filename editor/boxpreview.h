@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/reason.h"
+
 #include "editor/analysis.h"
 #include "runtime/messageboxes.h"
 #include "stage/words.h"
@@ -37,7 +39,7 @@ struct BoxPicture
     QStringList buttons; // what they say, accelerators included
     bool closable = true;
     // Why the buttons speak Chinese, as the show's would, and not the chosen language.
-    QString buttonsProblem;
+    Reason buttonsProblem;
 };
 BoxPicture drawShowBox(const ShowBox &box, const Words &words);
 // The box's size in pixels, title bar aside.

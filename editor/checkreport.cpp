@@ -29,72 +29,59 @@ QString describe(const QString &fileName, const MessageFile &file)
 }
 } // namespace
 
-QString whyFolderCannotBeOpened(const QString &folder)
+Outcome canOpenFolder(const QString &folder)
 {
     const QFileInfo info(folder);
     const QString shown = QDir::toNativeSeparators(folder);
     if (!info.exists())
-        return EditorText::tr("the folder %1 does not exist").arg(shown);
+        return editorReason(EditorText::tr("the folder %1 does not exist").arg(shown));
     if (!info.isDir())
-        return EditorText::tr("%1 is a file, not a folder: give the folder the show is in").arg(shown);
+        return editorReason(EditorText::tr("%1 is a file, not a folder: give the folder the show is in").arg(shown));
     if (!info.isReadable() || !info.isExecutable() || !QDir(folder).isReadable())
-        return EditorText::tr("no permission to open the folder %1").arg(shown);
+        return editorReason(EditorText::tr("no permission to open the folder %1").arg(shown));
     return {};
 }
 
-CheckReport checkFolder(const QString &folder)
+namespace {
+// The two message files as the show reads them; an error line for each that cannot be read.
+std::pair<MessageFile, MessageFile> readMessages(const QString &base, CheckReport &report)
 {
-    CheckReport report;
-    if (const QString problem = whyFolderCannotBeOpened(folder); !problem.isEmpty()) {
-        report.exitCode = CheckReport::Unreadable;
-        report.errors = EditorText::tr("velmora-editor: cannot read the folder: %1\n").arg(problem);
-        return report;
-    }
-    const QString base = QDir(folder).absolutePath() + QLatin1Char('/');
-    const MessageFile letter = MessageFile::read(base + FileNames::letter, DefaultTexts::letter());
-    const MessageFile declaration
-            = MessageFile::read(base + FileNames::declaration, DefaultTexts::declaration());
+    std::pair<MessageFile, MessageFile> files {
+        MessageFile::read(base + FileNames::letter, DefaultTexts::letter()),
+        MessageFile::read(base + FileNames::declaration, DefaultTexts::declaration())
+    };
     for (const auto &[name, file] :
-         { std::pair { FileNames::letter, &letter }, { FileNames::declaration, &declaration } }) {
+         { std::pair { QString(FileNames::letter), &files.first },
+           { QString(FileNames::declaration), &files.second } }) {
         if (file->state == MessageFile::State::Unreadable) {
             report.exitCode = CheckReport::Unreadable;
             report.errors += EditorText::tr("velmora-editor: cannot read %1: %2\n")
-                                     .arg(base + name, file->error);
+                                     .arg(base + name, file->error.text());
         }
     }
-    if (report.exitCode == CheckReport::Unreadable)
-        return report;
+    return files;
+}
 
-    const ShowProgram program(folder);
-    QString programProblem;
-    const std::optional<CarriedAssets> read = program.read(&programProblem);
-    if (!read && program.exists()) {
-        report.exitCode = CheckReport::Unreadable;
-        report.errors = QStringLiteral("velmora-editor: %1\n").arg(programProblem);
-        return report;
-    }
-    const CarriedAssets carried = read.value_or(CarriedAssets());
-
-    QString wordsProblem; // told by describeWords()
-    const Analysis analysis = analyseTexts(letter.text, declaration.text, StageLayout::standard(),
-                                           carriedMusicSeconds(carried),
-                                           WordsFile::carriedBy(carried, &wordsProblem).question);
-    report.output += EditorText::tr("folder: %1\n").arg(QDir(folder).absolutePath());
-    report.output += describe(FileNames::letter, letter);
-    report.output += describe(FileNames::declaration, declaration);
+QString describeProgram(const ShowProgram &program, const Produced<CarriedAssets> &read,
+                        const CarriedAssets &carried)
+{
+    QString lines;
     if (program.exists())
-        report.output += EditorText::tr("program: %1\n").arg(program.path());
-    else if (read)
-        report.output += EditorText::tr("program: not in the folder yet; %1 will be copied\n").arg(carried.programPath());
+        lines += EditorText::tr("program: %1\n").arg(program.path());
+    else if (read.ok())
+        lines += EditorText::tr("program: not in the folder yet; %1 will be copied\n").arg(carried.programPath());
     else
-        report.output += EditorText::tr("program: %1\n").arg(programProblem);
+        lines += EditorText::tr("program: %1\n").arg(read.why());
     if (!carried.problem().isEmpty())
-        report.output += EditorText::tr("what the program carries cannot be used (%1); the show uses its own\n")
-                                 .arg(carried.problem());
+        lines += EditorText::tr("what the program carries cannot be used (%1); the show uses its own\n")
+                         .arg(carried.problem().text());
     for (const AssetSlot &slot : AssetSlot::all())
-        report.output += EditorText::tr("%1: %2\n").arg(slot.name(), describeCarried(slot, carried));
-    report.output += describeWords(carried);
-    report.output += describePresentation(carried);
+        lines += EditorText::tr("%1: %2\n").arg(slot.name(), describeCarried(slot, carried));
+    return lines;
+}
+
+void reportAnalysis(const Analysis &analysis, CheckReport &report)
+{
     report.output += EditorText::tr("timeline: %1\n")
                              .arg(timelineSummary(analysis.times, EditorText::tr(", ", "between the marks of the timeline")));
     for (const Warning &warning : analysis.warnings)
@@ -105,5 +92,43 @@ CheckReport checkFolder(const QString &folder)
         report.output += EditorText::tr("warnings: %1\n").arg(analysis.warnings.size());
         report.exitCode = CheckReport::HasWarnings;
     }
+}
+} // namespace
+
+CheckReport checkFolder(const QString &folder)
+{
+    if (const Outcome opens = canOpenFolder(folder); !opens.ok())
+        return CheckReport::failure(EditorText::tr("cannot read the folder: %1").arg(opens.why()));
+    CheckReport report;
+    const QString base = QDir(folder).absolutePath() + QLatin1Char('/');
+    const auto [letter, declaration] = readMessages(base, report);
+    if (report.exitCode == CheckReport::Unreadable)
+        return report;
+
+    const ShowProgram program(folder);
+    const Produced<CarriedAssets> read = program.read();
+    if (!read.ok() && program.exists())
+        return CheckReport::failure(read.why());
+    const CarriedAssets carried = read.ok() ? read.value() : CarriedAssets();
+
+    Reason wordsProblem; // told by describeWords()
+    const Analysis analysis = analyseTexts(letter.text, declaration.text, StageLayout::standard(),
+                                           carriedMusicSeconds(carried),
+                                           WordsFile::carriedBy(carried, &wordsProblem).question);
+    report.output += EditorText::tr("folder: %1\n").arg(QDir(folder).absolutePath());
+    report.output += describe(FileNames::letter, letter);
+    report.output += describe(FileNames::declaration, declaration);
+    report.output += describeProgram(program, read, carried);
+    report.output += describeWords(carried);
+    report.output += describePresentation(carried);
+    reportAnalysis(analysis, report);
+    return report;
+}
+
+CheckReport CheckReport::failure(const QString &problem)
+{
+    CheckReport report;
+    report.exitCode = Unreadable;
+    report.errors = QStringLiteral("velmora-editor: %1\n").arg(problem);
     return report;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/outcome.h"
+
 #include <QString>
 
 // The editor's analysis of a folder without a window, in the compilers' form
@@ -11,10 +13,13 @@ struct CheckReport
     int exitCode = Clean;
     QString output; // for standard output
     QString errors; // for standard error
+
+    // A run that could not be made, for `problem`.
+    static CheckReport failure(const QString &problem);
 };
 
 CheckReport checkFolder(const QString &folder);
 
-// Why the editor cannot open `folder` (it is missing, a file, or closed to
-// this user), in a line; empty when it can.
-QString whyFolderCannotBeOpened(const QString &folder);
+// Whether the editor can open `folder`: not when it is missing, a file, or
+// closed to this user.
+Outcome canOpenFolder(const QString &folder);

@@ -9,10 +9,11 @@
 
 namespace EditorPrompts {
 
-UnsavedChoice askAboutUnsavedChanges(QWidget *parent)
+UnsavedChoice askAboutUnsavedChanges(QWidget *parent, const QStringList &unsaved)
 {
     QMessageBox box(QMessageBox::Warning, EditorText::tr("Velmora Editor"),
-                    EditorText::tr("The letter or the declaration has unsaved changes. Save them before closing?"),
+                    EditorText::tr("Unsaved changes: %1. Save them before closing?")
+                            .arg(unsaved.join(EditorText::tr(", ", "between the parts not saved"))),
                     QMessageBox::NoButton, parent);
     QPushButton *save = box.addButton(EditorText::tr("&Save"), QMessageBox::AcceptRole);
     QPushButton *discard

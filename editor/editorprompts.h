@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -9,7 +10,8 @@ class QWidget;
 namespace EditorPrompts {
 
 enum class UnsavedChoice { Save, Discard, Cancel };
-UnsavedChoice askAboutUnsavedChanges(QWidget *parent);
+// `unsaved` names what has changes: "the letter", "the show's words"...
+UnsavedChoice askAboutUnsavedChanges(QWidget *parent, const QStringList &unsaved);
 void reportProblem(QWidget *parent, const QString &text);
 
 // A file with unsaved changes in the window was changed elsewhere.

@@ -38,17 +38,7 @@
 
 QString showTextFromEditor(const QPlainTextEdit *edit)
 {
-    // The text area keeps paragraphs, not line ends: each paragraph break is
-    // a CR LF in the show's files.
-    QString text = edit->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    text.replace(QChar::LineSeparator, QLatin1String("\r\n"));
-    return text;
-}
-
-QString editorTextFromShow(const QString &text)
-{
-    return LineBreaks::toLf(text);
+    return showTextOf(edit->document());
 }
 
 namespace {
@@ -69,7 +59,9 @@ bool launchDetached(const QString &program, const QString &folder)
 
 EditorWindow::EditorWindow(const QString &folder, const QString &recoveryFolder, QWidget *parent)
     : QMainWindow(parent)
-    , askAboutUnsavedChanges([this] { return EditorPrompts::askAboutUnsavedChanges(this); })
+    , askAboutUnsavedChanges([this] {
+        return EditorPrompts::askAboutUnsavedChanges(this, unsavedParts());
+    })
     , reportProblem([this](const QString &text) { EditorPrompts::reportProblem(this, text); })
     , startShow(launchDetached)
     , askAboutChangeOnDisk([this](const QString &fileName) {
@@ -82,12 +74,14 @@ EditorWindow::EditorWindow(const QString &folder, const QString &recoveryFolder,
         return EditorPrompts::askAboutRecovery(this, written);
     })
     , m_folder(QDir::cleanPath(QDir(folder).absolutePath()))
-    , m_recovery(m_folder, recoveryFolder)
+    , m_documents(m_folder, recoveryFolder)
 {
     setWindowIcon(QIcon(QStringLiteral(":/cupid-48.png")));
-    m_letter = { FileNames::letter, DefaultTexts::letter(), tr("letter"), {} };
-    m_declaration
-            = { FileNames::declaration, DefaultTexts::declaration(), tr("declaration"), {} };
+    m_documents.askAboutChange = [this](const QString &fileName) {
+        return askAboutChangeOnDisk(fileName);
+    };
+    m_documents.chooseOtherName = [this](const QString &suggested) { return chooseOtherName(suggested); };
+    m_documents.reportProblem = [this](const QString &text) { reportProblem(text); };
 
     auto *central = new QWidget(this);
     auto *columns = new QHBoxLayout(central);
@@ -99,27 +93,10 @@ EditorWindow::EditorWindow(const QString &folder, const QString &recoveryFolder,
     m_caretLine = new QLabel(this);
     statusBar()->addPermanentWidget(m_caretLine);
 
-    m_recoveryTimer.setSingleShot(true);
-    m_recoveryTimer.setInterval(recoveryIntervalMs);
-    connect(&m_recoveryTimer, &QTimer::timeout, this, &EditorWindow::keepRecoveryCopy);
-    // Until it has been offered, a copy left from before is not written over.
-    m_recoveryOffered = !m_recovery.exists();
-
-    m_analysisTimer.setSingleShot(true);
-    m_analysisTimer.setInterval(0); // keystrokes that arrive together are analysed once
-    connect(&m_analysisTimer, &QTimer::timeout, this, &EditorWindow::runAnalysis);
-
-    load(m_letter);
-    load(m_declaration);
-    connect(m_letterEdit->document(), &QTextDocument::contentsChanged, this,
-            &EditorWindow::letterChanged);
-    connect(m_declarationEdit->document(), &QTextDocument::contentsChanged, this,
-            &EditorWindow::declarationChanged);
-    connect(m_letterEdit->document(), &QTextDocument::modificationChanged, this,
-            &EditorWindow::updateTitle);
-    connect(m_declarationEdit->document(), &QTextDocument::modificationChanged, this,
-            &EditorWindow::updateTitle);
-    connect(m_wordsPanel, &WordsPanel::edited, this, &EditorWindow::wordsEdited);
+    startTimers();
+    for (TextArea *area : { &m_letter, &m_declaration })
+        showLoaded(*area);
+    connectTexts();
     m_wordsPanel->follow(m_ownAssets->carried());
     letterChanged();
     declarationChanged();
@@ -129,16 +106,36 @@ EditorWindow::EditorWindow(const QString &folder, const QString &recoveryFolder,
 
     m_programDisk = DiskState::of(ShowProgram(m_folder).path());
     m_watch = new FolderWatch(m_folder,
-                              { FileNames::letter, FileNames::declaration, QStringLiteral("velmora") },
+                              { FileNames::letter, FileNames::declaration, FileNames::program },
                               this);
     connect(m_watch, &FolderWatch::mayHaveChanged, this, &EditorWindow::checkDisk);
+    m_letterEdit->moveCursor(QTextCursor::End);
+    m_letterEdit->setFocus(Qt::OtherFocusReason);
+}
 
+void EditorWindow::startTimers()
+{
+    m_recoveryTimer.setSingleShot(true);
+    m_recoveryTimer.setInterval(recoveryIntervalMs);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, &EditorWindow::keepRecoveryCopy);
+    m_analysisTimer.setSingleShot(true);
+    m_analysisTimer.setInterval(0); // keystrokes that arrive together are analysed once
+    connect(&m_analysisTimer, &QTimer::timeout, this, &EditorWindow::runAnalysis);
+}
+
+void EditorWindow::connectTexts()
+{
+    connect(m_letterEdit->document(), &QTextDocument::contentsChanged, this,
+            &EditorWindow::letterChanged);
+    connect(m_declarationEdit->document(), &QTextDocument::contentsChanged, this,
+            &EditorWindow::declarationChanged);
     for (QPlainTextEdit *edit : { m_letterEdit, m_declarationEdit }) {
+        connect(edit->document(), &QTextDocument::modificationChanged, this,
+                &EditorWindow::updateTitle);
         connect(edit, &QPlainTextEdit::cursorPositionChanged, this,
                 [this, edit] { showCaretLine(edit); });
     }
-    m_letterEdit->moveCursor(QTextCursor::End);
-    m_letterEdit->setFocus(Qt::OtherFocusReason);
+    connect(m_wordsPanel, &WordsPanel::edited, this, &EditorWindow::wordsEdited);
 }
 
 QWidget *EditorWindow::createTextColumn()
@@ -149,13 +146,16 @@ QWidget *EditorWindow::createTextColumn()
     m_tabs = new QTabWidget(column);
     auto *texts = new QWidget(m_tabs);
     auto *textsLayout = new QVBoxLayout(texts);
-    for (Document *document : { &m_letter, &m_declaration }) {
-        document->state = new QLabel(texts);
-        document->state->setWordWrap(true);
-        document->edit = createTextArea(
-                texts, document == &m_letter ? Stage::letterFont() : Stage::declarationFont());
-        textsLayout->addWidget(document->state);
-        textsLayout->addWidget(document->edit, document == &m_letter ? 3 : 1);
+    m_letter.document = &m_documents.letter();
+    m_declaration.document = &m_documents.declaration();
+    for (TextArea *area : { &m_letter, &m_declaration }) {
+        area->state = new QLabel(texts);
+        area->state->setWordWrap(true);
+        area->edit = createTextArea(
+                texts, area == &m_letter ? Stage::letterFont() : Stage::declarationFont());
+        area->edit->setDocument(area->document->text());
+        textsLayout->addWidget(area->state);
+        textsLayout->addWidget(area->edit, area == &m_letter ? 3 : 1);
     }
     m_tabs->addTab(texts, tr("Letter and declaration"));
     m_wordsPanel = new WordsPanel(m_tabs);
@@ -212,58 +212,81 @@ QWidget *EditorWindow::createStageColumn()
     return column;
 }
 
+EditorWindow::~EditorWindow()
+{
+    // The text areas show the documents' texts: they go first.
+    delete centralWidget();
+}
+
 QString EditorWindow::path(const QString &fileName) const
 {
     return m_folder + QLatin1Char('/') + fileName;
 }
 
-void EditorWindow::load(Document &document)
+EditorWindow::TextArea &EditorWindow::areaOf(const MessageDocument &document)
 {
-    // Taken before reading: a change made meanwhile shows at the next check.
-    document.disk = DiskState::of(path(document.fileName));
-    document.file = MessageFile::read(path(document.fileName), document.defaultText);
-    const bool readable = document.file.state != MessageFile::State::Unreadable;
-    // Nothing to edit, and nothing written over what cannot be read.
-    document.edit->setReadOnly(!readable);
-    document.edit->setPlaceholderText(
-            readable ? QString()
-                     : tr("cannot read %1: %2").arg(document.fileName, document.file.error));
-    document.edit->setPlainText(readable ? editorTextFromShow(document.file.text) : QString());
-    document.edit->document()->setModified(false);
-    showFileState(document);
+    return &document == m_letter.document ? m_letter : m_declaration;
 }
 
-void EditorWindow::showFileState(const Document &document, const QString &saved)
+void EditorWindow::showLoaded(TextArea &area)
 {
+    const MessageDocument &document = *area.document;
+    const bool readable = !document.isReadOnly();
+    area.edit->setReadOnly(!readable);
+    area.edit->setPlaceholderText(
+            readable ? QString()
+                     : tr("cannot read %1: %2").arg(document.fileName(), document.file().error.text()));
+    showFileState(area);
+}
+
+void EditorWindow::showFileState(const TextArea &area)
+{
+    const MessageDocument &document = *area.document;
+    const QString heading = asHeading(m_documents.titleOf(document));
+    if (document.isLost()) {
+        area.state->setText(tr("<b>%1</b>  %2  was deleted elsewhere; saving writes it again")
+                                    .arg(heading, document.fileName()));
+        return;
+    }
     QString state;
-    switch (document.file.state) {
+    switch (document.file().state) {
     case MessageFile::State::Missing:
         state = tr("not written yet (this is the default text the show writes)");
         break;
     case MessageFile::State::Unreadable:
-        state = tr("cannot read: %1").arg(document.file.error);
+        state = tr("cannot read: %1").arg(document.file().error.text());
         break;
     case MessageFile::State::Read:
-        state = saved.isEmpty() ? tr("%1, %2 bytes")
-                                          .arg(encodingName(document.file.encoding))
-                                          .arg(document.file.byteCount)
-                                : saved;
+        state = document.lastSave() ? savedHow(*document.lastSave())
+                                    : tr("%1, %2 bytes")
+                                              .arg(encodingName(document.file().encoding))
+                                              .arg(document.file().byteCount);
         break;
     }
-    document.state->setText(
-            tr("<b>%1</b>  %2  %3").arg(asHeading(document.title), document.fileName, state));
+    area.state->setText(tr("<b>%1</b>  %2  %3").arg(heading, document.fileName(), state));
+}
+
+QString EditorWindow::savedHow(const SavedMessage &saved)
+{
+    QString how = saved.encoding == SavedEncoding::Gbk
+            ? tr("saved as GBK")
+            : tr("saved as UTF-8 with a byte order mark, since some characters do not fit GBK");
+    if (saved.leftOut > 0)
+        how += tr("; %1 broken characters (lone surrogates) cannot be saved and are left out; the show would not draw them either")
+                       .arg(saved.leftOut);
+    return how;
 }
 
 void EditorWindow::letterChanged()
 {
-    m_letterText = showTextFromEditor(m_letterEdit);
+    m_letterText = m_documents.letter().showText();
     m_preview->setLetter(m_letterText);
     textsChanged();
 }
 
 void EditorWindow::declarationChanged()
 {
-    m_declarationText = showTextFromEditor(m_declarationEdit);
+    m_declarationText = m_documents.declaration().showText();
     m_preview->setDeclaration(m_declarationText);
     textsChanged();
 }
@@ -279,41 +302,28 @@ void EditorWindow::textsChanged()
 void EditorWindow::keepRecoveryCopy()
 {
     m_recoveryTimer.stop();
-    if (!m_recoveryOffered)
-        return;
-    if (hasUnsavedChanges())
-        m_recovery.write(m_letterText, m_declarationText, m_wordsPanel->unsavedValues());
-    else
-        m_recovery.remove();
+    m_documents.keepAside(hasUnsavedChanges(), m_wordsPanel->unsavedValues());
+}
+
+QString EditorWindow::recoveryCopyPath() const
+{
+    return m_documents.recoveryPath();
 }
 
 bool EditorWindow::offerRecovery()
 {
-    const bool pending = !m_recoveryOffered;
-    m_recoveryOffered = true;
-    const std::optional<RecoveryCopy::Texts> copy = pending ? m_recovery.read() : std::nullopt;
-    if (!copy
-        || (copy->letter == m_letterText && copy->declaration == m_declarationText
-            && m_wordsPanel->holds(copy->words))) {
+    const std::optional<RecoveryCopy::Texts> copy = m_documents.recoveryToOffer(
+            [this](const RecoveryCopy::Texts &texts) { return m_wordsPanel->holds(texts.words); });
+    if (!copy) {
         keepRecoveryCopy();
         return false;
     }
     if (!askAboutRecovery(copy->written)) {
-        m_recovery.remove();
+        m_documents.discardRecovery();
         m_status->setText(tr("The recovery copy is discarded"));
         return false;
     }
-    for (const auto &[document, text] : { std::pair { &m_letter, copy->letter },
-                                          std::pair { &m_declaration, copy->declaration } }) {
-        if (document->edit->isReadOnly() || text == showTextFromEditor(document->edit))
-            continue;
-        // One step Ctrl+Z undoes: back to what the folder holds.
-        QTextCursor cursor(document->edit->document());
-        cursor.beginEditBlock();
-        cursor.select(QTextCursor::Document);
-        cursor.insertText(editorTextFromShow(text));
-        cursor.endEditBlock();
-    }
+    m_documents.restore(*copy);
     for (auto word = copy->words.cbegin(); word != copy->words.cend(); ++word)
         if (m_wordsPanel->value(word.key()) != word.value())
             m_wordsPanel->setValue(word.key(), word.value());
@@ -332,11 +342,7 @@ void EditorWindow::checkDisk()
     QStringList told;
     do {
         m_checkDiskAgain = false;
-        for (Document *document : { &m_letter, &m_declaration }) {
-            const QString said = followDisk(*document);
-            if (!said.isEmpty())
-                told << said;
-        }
+        told += followDisk().said;
         if (const QString said = followProgram(); !said.isEmpty())
             told << said;
     } while (m_checkDiskAgain);
@@ -344,60 +350,18 @@ void EditorWindow::checkDisk()
         m_status->setText(told.join(tr("; ", "between messages")));
 }
 
-QString EditorWindow::followDisk(Document &document)
+EditorWindow::Followed EditorWindow::followDisk()
 {
-    const DiskState now = DiskState::of(path(document.fileName));
-    if (now == document.disk)
-        return {};
-    if (!now.exists && document.edit->isReadOnly()) {
-        // What could not be read is gone: the show would write the default text.
-        load(document);
-        return tr("%1 was deleted elsewhere").arg(document.fileName);
+    Followed followed;
+    for (MessageDocument *document : m_documents.both()) {
+        const QString said = m_documents.follow(*document);
+        if (said.isEmpty())
+            continue;
+        followed.said << said;
+        followed.files << document->fileName();
+        showLoaded(areaOf(*document));
     }
-    if (!now.exists) {
-        // The window now holds the only copy: it counts as unsaved.
-        document.disk = now;
-        document.file.state = MessageFile::State::Missing;
-        document.edit->document()->setModified(true);
-        document.state->setText(tr("<b>%1</b>  %2  was deleted elsewhere; saving writes it again")
-                                        .arg(asHeading(document.title), document.fileName));
-        return tr("%1 was deleted elsewhere; saving writes it again").arg(document.fileName);
-    }
-    if (!document.edit->document()->isModified()) {
-        load(document);
-        return tr("%1 was changed elsewhere and is read again").arg(document.fileName);
-    }
-    return followChangeWithUnsavedEdits(document);
-}
-
-QString EditorWindow::followChangeWithUnsavedEdits(Document &document)
-{
-    for (;;) {
-        switch (askAboutChangeOnDisk(document.fileName)) {
-        case EditorPrompts::DiskChoice::Reload:
-            load(document);
-            return tr("%1 is read again from disk; the window's changes are dropped").arg(document.fileName);
-        case EditorPrompts::DiskChoice::KeepMine:
-            document.disk = DiskState::of(path(document.fileName));
-            return tr("%1 was changed elsewhere; the window keeps its text, and saving writes over it")
-                    .arg(document.fileName);
-        case EditorPrompts::DiskChoice::SaveMineAs: {
-            const QFileInfo name(document.fileName);
-            const QString chosen = chooseOtherName(
-                    path(tr("%1 (mine).%2").arg(name.completeBaseName(), name.suffix())));
-            if (chosen.isEmpty())
-                continue; // changed their mind: the question again
-            const SaveResult saved = saveMessageFile(chosen, showTextFromEditor(document.edit));
-            if (!saved.ok) {
-                reportProblem(tr("Saving to %1 failed: %2").arg(chosen, saved.error));
-                continue;
-            }
-            load(document);
-            return tr("Your %1 is saved as %2; the window now holds %3 as it is on disk")
-                    .arg(document.title, QDir::toNativeSeparators(chosen), document.fileName);
-        }
-        }
-    }
+    return followed;
 }
 
 QString EditorWindow::followProgram()
@@ -461,30 +425,33 @@ void EditorWindow::showEvent(QShowEvent *event)
 void EditorWindow::runAnalysis()
 {
     m_analysisTimer.stop();
-    m_analysis = analyseTexts(m_letterText, m_declarationText, StageLayout::standard(),
+    m_analysis = analyseTexts(m_letterText, m_declarationText, m_layout,
                               carriedMusicSeconds(m_ownAssets->carried()),
                               m_wordsPanel->words().question);
     m_analysis.warnings += boxWarnings();
-    const ShowTimes &times = m_analysis.times;
-    m_timeline->setTimes(times);
+    m_timeline->setTimes(m_analysis.times);
+    showWarnings();
+    emit analysed();
+}
 
+void EditorWindow::showWarnings()
+{
     QStringList shown;
     for (const Warning &warning : std::as_const(m_analysis.warnings))
         shown << warning.toString();
-    if (shown != m_shownWarnings) {
-        // Most keystrokes change no warning: the list is rebuilt only when one does.
-        m_shownWarnings = shown;
-        m_warnings->clear();
-        if (m_analysis.warnings.isEmpty())
-            m_warnings->addItem(noProblemsFound());
-        for (const Warning &warning : std::as_const(m_analysis.warnings)) {
-            auto *item = new QListWidgetItem(warning.toString(), m_warnings);
-            item->setData(Qt::UserRole, warning.file);
-            item->setData(Qt::UserRole + 1, warning.line);
-            item->setForeground(QColor(180, 0, 0));
-        }
+    // Most keystrokes change no warning: the list is rebuilt only when one does.
+    if (shown == m_shownWarnings)
+        return;
+    m_shownWarnings = shown;
+    m_warnings->clear();
+    if (m_analysis.warnings.isEmpty())
+        m_warnings->addItem(noProblemsFound());
+    for (const Warning &warning : std::as_const(m_analysis.warnings)) {
+        auto *item = new QListWidgetItem(warning.toString(), m_warnings);
+        item->setData(Qt::UserRole, warning.file);
+        item->setData(Qt::UserRole + 1, warning.line);
+        item->setForeground(QColor(180, 0, 0));
     }
-    emit analysed();
 }
 
 void EditorWindow::goToWarning(QListWidgetItem *item)
@@ -519,14 +486,21 @@ void EditorWindow::showCaretLine(const QPlainTextEdit *edit)
             tr("%1 line %2").arg(file).arg(edit->textCursor().blockNumber() + 1));
 }
 
-bool EditorWindow::textsUnsaved() const
+QStringList EditorWindow::unsavedParts() const
 {
-    return m_letterEdit->document()->isModified() || m_declarationEdit->document()->isModified();
+    QStringList parts;
+    if (m_documents.letter().isModified())
+        parts << tr("the letter");
+    if (m_documents.declaration().isModified())
+        parts << tr("the declaration");
+    if (m_wordsPanel->hasUnsavedChanges())
+        parts << tr("the show's words");
+    return parts;
 }
 
 bool EditorWindow::hasUnsavedChanges() const
 {
-    return textsUnsaved() || m_wordsPanel->hasUnsavedChanges();
+    return m_documents.anyModified() || m_wordsPanel->hasUnsavedChanges();
 }
 
 QString EditorWindow::statusText() const
@@ -543,112 +517,93 @@ void EditorWindow::updateTitle()
 
 bool EditorWindow::save()
 {
-    QStringList saved;
-    QStringList failures;
-    QStringList changedElsewhere;
+    SaveOutcome outcome;
     {
-    // The watcher's checks wait while a question about a change is open.
-    const QScopedValueRollback checking(m_checkingDisk, true);
-    for (Document *document : { &m_letter, &m_declaration }) {
-        // Watchers miss some changes (another machine's, on a shared folder):
-        // the file is looked at again before it is written over.
-        const QString followed = followDisk(*document);
-        if (!followed.isEmpty())
-            changedElsewhere << followed;
-        if (document->file.state == MessageFile::State::Unreadable)
-            continue;
-        // What was just read from disk is not written back over it.
-        if (!followed.isEmpty() && !document->edit->document()->isModified())
-            continue;
-        const QString text = showTextFromEditor(document->edit);
-        const SaveResult result = saveMessageFile(path(document->fileName), text);
-        if (!result.ok) {
-            failures << tr("%1: %2").arg(document->fileName, result.error);
-            continue;
-        }
-        document->file.state = MessageFile::State::Read;
-        document->file.text = text;
-        document->file.encoding = result.encoding == SavedEncoding::Gbk
-                ? CodePage::FileEncoding::Gbk
-                : CodePage::FileEncoding::Utf8WithMark;
-        QString how = result.encoding == SavedEncoding::Gbk
-                ? tr("saved as GBK")
-                : tr("saved as UTF-8 with a byte order mark, since some characters do not fit GBK");
-        const QString leftOut = result.leftOut == 0
-                ? QString()
-                : tr("; %1 broken characters (lone surrogates) cannot be saved and are left out; the show would not draw them either")
-                          .arg(result.leftOut);
-        how += leftOut;
-        document->disk = DiskState::of(path(document->fileName));
-        document->edit->document()->setModified(false);
-        showFileState(*document, how);
-        saved << tr("%1 (%2%3)")
-                         .arg(document->fileName, encodingName(result.encoding), leftOut);
-    }
-    if (const QString followed = followProgram(); !followed.isEmpty())
-        changedElsewhere << followed;
-    if (m_wordsPanel->hasUnsavedChanges()) {
-        const Words before = m_wordsPanel->savedWords();
-        if (const QString problem = saveWords(); !problem.isEmpty())
-            failures << tr("the show's words: %1").arg(problem);
-        if (m_wordsPanel->savedWords() != before)
-            saved << tr("the show's words (in velmora)");
-    }
+        // The watcher's checks wait while a question about a change is open.
+        const QScopedValueRollback checking(m_checkingDisk, true);
+        outcome = writeEverything();
     }
     if (m_checkDiskAgain)
         QTimer::singleShot(0, this, &EditorWindow::checkDisk);
-    if (!failures.isEmpty()) {
-        const QString message = tr("Saving failed:\n%1\n\nAll the text is still in the window; nothing is lost. "
-                                    "Mend the folder's permissions or free some disk space, then save again.")
-                                        .arg(failures.join(QLatin1Char('\n')));
-        m_status->setText(tr("Saving failed: %1").arg(failures.join(tr("; ", "between messages"))));
-        reportProblem(message);
+    if (!outcome.failures.isEmpty()) {
+        m_status->setText(tr("Saving failed: %1").arg(outcome.failures.join(tr("; ", "between messages"))));
+        reportProblem(tr("Saving failed:\n%1\n\nAll the text is still in the window; nothing is lost. "
+                         "Mend the folder's permissions or free some disk space, then save again.")
+                              .arg(outcome.failures.join(QLatin1Char('\n'))));
         return false;
     }
     keepRecoveryCopy();
-    changedElsewhere.prepend(tr("Saved: %1").arg(saved.join(tr(", ", "between the files saved"))));
+    return reportSaved(outcome);
+}
+
+// Watchers miss some changes (another machine's, on a shared folder): the
+// files are looked at again before they are written over.
+EditorWindow::SaveOutcome EditorWindow::writeEverything()
+{
+    SaveOutcome outcome;
+    const Followed followed = followDisk();
+    outcome.told = followed.said;
+    const MessageDocuments::SaveReport texts = m_documents.save(followed.files);
+    for (TextArea *area : { &m_letter, &m_declaration })
+        showFileState(*area);
+    outcome.saved = texts.saved;
+    outcome.failures = texts.failures;
+    if (const QString said = followProgram(); !said.isEmpty())
+        outcome.told << said;
+    if (m_wordsPanel->hasUnsavedChanges()) {
+        const Words before = m_wordsPanel->savedWords();
+        if (const Outcome words = saveWords(); !words.ok())
+            outcome.failures << tr("the show's words: %1").arg(words.why());
+        if (m_wordsPanel->savedWords() != before)
+            outcome.saved << tr("the show's words (in velmora)");
+    }
+    return outcome;
+}
+
+bool EditorWindow::reportSaved(const SaveOutcome &outcome)
+{
+    QStringList told = outcome.told;
+    told.prepend(tr("Saved: %1").arg(outcome.saved.join(tr(", ", "between the files saved"))));
     // A text the show could not use is never written: it waits in the window.
     const QStringList refused = m_wordsPanel->refusals();
     if (!refused.isEmpty())
-        changedElsewhere << tr("not saved, as the show could not use it: %1")
-                                    .arg(refused.join(tr("; ", "between messages")));
-    m_status->setText(changedElsewhere.join(tr("; ", "between messages")));
-    if (!refused.isEmpty()) {
-        reportProblem(tr("Not saved, as the show could not use it:\n%1\n\n"
-                         "Everything else is saved. The refused text stays in the window.")
-                              .arg(refused.join(QLatin1Char('\n'))));
-        return false;
-    }
-    return true;
+        told << tr("not saved, as the show could not use it: %1")
+                        .arg(refused.join(tr("; ", "between messages")));
+    m_status->setText(told.join(tr("; ", "between messages")));
+    if (refused.isEmpty())
+        return true;
+    reportProblem(tr("Not saved, as the show could not use it:\n%1\n\n"
+                     "Everything else is saved. The refused text stays in the window.")
+                          .arg(refused.join(QLatin1Char('\n'))));
+    return false;
 }
 
 void EditorWindow::breakLongLines()
 {
-    const StageLayout &layout = StageLayout::standard();
+    const StageLayout &layout = m_layout;
     const struct
     {
+        MessageDocument *document;
         QPlainTextEdit *edit;
         QPoint origin;
         QFont font;
-    } areas[] = { { m_letterEdit, layout.letterOrigin, layout.letterFont },
-                  { m_declarationEdit, layout.declarationOrigin, layout.declarationFont } };
+    } areas[] = { { m_letter.document, m_letterEdit, layout.letterOrigin, layout.letterFont },
+                  { m_declaration.document, m_declarationEdit, layout.declarationOrigin,
+                    layout.declarationFont } };
     int changed = 0;
     for (const auto &area : areas) {
-        if (area.edit->isReadOnly())
+        if (area.document->isReadOnly())
             continue;
-        const QString before = showTextFromEditor(area.edit);
+        const QString before = area.document->showText();
         const QString after
                 = ::breakLongLines(before, area.origin.x(), layout.area.width(), area.font);
         if (after == before)
             continue;
         ++changed;
         // One edit block: a single Ctrl+Z brings the long lines back.
-        QTextCursor cursor(area.edit->document());
         const int caret = area.edit->textCursor().position();
-        cursor.beginEditBlock();
-        cursor.select(QTextCursor::Document);
-        cursor.insertText(editorTextFromShow(after));
-        cursor.endEditBlock();
+        area.document->replaceText(after);
+        QTextCursor cursor(area.edit->document());
         cursor.setPosition(std::min(caret, area.edit->document()->characterCount() - 1));
         area.edit->setTextCursor(cursor);
     }
@@ -656,27 +611,27 @@ void EditorWindow::breakLongLines()
                               : tr("No line runs past the stage's right edge"));
 }
 
-QString EditorWindow::saveWords()
+Outcome EditorWindow::saveWords()
 {
     const Words words = m_wordsPanel->wordsToSave();
-    if (words != m_wordsPanel->savedWords()) {
-        QString problem;
-        if (!ShowProgram(m_folder).carryWords(words, QStringLiteral("velmora-editor"), &problem))
-            return problem;
-        m_wordsPanel->markSaved(words);
-        // What the program carries is read anew from the program just written.
-        m_ownAssets->reread();
-    }
+    if (words == m_wordsPanel->savedWords())
+        return {};
+    if (const Outcome carried = ShowProgram(m_folder).carryWords(words, QStringLiteral("velmora-editor"));
+        !carried.ok())
+        return carried;
+    m_wordsPanel->markSaved(words);
+    // What the program carries is read anew from the program just written.
+    m_ownAssets->reread();
     return {};
 }
 
 QString EditorWindow::showProgram() const
 {
-    const QFileInfo inFolder(path(QStringLiteral("velmora")));
+    const QFileInfo inFolder(path(FileNames::program));
     if (inFolder.isFile() && inFolder.isExecutable())
         return inFolder.absoluteFilePath();
     const QFileInfo besideEditor(QCoreApplication::applicationDirPath()
-                                 + QStringLiteral("/velmora"));
+                                 + QLatin1Char('/') + FileNames::program);
     if (besideEditor.isFile() && besideEditor.isExecutable())
         return besideEditor.absoluteFilePath();
     return {};
@@ -714,8 +669,7 @@ void EditorWindow::closeEvent(QCloseEvent *event)
             event->ignore();
         return;
     case EditorPrompts::UnsavedChoice::Discard:
-        if (m_recoveryOffered)
-            m_recovery.remove();
+        m_documents.discardRecovery();
         event->accept();
         return;
     case EditorPrompts::UnsavedChoice::Cancel:

@@ -2,9 +2,9 @@
 
 #include "editor/analysis.h"
 #include "editor/diskstate.h"
-#include "editor/messagefile.h"
 #include "editor/editorprompts.h"
-#include "editor/recoverycopy.h"
+#include "editor/messagedocuments.h"
+#include "editor/stagelayout.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -35,6 +35,7 @@ public:
     explicit EditorWindow(const QString &folder,
                           const QString &recoveryFolder = RecoveryCopy::defaultFolder(),
                           QWidget *parent = nullptr);
+    ~EditorWindow() override;
 
     // How often unsaved texts are kept aside.
     static constexpr int recoveryIntervalMs = 2000;
@@ -54,13 +55,15 @@ public:
     bool offerRecovery();
     // Keeps the unsaved texts aside now (or drops the copy when all is saved).
     void keepRecoveryCopy();
-    QString recoveryCopyPath() const { return m_recovery.path(); }
+    QString recoveryCopyPath() const;
 
     // The texts as the show will read them, with CR LF line ends.
     QString letterText() const { return m_letterText; }
     QString declarationText() const { return m_declarationText; }
     const Analysis &analysis() const { return m_analysis; }
     bool hasUnsavedChanges() const;
+    // What has unsaved changes, named for the preparer ("the letter"...).
+    QStringList unsavedParts() const;
     // What the status bar last told the preparer (a save's outcome, say).
     QString statusText() const;
 
@@ -92,45 +95,60 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    struct Document
+    // A message file's text area and the line above it that tells its state.
+    struct TextArea
     {
-        QString fileName;
-        QString defaultText;
-        QString title;
-        MessageFile file;
+        MessageDocument *document = nullptr;
         QPlainTextEdit *edit = nullptr;
         QLabel *state = nullptr;
-        DiskState disk {}; // as last read or written here
+    };
+    // What a look at the disk found: the files read again, and what to say.
+    struct Followed
+    {
+        QStringList files;
+        QStringList said;
+    };
+    struct SaveOutcome
+    {
+        QStringList saved;
+        QStringList failures;
+        QStringList told; // changes found elsewhere on the way
     };
 
     QWidget *createTextColumn();
     QWidget *createStageColumn();
-    void load(Document &document);
-    // What the status bar says of it; empty when nothing changed.
-    QString followDisk(Document &document);
-    QString followChangeWithUnsavedEdits(Document &document);
+    void startTimers();
+    void connectTexts();
+    TextArea &areaOf(const MessageDocument &document);
+    void showLoaded(TextArea &area);
+    void showFileState(const TextArea &area);
+    static QString savedHow(const SavedMessage &saved);
+    Followed followDisk();
     void textsChanged();
-    void showFileState(const Document &document, const QString &saved = {});
     void letterChanged();
     void declarationChanged();
     void runAnalysis();
+    void showWarnings();
     void ownAssetsChanged();
     void wordsEdited();
     // What the status bar says of a change to the program made elsewhere;
     // empty when there was none.
     QString followProgram();
-    // Writes the words into the program; what kept them from it, if anything.
-    QString saveWords();
+    SaveOutcome writeEverything();
+    bool reportSaved(const SaveOutcome &outcome);
+    // Writes the words into the program.
+    Outcome saveWords();
     QList<Warning> boxWarnings();
-    bool textsUnsaved() const;
     void goToWarning(QListWidgetItem *item);
     void updateTitle();
     void showCaretLine(const QPlainTextEdit *edit);
     QString path(const QString &fileName) const;
 
     QString m_folder;
-    Document m_letter;
-    Document m_declaration;
+    MessageDocuments m_documents;
+    StageLayout m_layout = StageLayout::standard();
+    TextArea m_letter;
+    TextArea m_declaration;
     QPlainTextEdit *m_letterEdit = nullptr;
     QPlainTextEdit *m_declarationEdit = nullptr;
     StagePreview *m_preview = nullptr;
@@ -159,11 +177,8 @@ private:
     FolderWatch *m_watch = nullptr;
     bool m_checkingDisk = false;
     bool m_checkDiskAgain = false;
-    RecoveryCopy m_recovery;
-    bool m_recoveryOffered = false;
     QTimer m_recoveryTimer;
 };
 
-// What a text area holds, as the show's text with CR LF line ends, and back.
+// What a text area holds, as the show's text with CR LF line ends.
 QString showTextFromEditor(const QPlainTextEdit *edit);
-QString editorTextFromShow(const QString &text);

@@ -1,4 +1,5 @@
 #include "desktop/singleshow.h"
+#include "desktop/windowplacement.h"
 #include "editor/assetcommands.h"
 #include "editor/checkreport.h"
 #include "editor/commandline.h"
@@ -7,7 +8,7 @@
 #include "editor/editorwindow.h"
 #include "editor/leftovers.h"
 #include "editor/wordscommands.h"
-#include "players/qtmediabackend.h"
+#include "players/processsettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <QScreen>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 // The check's output is read like a compiler's: Qt's own notes stay out of it.
@@ -25,17 +27,72 @@ void keepOnlyFatalMessages(QtMsgType type, const QMessageLogContext &, const QSt
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-void bringForward(QWidget &window)
+} // namespace
+
+namespace {
+CheckReport runWindowless(const EditorCommandLine &commandLine, const QString &folder)
 {
-    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-    for (QWidget *shown : { &window, QApplication::activeModalWidget() }) {
-        if (!shown)
-            continue;
-        shown->raise();
-        shown->activateWindow();
-    }
+    if (commandLine.check())
+        return checkFolder(folder);
+    if (commandLine.restore())
+        return restoreAssets(folder);
+    if (!commandLine.carryOverFrom().isEmpty())
+        return carryOver(commandLine.carryOverFrom(), folder);
+    // Asked for with an empty value too: refused as that command's input.
+    if (commandLine.exportWordsAsked())
+        return exportWords(commandLine.exportWordsFile(), folder);
+    if (commandLine.wordsAsked())
+        return setWords(commandLine.wordsFile(), folder);
+    if (commandLine.presentationAsked())
+        return setPresentation(commandLine.presentation(), folder);
+    return replaceAsset(*commandLine.assetSlot(), commandLine.assetFile(), folder);
 }
 
+// Two editors on one folder would each write over the other's work: a second
+// start brings the first window forward instead. The command-line runs write
+// in one step and need no window, so they run beside it. The exit code when
+// this start goes no further.
+std::optional<int> claimFolder(SingleShow &single, const QString &folder)
+{
+    switch (single.claimOrCallForward()) {
+    case SingleShow::Start::First:
+        return std::nullopt;
+    case SingleShow::Start::AnotherRuns:
+        return EXIT_SUCCESS;
+    case SingleShow::Start::Unguarded:
+        std::fprintf(stderr, "velmora-editor: %s\n",
+                     qPrintable(EditorText::tr("%1; a second editor on this folder is not kept out")
+                                        .arg(single.unguarded().text())));
+        return std::nullopt;
+    case SingleShow::Start::Unreachable:
+        EditorPrompts::reportProblem(
+                nullptr, EditorText::tr("Another Velmora editor has the folder %1 open but does not answer.")
+                                 .arg(QDir::toNativeSeparators(folder)));
+        return EXIT_FAILURE;
+    }
+    return EXIT_FAILURE;
+}
+
+int openWindow(const QString &folder)
+{
+    if (const Outcome opens = canOpenFolder(folder); !opens.ok()) {
+        EditorPrompts::reportProblem(nullptr, EditorText::tr("The editor cannot open: %1.").arg(opens.why()));
+        return CheckReport::Unreadable;
+    }
+    SingleShow single(folder, QStringLiteral("velmora-editor"));
+    if (const std::optional<int> ended = claimFolder(single, folder))
+        return *ended;
+    removeLeftoverTemporaryFiles(folder);
+    EditorWindow window(folder);
+    QObject::connect(&single, &SingleShow::forwardRequested, &window,
+                     [&window] { bringForward(window); });
+    // Small screens (1280 × 800, say) get the whole window, title bar included.
+    const QSize room = window.screen()->availableGeometry().size() - QSize(0, 32);
+    window.resize(window.sizeHint().boundedTo(room).expandedTo(window.minimumSizeHint()));
+    window.show();
+    window.offerRecovery();
+    return QApplication::exec();
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -49,14 +106,13 @@ int main(int argc, char *argv[])
         EditorCommandLine first;
         return !first.parse(arguments) || first.windowless();
     }();
-    // Media are probed with the show's own player, set up as the show sets it up.
-    QtMediaBackend::prepareEnvironment();
-    // The check measures with the stage's fonts but needs no display, and
+    // Media are probed with the show's own player, set up as the show sets it
+    // up. The check measures with the stage's fonts but needs no display, and
     // neither do the usage and the changes to the program's own assets.
-    if (windowless) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ProcessSettings::setBeforeApplication(windowless ? ProcessSettings::Platform::Offscreen
+                                                     : ProcessSettings::Platform::Desktop);
+    if (windowless)
         qInstallMessageHandler(keepOnlyFatalMessages);
-    }
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velmora-editor"));
@@ -75,50 +131,10 @@ int main(int argc, char *argv[])
         commandLine.showVersion();
     const QString folder = commandLine.folder().isEmpty() ? QCoreApplication::applicationDirPath()
                                                           : commandLine.folder();
-
-    if (commandLine.windowless()) {
-        const CheckReport report = commandLine.check() ? checkFolder(folder)
-                : commandLine.restore()                ? restoreAssets(folder)
-                : !commandLine.carryOverFrom().isEmpty()
-                ? carryOver(commandLine.carryOverFrom(), folder)
-                : commandLine.exportWordsAsked()
-                ? exportWords(commandLine.exportWordsFile(), folder)
-                : commandLine.wordsAsked()        ? setWords(commandLine.wordsFile(), folder)
-                : commandLine.presentationAsked()
-                ? setPresentation(commandLine.presentation(), folder)
-                : replaceAsset(*commandLine.assetSlot(), commandLine.assetFile(), folder);
-        std::fputs(report.output.toUtf8().constData(), stdout);
-        std::fputs(report.errors.toUtf8().constData(), stderr);
-        return report.exitCode;
-    }
-
-    if (const QString problem = whyFolderCannotBeOpened(folder); !problem.isEmpty()) {
-        EditorPrompts::reportProblem(nullptr, EditorText::tr("The editor cannot open: %1.").arg(problem));
-        return CheckReport::Unreadable;
-    }
-    // Two editors on one folder would each write over the other's work: a
-    // second start brings the first window forward instead. The command-line
-    // runs above write in one step and need no window, so they run beside it.
-    SingleShow single(folder, QStringLiteral("velmora-editor"));
-    switch (single.claimOrCallForward()) {
-    case SingleShow::Start::First:
-        break;
-    case SingleShow::Start::AnotherRuns:
-        return EXIT_SUCCESS;
-    case SingleShow::Start::Unreachable:
-        EditorPrompts::reportProblem(
-                nullptr, EditorText::tr("Another Velmora editor has the folder %1 open but does not answer.")
-                                 .arg(QDir::toNativeSeparators(folder)));
-        return EXIT_FAILURE;
-    }
-    removeLeftoverTemporaryFiles(folder);
-    EditorWindow window(folder);
-    QObject::connect(&single, &SingleShow::forwardRequested, &window,
-                     [&window] { bringForward(window); });
-    // Small screens (1280 × 800, say) get the whole window, title bar included.
-    const QSize room = window.screen()->availableGeometry().size() - QSize(0, 32);
-    window.resize(window.sizeHint().boundedTo(room).expandedTo(window.minimumSizeHint()));
-    window.show();
-    window.offerRecovery();
-    return app.exec();
+    if (!commandLine.windowless())
+        return openWindow(folder);
+    const CheckReport report = runWindowless(commandLine, folder);
+    std::fputs(report.output.toUtf8().constData(), stdout);
+    std::fputs(report.errors.toUtf8().constData(), stderr);
+    return report.exitCode;
 }

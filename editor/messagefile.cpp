@@ -1,6 +1,7 @@
 #include "editor/messagefile.h"
 
 #include "editor/editortext.h"
+#include "runtime/lonesurrogates.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -15,7 +16,7 @@ MessageFile MessageFile::read(const QString &path, const QString &defaultText)
     if (!info.exists() && folder.isDir() && !folder.isExecutable()) {
         // Not missing: out of sight.
         file.state = State::Unreadable;
-        file.error = EditorText::tr("no permission to open the folder it is in");
+        file.error = editorReason(EditorText::tr("no permission to open the folder it is in"));
         return file;
     }
     if (!info.exists()) {
@@ -24,21 +25,21 @@ MessageFile MessageFile::read(const QString &path, const QString &defaultText)
     }
     if (info.isFile() && info.size() > maxBytes) {
         file.state = State::Unreadable;
-        file.error = EditorText::tr("the file is too large (%1 MB): a letter or a declaration holds at most %2 MB")
+        file.error = editorReason(EditorText::tr("the file is too large (%1 MB): a letter or a declaration holds at most %2 MB")
                              .arg(double(info.size()) / (1 << 20), 0, 'f', 1)
-                             .arg(maxBytes >> 20);
+                             .arg(maxBytes >> 20));
         return file;
     }
     QFile in(path);
     if (info.isDir() || !in.open(QIODevice::ReadOnly)) {
         file.state = State::Unreadable;
-        file.error = info.isDir() ? EditorText::tr("this is a folder") : in.errorString();
+        file.error = editorReason(info.isDir() ? EditorText::tr("this is a folder") : in.errorString());
         return file;
     }
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError) {
         file.state = State::Unreadable;
-        file.error = in.errorString();
+        file.error = Reason::plain(in.errorString());
         return file;
     }
     file.state = State::Read;
@@ -53,24 +54,10 @@ QString textWrittenForMissingFile(const QString &defaultText)
     return defaultText + QStringLiteral("\r\n");
 }
 
-QString withoutLoneSurrogates(const QString &text)
-{
-    QString kept;
-    kept.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            kept.append(c).append(text.at(++i));
-        else if (!c.isSurrogate())
-            kept.append(c);
-    }
-    return kept;
-}
-
 EncodedMessage encodeMessageText(const QString &text)
 {
     EncodedMessage message;
-    const QString kept = withoutLoneSurrogates(text);
+    const QString kept = LoneSurrogates::removed(text);
     message.leftOut = text.size() - kept.size();
     // GBK bytes may happen to look like a mark or like UTF-8; only the
     // show's own reader can say whether they come back as they went.
@@ -86,7 +73,7 @@ EncodedMessage encodeMessageText(const QString &text)
 
 namespace {
 // Why a save failed, in the window's language, with the system's own words after it.
-QString saveFailure(const QString &path, const QSaveFile &file)
+Reason saveFailure(const QString &path, const QSaveFile &file)
 {
     const QFileInfo target(path);
     QString reason;
@@ -100,33 +87,25 @@ QString saveFailure(const QString &path, const QSaveFile &file)
         reason = EditorText::tr("writing failed (the disk may be full)");
     else
         reason = EditorText::tr("cannot save");
-    return EditorText::tr("%1: %2").arg(reason, file.errorString());
+    return editorReason(EditorText::tr("%1: %2").arg(reason, file.errorString()));
 }
 } // namespace
 
-SaveResult saveMessageFile(const QString &path, const QString &text)
+Produced<SavedMessage> saveMessageFile(const QString &path, const QString &text)
 {
-    SaveResult result;
     const EncodedMessage message = encodeMessageText(text);
     const QByteArray &bytes = message.bytes;
-    result.encoding = message.encoding;
-    result.leftOut = message.leftOut;
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) {
-        result.error = saveFailure(path, out);
-        return result;
-    }
+    if (!out.open(QIODevice::WriteOnly))
+        return saveFailure(path, out);
     if (out.write(bytes) != bytes.size()) {
-        result.error = saveFailure(path, out);
+        const Reason failure = saveFailure(path, out);
         out.cancelWriting();
-        return result;
+        return failure;
     }
-    if (!out.commit()) {
-        result.error = saveFailure(path, out);
-        return result;
-    }
-    result.ok = true;
-    return result;
+    if (!out.commit())
+        return saveFailure(path, out);
+    return SavedMessage { message.encoding, message.leftOut };
 }
 
 QString encodingName(CodePage::FileEncoding encoding)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/outcome.h"
 #include "runtime/codepage.h"
 
 #include <QString>
@@ -15,7 +16,7 @@ struct MessageFile
     QString text;
     CodePage::FileEncoding encoding = CodePage::FileEncoding::Gbk;
     qint64 byteCount = 0;
-    QString error; // why an unreadable file could not be read
+    Reason error; // why an unreadable file could not be read
 
     // Longer than this, a file is not opened: typed at the show's pace the
     // letter would take days, and the window would freeze over it.
@@ -37,20 +38,16 @@ struct EncodedMessage
     // stage never draws. They are left out, and the saver says so.
     qsizetype leftOut = 0;
 };
-// What a message file can hold of a text: all of it but lone surrogates.
-QString withoutLoneSurrogates(const QString &text);
 EncodedMessage encodeMessageText(const QString &text);
 
-struct SaveResult
+struct SavedMessage
 {
-    bool ok = false;
     SavedEncoding encoding = SavedEncoding::Gbk;
     qsizetype leftOut = 0;
-    QString error;
 };
 // Replaces the file in one step: the old file stays whole until the new one
 // is complete.
-SaveResult saveMessageFile(const QString &path, const QString &text);
+Produced<SavedMessage> saveMessageFile(const QString &path, const QString &text);
 
 QString encodingName(CodePage::FileEncoding encoding);
 QString encodingName(SavedEncoding encoding);

@@ -52,12 +52,9 @@ QStringList AssetSlot::keys() const
 QSize AssetSlot::boxSize() const
 {
     // Measured on a stage built by the show's own code.
-    static const auto sizes = [] {
-        QWidget window;
-        const Stage stage = Stage::build(&window, AssetSource());
-        return std::pair { stage.Picture1->content()->size(), stage.Picture2->content()->size() };
-    }();
-    return key == Keys::background ? sizes.first : sizes.second;
+    QWidget window;
+    const Stage stage = Stage::build(&window, AssetSource());
+    return (key == Keys::background ? stage.Picture1 : stage.Picture2)->content()->size();
 }
 
 QImage fillBox(const QImage &picture, const QSize &box)
@@ -87,47 +84,41 @@ QByteArray encodePicture(const QImage &picture)
     return bytes;
 }
 
-QList<AssetBundle::Asset> preparePicture(const AssetSlot &slot, const QString &file,
-                                         QString *problem)
+Produced<QList<AssetBundle::Asset>> preparePicture(const AssetSlot &slot, const QString &file)
 {
     QImageReader reader(file);
     reader.setAutoTransform(true); // a phone's photo stands as it was taken
     const QImage picture = reader.read();
-    if (picture.isNull()) {
-        *problem = EditorText::tr("%1 is no picture that can be read (%2)").arg(file, reader.errorString());
-        return {};
-    }
+    if (picture.isNull())
+        return editorReason(EditorText::tr("%1 is no picture that can be read (%2)").arg(file, reader.errorString()));
     const QString name = QFileInfo(file).fileName();
-    return { { slot.key, name, -1, encodePicture(fillBox(picture, slot.boxSize())) },
-             { Keys::doubled(slot.key), name, -1,
-               encodePicture(fillBox(picture, 2 * slot.boxSize())) } };
+    const QSize box = slot.boxSize();
+    return QList<AssetBundle::Asset> {
+        { slot.key, name, -1, encodePicture(fillBox(picture, box)) },
+        { Keys::doubled(slot.key), name, -1, encodePicture(fillBox(picture, 2 * box)) }
+    };
 }
 } // namespace
 
-QList<AssetBundle::Asset> prepareOwnAsset(const AssetSlot &slot, const QString &file,
-                                          QString *problem)
+Produced<QList<AssetBundle::Asset>> prepareOwnAsset(const AssetSlot &slot, const QString &file)
 {
     if (slot.isPicture())
-        return preparePicture(slot, file, problem);
+        return preparePicture(slot, file);
 
     QFile input(file);
-    if (!input.open(QIODevice::ReadOnly)) {
-        *problem = EditorText::tr("cannot read %1: %2").arg(file, input.errorString());
-        return {};
-    }
-    if (input.size() > AssetBundle::maxPayloadBytes) {
-        *problem = EditorText::tr("%1 is too large: at most %2 MB in all")
-                           .arg(file)
-                           .arg(AssetBundle::maxPayloadBytes / (1024 * 1024));
-        return {};
-    }
+    if (!input.open(QIODevice::ReadOnly))
+        return editorReason(EditorText::tr("cannot read %1: %2").arg(file, input.errorString()));
+    if (input.size() > AssetBundle::maxPayloadBytes)
+        return editorReason(EditorText::tr("%1 is too large: at most %2 MB in all")
+                                    .arg(file)
+                                    .arg(AssetBundle::maxPayloadBytes / (1024 * 1024)));
     const MediaProbe probe = MediaProbe::probe(
             file, slot.kind == AssetSlot::Kind::Film ? MediaProbe::Kind::Video : MediaProbe::Kind::Audio);
-    if (!probe.playable) {
-        *problem = EditorText::tr("%1 cannot be played: %2").arg(file, probe.problem);
-        return {};
-    }
-    return { { slot.key, QFileInfo(file).fileName(), probe.durationMs, input.readAll() } };
+    if (!probe.playable)
+        return editorReason(EditorText::tr("%1 cannot be played: %2").arg(file, probe.problem.text()));
+    return QList<AssetBundle::Asset> {
+        { slot.key, QFileInfo(file).fileName(), probe.durationMs, input.readAll() }
+    };
 }
 
 namespace {
@@ -148,12 +139,14 @@ QString describeCarried(const AssetSlot &slot, const CarriedAssets &carried)
     for (const QString &key : slot.keys())
         if (const AssetBundle::Entry *part = carried.find(key))
             bytes += part->size;
-    if (slot.isPicture())
+    if (slot.isPicture()) {
+        const QSize box = slot.boxSize();
         return EditorText::tr("%1, %2×%3 pixels, %4")
                 .arg(entry->sourceName)
-                .arg(slot.boxSize().width())
-                .arg(slot.boxSize().height())
+                .arg(box.width())
+                .arg(box.height())
                 .arg(byteSize(bytes));
+    }
     return EditorText::tr("%1, %2 s, %3")
             .arg(entry->sourceName)
             .arg(double(entry->durationMs) / 1000.0, 0, 'f', 1)

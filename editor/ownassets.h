@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/outcome.h"
 #include "runtime/assetbundle.h"
 
 #include <QList>
@@ -33,10 +34,9 @@ struct AssetSlot
 
 // A chosen file made into what the program carries: music and a film as they
 // are, once the show's own player has played them here and told their length;
-// a picture scaled and cropped, centred, to its box at 1x and at 2x. Nothing,
-// and a one-line problem, when the file will not do.
-QList<AssetBundle::Asset> prepareOwnAsset(const AssetSlot &slot, const QString &file,
-                                          QString *problem);
+// a picture scaled and cropped, centred, to its box at 1x and at 2x. Why
+// not, in a line, when the file will not do.
+Produced<QList<AssetBundle::Asset>> prepareOwnAsset(const AssetSlot &slot, const QString &file);
 
 // A picture filling `box` exactly, in full colour: scaled to cover it, the middle kept.
 class QImage;

@@ -75,12 +75,12 @@ QString OwnAssetsPanel::describedLine(const AssetSlot &slot) const
 
 void OwnAssetsPanel::reload()
 {
-    QString problem;
-    m_carried = ShowProgram(m_folder).read(&problem).value_or(CarriedAssets());
-    if (problem.isEmpty())
-        problem = m_carried.problem().isEmpty()
-                ? QString()
-                : tr("What the program carries cannot be used (%1); the show uses its own.").arg(m_carried.problem());
+    const Produced<CarriedAssets> read = ShowProgram(m_folder).read();
+    m_carried = read.ok() ? read.value() : CarriedAssets();
+    QString problem = read.why();
+    if (problem.isEmpty() && !m_carried.problem().isEmpty())
+        problem = tr("What the program carries cannot be used (%1); the show uses its own.")
+                          .arg(m_carried.problem().text());
     m_problem->setText(problem);
     m_problem->setVisible(!problem.isEmpty());
     for (qsizetype i = 0; i < m_rows.size(); ++i) {
@@ -94,29 +94,27 @@ void OwnAssetsPanel::reload()
 
 bool OwnAssetsPanel::change(const QList<AssetBundle::Asset> &assets, const QStringList &dropped)
 {
-    QString problem;
-    const bool written = ShowProgram(m_folder).change(assets, dropped, &problem);
-    if (!written)
-        reportProblem(problem);
+    const Outcome written = ShowProgram(m_folder).change(assets, dropped);
+    if (!written.ok())
+        reportProblem(written.why());
     reload();
     emit changed();
-    return written;
+    return written.ok();
 }
 
 bool OwnAssetsPanel::replace(const AssetSlot &slot, const QString &file)
 {
-    QString problem;
     // The player is asked in a local event loop: no second change meanwhile.
     setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QList<AssetBundle::Asset> assets = prepareOwnAsset(slot, file, &problem);
+    const auto assets = prepareOwnAsset(slot, file);
     QApplication::restoreOverrideCursor();
     setEnabled(true);
-    if (assets.isEmpty()) {
-        reportProblem(problem);
+    if (!assets.ok()) {
+        reportProblem(assets.why());
         return false;
     }
-    return change(assets, {});
+    return change(*assets, {});
 }
 
 void OwnAssetsPanel::reread()

@@ -1,6 +1,7 @@
 #include "editor/showprogram.h"
 
 #include "editor/editortext.h"
+#include "stage/programfiles.h"
 #include "stage/wordsfile.h"
 
 #include <QCoreApplication>
@@ -10,7 +11,7 @@
 #include <QStorageInfo>
 
 namespace {
-// The mark the show's program holds (see app/main.cpp), put together here so
+// The mark the show's program holds (see show/showmark.cpp), put together here so
 // that the editor itself does not hold it.
 QByteArray showMark()
 {
@@ -59,7 +60,7 @@ QString writeProgram(const CarriedAssets &carried, const QByteArray &bundle, con
 } // namespace
 
 ShowProgram::ShowProgram(const QString &folder)
-    : m_path(QDir(folder).absoluteFilePath(QStringLiteral("velmora")))
+    : m_path(QDir(folder).absoluteFilePath(FileNames::program))
 { }
 
 ShowProgram ShowProgram::at(const QString &programPath)
@@ -76,7 +77,7 @@ bool ShowProgram::exists() const
 
 QString ShowProgram::installed()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/velmora");
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + FileNames::program;
 }
 
 QString ShowProgram::source() const
@@ -84,32 +85,26 @@ QString ShowProgram::source() const
     return exists() ? m_path : installed();
 }
 
-std::optional<CarriedAssets> ShowProgram::read(QString *problem) const
+Produced<CarriedAssets> ShowProgram::read() const
 {
     const QString path = source();
-    if (!QFileInfo(path).isFile()) {
-        *problem = EditorText::tr("there is no show program velmora in %1, nor beside the editor").arg(QFileInfo(m_path).path());
-        return std::nullopt;
-    }
+    if (!QFileInfo(path).isFile())
+        return editorReason(EditorText::tr("there is no show program velmora in %1, nor beside the editor")
+                                    .arg(QFileInfo(m_path).path()));
     CarriedAssets assets = CarriedAssets::of(path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *problem = EditorText::tr("cannot read %1: %2").arg(path, file.errorString());
-        return std::nullopt;
-    }
-    if (!assets.isProgram() || !holdsShowMark(file, assets.programEnd())) {
-        *problem = EditorText::tr("%1 is not a Velmora show program").arg(path);
-        return std::nullopt;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return editorReason(EditorText::tr("cannot read %1: %2").arg(path, file.errorString()));
+    if (!assets.isProgram() || !holdsShowMark(file, assets.programEnd()))
+        return editorReason(EditorText::tr("%1 is not a Velmora show program").arg(path));
     return assets;
 }
 
-bool ShowProgram::change(const QList<AssetBundle::Asset> &assets, const QStringList &dropped,
-                         QString *problem)
+Outcome ShowProgram::change(const QList<AssetBundle::Asset> &assets, const QStringList &dropped)
 {
-    const auto carried = read(problem);
-    if (!carried)
-        return false;
+    const auto carried = read();
+    if (!carried.ok())
+        return carried.failure();
 
     QList<AssetBundle::Asset> kept;
     for (const AssetBundle::Entry &entry : carried->entries()) {
@@ -124,9 +119,10 @@ bool ShowProgram::change(const QList<AssetBundle::Asset> &assets, const QStringL
     kept += assets;
     QByteArray bundle;
     if (!kept.isEmpty()) {
-        bundle = AssetBundle::encode(kept, problem);
+        Reason problem;
+        bundle = AssetBundle::encode(kept, &problem);
         if (bundle.isEmpty())
-            return false;
+            return problem;
     }
 
     const QDateTime stamp = QFileInfo(carried->programPath()).lastModified();
@@ -139,21 +135,19 @@ bool ShowProgram::change(const QList<AssetBundle::Asset> &assets, const QStringL
                           .arg(double(needed) / (1 << 20), 0, 'f', 1)
                           .arg(double(left) / (1 << 20), 0, 'f', 1)
                 : error;
-        *problem = EditorText::tr("cannot write %1: %2; the old program is untouched").arg(m_path, why);
-        return false;
+        return editorReason(EditorText::tr("cannot write %1: %2; the old program is untouched").arg(m_path, why));
     }
     // The time stamp stays the program's own: the launcher replaces a copy
     // older than the installed program, carrying these assets over.
     QFile result(m_path);
     if (result.open(QIODevice::ReadWrite))
         result.setFileTime(stamp, QFileDevice::FileModificationTime);
-    return true;
+    return {};
 }
 
-bool ShowProgram::carryWords(const Words &words, const QString &sourceName, QString *problem)
+Outcome ShowProgram::carryWords(const Words &words, const QString &sourceName)
 {
     if (words == Words())
-        return change({}, { AssetBundle::Keys::words }, problem);
-    return change({ { AssetBundle::Keys::words, sourceName, -1, WordsFile::toEntry(words) } }, {},
-                  problem);
+        return change({}, { AssetBundle::Keys::words });
+    return change({ { AssetBundle::Keys::words, sourceName, -1, WordsFile::toEntry(words) } });
 }

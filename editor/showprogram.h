@@ -1,12 +1,11 @@
 #pragma once
 
+#include "editor/outcome.h"
 #include "runtime/assetbundle.h"
 #include "runtime/carriedassets.h"
 
 #include <QString>
 #include <QStringList>
-
-#include <optional>
 
 struct Words;
 
@@ -30,16 +29,15 @@ public:
     // What the folder's program (or, when the folder has none, the installed
     // one) carries; nothing and a one-line problem when it cannot be read or
     // is not the show.
-    std::optional<CarriedAssets> read(QString *problem) const;
+    Produced<CarriedAssets> read() const;
 
     // Carries `assets` in place of those of the same keys and no longer
     // carries `dropped`; whatever else the program carries whole stays.
-    bool change(const QList<AssetBundle::Asset> &assets, const QStringList &dropped,
-                QString *problem);
+    Outcome change(const QList<AssetBundle::Asset> &assets, const QStringList &dropped = {});
 
     // Carries `words` as the show's words (nothing at all when they are the
     // defaults), `sourceName` saying where they came from.
-    bool carryWords(const Words &words, const QString &sourceName, QString *problem);
+    Outcome carryWords(const Words &words, const QString &sourceName);
 
 private:
     ShowProgram() = default;

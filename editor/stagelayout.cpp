@@ -36,29 +36,26 @@ QRect inWindow(const QWidget *widget, const QWidget *window)
 }
 } // namespace
 
-const StageLayout &StageLayout::standard()
+StageLayout StageLayout::standard()
 {
-    static const StageLayout layout = [] {
-        QWidget window;
-        window.setFixedSize(Stage::clientArea);
-        const Stage stage = Stage::build(&window, AssetSource());
-        const int ticks = walkEnd(stage).ticks;
-        poseForQuestion(stage);
+    QWidget window;
+    window.setFixedSize(Stage::clientArea);
+    const Stage stage = Stage::build(&window, AssetSource());
+    const int ticks = walkEnd(stage).ticks;
+    poseForQuestion(stage);
 
-        StageLayout built;
-        built.area = Stage::clientArea;
-        built.letterOrigin = stage.Label1->mapTo(&window, QPoint(0, 0));
-        built.declarationOrigin = stage.Label2->mapTo(&window, QPoint(0, 0));
-        built.questionOrigin = stage.Label4->mapTo(&window, QPoint(0, 0));
-        built.letterFont = stage.Label1->font();
-        built.declarationFont = stage.Label2->font();
-        built.questionFont = stage.Label4->font();
-        built.linePitch = Stage::textLinePitch;
-        built.questionLinePitch = Stage::questionLinePitch;
-        built.walkingFigure = inWindow(stage.Picture2, &window);
-        built.waitingFigure = inWindow(stage.Picture3, &window);
-        built.walkTicks = ticks;
-        return built;
-    }();
-    return layout;
+    StageLayout built;
+    built.area = Stage::clientArea;
+    built.letterOrigin = stage.Label1->mapTo(&window, QPoint(0, 0));
+    built.declarationOrigin = stage.Label2->mapTo(&window, QPoint(0, 0));
+    built.questionOrigin = stage.Label4->mapTo(&window, QPoint(0, 0));
+    built.letterFont = stage.Label1->font();
+    built.declarationFont = stage.Label2->font();
+    built.questionFont = stage.Label4->font();
+    built.linePitch = Stage::textLinePitch;
+    built.questionLinePitch = Stage::questionLinePitch;
+    built.walkingFigure = inWindow(stage.Picture2, &window);
+    built.waitingFigure = inWindow(stage.Picture3, &window);
+    built.walkTicks = ticks;
+    return built;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -36,7 +37,10 @@ struct StageLayout
     QRect walkingFigure;
     QRect waitingFigure;
     int walkTicks = 0;
+    // Whether each face can draw a character, by the face's key: it does not
+    // change while the layout is in use, and the analysis asks at every keystroke.
+    mutable QHash<QString, QHash<char32_t, bool>> drawable;
 
-    // Built once; needs a QApplication.
-    static const StageLayout &standard();
+    // Measured afresh on a stage built for it; needs a QApplication.
+    static StageLayout standard();
 };

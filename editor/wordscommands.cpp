@@ -17,28 +17,20 @@ namespace {
 // A words file is a few kilobytes; one far larger is no words file.
 constexpr qint64 maxFileBytes = 16 * 1024 * 1024;
 
-CheckReport failed(const QString &problem)
-{
-    CheckReport report;
-    report.exitCode = CheckReport::Unreadable;
-    report.errors = QStringLiteral("velmora-editor: %1\n").arg(problem);
-    return report;
-}
-
 // The file's problems, and the buttons' language where this machine has no
 // translation for it.
 QStringList problemsOf(const WordsFile::Read &read, const QString &file)
 {
     QList<WordsFile::Problem> problems = read.problems;
     if (const qsizetype at = read.keysGiven.indexOf(QStringLiteral("buttons")); at >= 0) {
-        QString why;
+        Reason why;
         // Only a name the file's own checks took is looked up among the translations.
         if (read.problems.isEmpty() && !ButtonWords::forLanguage(read.words.buttons, &why))
             problems.append({ read.linesGiven[at], why });
     }
     QStringList lines;
     for (const WordsFile::Problem &problem : problems)
-        lines.append(QStringLiteral("%1:%2: %3").arg(file).arg(problem.line).arg(problem.message));
+        lines.append(QStringLiteral("%1:%2: %3").arg(file).arg(problem.line).arg(problem.message.text()));
     return lines;
 }
 
@@ -58,23 +50,22 @@ QString firstLine(const QString &text)
 CheckReport exportWords(const QString &file, const QString &folder)
 {
     if (!QFileInfo(folder).isDir())
-        return failed(EditorText::tr("the folder %1 does not exist").arg(folder));
-    QString problem;
-    const auto carried = ShowProgram(folder).read(&problem);
-    if (!carried)
-        return failed(problem);
+        return CheckReport::failure(EditorText::tr("the folder %1 does not exist").arg(folder));
+    const Produced<CarriedAssets> carried = ShowProgram(folder).read();
+    if (!carried.ok())
+        return CheckReport::failure(carried.why());
     CheckReport report;
-    QString damaged, note;
+    Reason damaged, note;
     const Words words = WordsFile::carriedBy(*carried, &damaged, &note);
     if (!damaged.isEmpty())
-        report.errors = EditorText::tr("velmora-editor: %1; the defaults are written\n").arg(damaged);
+        report.errors = EditorText::tr("velmora-editor: %1; the defaults are written\n").arg(damaged.text());
     if (!note.isEmpty())
-        report.errors += QStringLiteral("velmora-editor: %1\n").arg(note);
+        report.errors += QStringLiteral("velmora-editor: %1\n").arg(note.text());
 
     QSaveFile out(file);
     const QByteArray text = wordsFileBytes(words);
     if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
-        return failed(EditorText::tr("cannot write %1: %2").arg(file, out.errorString()));
+        return CheckReport::failure(EditorText::tr("cannot write %1: %2").arg(file, out.errorString()));
     report.output = EditorText::tr("the show's words are written to %1\n").arg(file);
     return report;
 }
@@ -82,23 +73,23 @@ CheckReport exportWords(const QString &file, const QString &folder)
 CheckReport setWords(const QString &file, const QString &folder)
 {
     if (!QFileInfo(folder).isDir())
-        return failed(EditorText::tr("the folder %1 does not exist").arg(folder));
+        return CheckReport::failure(EditorText::tr("the folder %1 does not exist").arg(folder));
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
-        return failed(EditorText::tr("cannot read %1: %2").arg(file, in.errorString()));
+        return CheckReport::failure(EditorText::tr("cannot read %1: %2").arg(file, in.errorString()));
     if (in.size() > maxFileBytes)
-        return failed(EditorText::tr("%1 is too large for a words file").arg(file));
+        return CheckReport::failure(EditorText::tr("%1 is too large for a words file").arg(file));
     const WordsFile::Read read = WordsFile::parse(CodePage::fromFileBytes(in.readAll()));
     if (const QStringList problems = problemsOf(read, file); !problems.isEmpty()) {
-        CheckReport report = failed(EditorText::tr("nothing is written"));
+        CheckReport report = CheckReport::failure(EditorText::tr("nothing is written"));
         report.errors = problems.join(QLatin1Char('\n')) + QLatin1Char('\n') + report.errors;
         return report;
     }
 
     ShowProgram program(folder);
-    QString problem;
-    if (!program.carryWords(read.words, QFileInfo(file).fileName(), &problem))
-        return failed(problem);
+    if (const Outcome carried = program.carryWords(read.words, QFileInfo(file).fileName());
+        !carried.ok())
+        return CheckReport::failure(carried.why());
     CheckReport report;
     report.output = EditorText::tr("the show's words are set from %1 (%2 differ from the defaults): %3 is written\n")
                             .arg(file)
@@ -109,25 +100,24 @@ CheckReport setWords(const QString &file, const QString &folder)
 
 CheckReport setPresentation(const QString &presentation, const QString &folder)
 {
-    if (const QString refusal = WordsField::byKey(QStringLiteral("presentation"))->refusal(presentation);
+    if (const Reason refusal = WordsField::byKey(QStringLiteral("presentation"))->refusal(presentation);
         !refusal.isEmpty())
-        return failed(refusal);
+        return CheckReport::failure(refusal.text());
     if (!QFileInfo(folder).isDir())
-        return failed(EditorText::tr("the folder %1 does not exist").arg(folder));
+        return CheckReport::failure(EditorText::tr("the folder %1 does not exist").arg(folder));
     ShowProgram program(folder);
-    QString problem;
-    const auto carried = program.read(&problem);
-    if (!carried)
-        return failed(problem);
-    QString damaged;
+    const Produced<CarriedAssets> carried = program.read();
+    if (!carried.ok())
+        return CheckReport::failure(carried.why());
+    Reason damaged;
     Words words = WordsFile::carriedBy(*carried, &damaged);
     if (!damaged.isEmpty())
-        return failed(EditorText::tr("%1; nothing is written").arg(damaged));
+        return CheckReport::failure(EditorText::tr("%1; nothing is written").arg(damaged.text()));
     words.presentation = presentation;
     const AssetBundle::Entry *before = carried->find(AssetBundle::Keys::words);
     const QString source = before ? before->sourceName : QStringLiteral("--presentation");
-    if (!program.carryWords(words, source, &problem))
-        return failed(problem);
+    if (const Outcome written = program.carryWords(words, source); !written.ok())
+        return CheckReport::failure(written.why());
     CheckReport report;
     report.output = EditorText::tr("the show is presented %1: %2 is written\n")
                             .arg(presentationName(presentation), program.path());
@@ -142,10 +132,10 @@ QByteArray wordsFileBytes(const Words &words)
 
 QString describeWords(const CarriedAssets &carried)
 {
-    QString problem;
+    Reason problem;
     const Words words = WordsFile::carriedBy(carried, &problem);
     if (!problem.isEmpty())
-        return EditorText::tr("the show's words: unusable (%1); the show says the defaults\n").arg(problem);
+        return EditorText::tr("the show's words: unusable (%1); the show says the defaults\n").arg(problem.text());
     const QStringList changed = WordsFile::changedKeys(words);
     if (changed.isEmpty())
         return EditorText::tr("the show's words: the defaults\n");
@@ -157,10 +147,10 @@ QString describeWords(const CarriedAssets &carried)
 
 QString describePresentation(const CarriedAssets &carried)
 {
-    QString problem, note;
+    Reason problem, note;
     const Words words = WordsFile::carriedBy(carried, &problem, &note);
     QString line = EditorText::tr("presentation: %1").arg(presentationName(words.presentation));
     if (!note.isEmpty())
-        line += QStringLiteral(" (%1)").arg(note);
+        line += QStringLiteral(" (%1)").arg(note.text());
     return line + QLatin1Char('\n');
 }

@@ -136,22 +136,38 @@ void WordsPanel::addHeading(QGridLayout *grid, int &row, const QString &heading)
 
 void WordsPanel::addField(QGridLayout *grid, int &row, const QString &key, const QString &label)
 {
+    Field field = createField(key, label);
+    auto *name = new QLabel(label);
+    name->setBuddy(field.editor());
+    grid->addWidget(name, row, 0, Qt::AlignTop | Qt::AlignLeft);
+    grid->addWidget(field.editor(), row, 1);
+    grid->addWidget(field.restore, row, 2, Qt::AlignTop);
+    grid->addWidget(field.refusal, row + 1, 1, 1, 2);
+    row += 2;
+    m_fields.append(field);
+    connectField(m_fields.size() - 1);
+    fieldChanged(field);
+}
+
+WordsPanel::Field WordsPanel::createField(const QString &key, const QString &label)
+{
     Field field;
     field.words = WordsField::byKey(key);
-    QWidget *editor = nullptr;
     if (field.words->kind == WordsField::Kind::Language
         || field.words->kind == WordsField::Kind::Presentation) {
         field.choice = new QComboBox;
-        editor = field.choice;
+        fillChoice(field, m_saved.*field.words->member);
     } else if (hasLines(*field.words)) {
         field.text = new QPlainTextEdit;
         field.text->setTabChangesFocus(true);
         field.text->setLineWrapMode(QPlainTextEdit::NoWrap); // a line here is a line there
-        editor = field.text;
+        field.text->setPlainText(editorTextFromShow(m_saved.*field.words->member));
+        fitHeight(field.text);
     } else {
         field.line = new QLineEdit;
-        editor = field.line;
+        field.line->setText(m_saved.*field.words->member);
     }
+    QWidget *editor = field.editor();
     const ShowBox *box = ShowBox::saying(key);
     editor->setAccessibleName(box ? QStringLiteral("%1: %2").arg(box->name(), label) : label);
     editor->installEventFilter(this);
@@ -162,30 +178,21 @@ void WordsPanel::addField(QGridLayout *grid, int &row, const QString &key, const
     field.refusal->setStyleSheet(QStringLiteral("color: #b00000"));
     field.refusal->setTextInteractionFlags(Qt::TextSelectableByMouse);
     field.refusal->hide();
+    return field;
+}
 
-    auto *name = new QLabel(label);
-    name->setBuddy(editor);
-    grid->addWidget(name, row, 0, Qt::AlignTop | Qt::AlignLeft);
-    grid->addWidget(editor, row, 1);
-    grid->addWidget(field.restore, row, 2, Qt::AlignTop);
-    grid->addWidget(field.refusal, row + 1, 1, 1, 2);
-    row += 2;
-
-    m_fields.append(field);
-    const qsizetype index = m_fields.size() - 1;
+void WordsPanel::connectField(qsizetype index)
+{
+    const Field &field = m_fields[index];
     // Looked up afresh: the list grows while the fields are made.
     const auto changed = [this, index] { fieldChanged(m_fields[index]); };
     if (field.choice) {
-        fillChoice(field, m_saved.*field.words->member);
         connect(field.choice, &QComboBox::currentIndexChanged, this, changed);
     } else if (field.text) {
-        field.text->setPlainText(editorTextFromShow(m_saved.*field.words->member));
-        fitHeight(field.text);
         connect(field.text->document(), &QTextDocument::contentsChanged, this, changed);
         connect(field.text->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
                 [this, edit = field.text] { fitHeight(edit); });
     } else {
-        field.line->setText(m_saved.*field.words->member);
         connect(field.line, &QLineEdit::textChanged, this, changed);
     }
     connect(field.restore, &QPushButton::clicked, this, [this, index] {
@@ -193,7 +200,6 @@ void WordsPanel::addField(QGridLayout *grid, int &row, const QString &key, const
         setValue(chosen.words->key, Words().*chosen.words->member);
         chosen.editor()->setFocus(Qt::OtherFocusReason);
     });
-    fieldChanged(field);
 }
 
 QWidget *WordsPanel::createBoxPreview()
@@ -340,8 +346,8 @@ void WordsPanel::fieldChanged(const Field &field)
 {
     const QString value = valueOf(field);
     field.restore->setEnabled(value != Words().*field.words->member);
-    const QString refusal = field.words->refusal(value);
-    field.refusal->setText(refusal.isEmpty() ? QString() : tr("Not saved: %1").arg(refusal));
+    const Reason refusal = field.words->refusal(value);
+    field.refusal->setText(refusal.isEmpty() ? QString() : tr("Not saved: %1").arg(refusal.text()));
     field.refusal->setVisible(!refusal.isEmpty());
     if (field.text)
         fitHeight(field.text);
@@ -353,13 +359,13 @@ void WordsPanel::fieldChanged(const Field &field)
 
 void WordsPanel::follow(const CarriedAssets &carried)
 {
-    QString problem;
+    Reason problem;
     const Words now = WordsFile::carriedBy(carried, &problem);
     m_problem->setText(problem.isEmpty()
                                ? QString()
                                : tr("The words the program carries cannot be used (%1); "
                                     "the show says its own.")
-                                         .arg(problem));
+                                         .arg(problem.text()));
     m_problem->setVisible(!problem.isEmpty());
     {
         const QScopedValueRollback quiet(m_following, true);
@@ -386,8 +392,8 @@ QStringList WordsPanel::refusals() const
 {
     QStringList refused;
     for (const Field &field : m_fields)
-        if (const QString refusal = field.words->refusal(valueOf(field)); !refusal.isEmpty())
-            refused << refusal;
+        if (const Reason refusal = field.words->refusal(valueOf(field)); !refusal.isEmpty())
+            refused << refusal.text();
     return refused;
 }
 

@@ -86,6 +86,8 @@ private:
     QWidget *createFields();
     QWidget *createBoxPreview();
     void addField(QGridLayout *grid, int &row, const QString &key, const QString &label);
+    Field createField(const QString &key, const QString &label);
+    void connectField(qsizetype index);
     void addHeading(QGridLayout *grid, int &row, const QString &heading);
     const Field *field(const QString &key) const;
     QString valueOf(const Field &field) const;

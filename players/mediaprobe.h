@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/reason.h"
+
 #include <QString>
 
 // Whether the show's own player can play a file on this machine, and how long
@@ -11,7 +13,7 @@ struct MediaProbe
 
     bool playable = false;
     qint64 durationMs = -1;
-    QString problem; // why it cannot be played
+    Reason problem; // why it cannot be played
 
     static MediaProbe probe(const QString &path, Kind kind, int timeoutMs = 20000);
 };

@@ -31,9 +31,9 @@ QStringList mediaPluginFolders()
     return folders;
 }
 
-// True when one of Qt's media backends, the one named KEY or any where KEY is
-// empty, is installed and loads.
-bool backendLoads(const QString &key)
+} // namespace
+
+bool QtMediaBackend::backendLoads(const QString &key)
 {
     for (const QString &folder : mediaPluginFolders()) {
         const QDir plugins(folder, QStringLiteral("*.so"));
@@ -51,88 +51,6 @@ bool backendLoads(const QString &key)
     return false;
 }
 
-// GStreamer ranks its FFmpeg-based MP3 decoder first; loading it drags in the
-// whole of FFmpeg's codec libraries, which holds the music up by a few hundred
-// milliseconds. The mpg123 decoder is small and decodes the same streams. The
-// user's own rank settings, read after ours, still win.
-void preferLightDecoders()
-{
-    QByteArray ranks = QByteArrayLiteral("mpg123audiodec:MAX");
-    const QByteArray own = qgetenv("GST_PLUGIN_FEATURE_RANK");
-    if (!own.isEmpty())
-        ranks += ',' + own;
-    qputenv("GST_PLUGIN_FEATURE_RANK", ranks);
-}
-
-// Qt's GStreamer backend watches for cameras as it loads, and GStreamer's
-// Vulkan plugin answers by opening every Vulkan driver installed; Mesa's,
-// emulated on the processor, maps LLVM: 55 MB before a note of music plays.
-// Neither Qt's video surface nor GStreamer's decoders of these releases draw
-// or decode through Vulkan, so the drivers are left out, unless the user
-// chose some.
-void leaveVulkanDriversOut()
-{
-    for (const char *own : { "VK_LOADER_DRIVERS_SELECT", "VK_LOADER_DRIVERS_DISABLE",
-                             "VK_DRIVER_FILES", "VK_ICD_FILENAMES" })
-        if (qEnvironmentVariableIsSet(own))
-            return;
-    qputenv("VK_LOADER_DRIVERS_DISABLE", "*");
-}
-
-// Qt's FFmpeg backend, as it loads, opens a device of every kind of video
-// hardware it knows, for decoding and for encoding, to learn which work: on a
-// desktop that maps the Vulkan and VA-API drivers and, through Mesa's Vulkan
-// device emulated on the processor, LLVM, before a note of music plays. The
-// show never encodes, and only a film decodes video: with the devices named
-// nothing is probed, and VA-API, the device desktops decode video with, is
-// opened when a film asks for it. The user's own lists win.
-void skipHardwareProbing()
-{
-    if (!qEnvironmentVariableIsSet("QT_FFMPEG_ENCODING_HW_DEVICE_TYPES"))
-        qputenv("QT_FFMPEG_ENCODING_HW_DEVICE_TYPES", ",");
-    if (!qEnvironmentVariableIsSet("QT_FFMPEG_DECODING_HW_DEVICE_TYPES"))
-        qputenv("QT_FFMPEG_DECODING_HW_DEVICE_TYPES", "vaapi");
-}
-
-// Without a graphics device OpenGL is emulated on the processor, and the video
-// surface drawing through it costs twice the processor time of Qt's own
-// raster drawing, and the emulator 70 MB of memory. There, the window system
-// is used without OpenGL.
-void avoidEmulatedOpenGl()
-{
-    if (!qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
-        return;
-    const QStringList devices
-            = QDir(QStringLiteral("/dev/dri"))
-                      .entryList({ QStringLiteral("card*"), QStringLiteral("renderD*") },
-                                 QDir::System | QDir::Files);
-    if (devices.isEmpty())
-        qputenv("QT_XCB_GL_INTEGRATION", "none");
-}
-} // namespace
-
-void QtMediaBackend::prepareEnvironment()
-{
-    static bool done = false;
-    if (std::exchange(done, true))
-        return;
-    // Debian 12's Qt 6.4 carries both backends, and its FFmpeg one crashes
-    // where there is no sound device: there GStreamer it is. Newer releases
-    // may come without Qt's GStreamer backend, or with one that no longer
-    // loads; there Qt's own default serves. The user's choice wins.
-    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND") && backendLoads(QStringLiteral("gstreamer")))
-        qputenv("QT_MEDIA_BACKEND", "gstreamer");
-    Timeline::mark(QStringLiteral("media backend ")
-                   + (backendName().isEmpty() ? QStringLiteral("default") : backendName()));
-    if (backendName() == QLatin1String("gstreamer")) {
-        preferLightDecoders();
-        leaveVulkanDriversOut();
-    } else {
-        skipHardwareProbing();
-    }
-    avoidEmulatedOpenGl();
-}
-
 QString QtMediaBackend::backendName()
 {
     return qEnvironmentVariable("QT_MEDIA_BACKEND");
@@ -142,13 +60,14 @@ QString QtMediaBackend::backendName()
 // video surface is made, and newer releases make players that never play.
 bool QtMediaBackend::backendServes()
 {
-    static const bool serves = backendLoads(backendName());
-    return serves;
+    return backendLoads(backendName());
 }
 
 bool QtMediaBackend::isAvailable() const
 {
-    return backendServes();
+    if (!m_serves)
+        m_serves = backendServes();
+    return *m_serves;
 }
 
 QtMediaBackend::QtMediaBackend(QObject *parent)

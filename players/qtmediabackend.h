@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QVideoFrame>
 
+#include <optional>
+
 class QAudioOutput;
 class QMediaPlayer;
 
@@ -20,12 +22,12 @@ public:
     explicit QtMediaBackend(QObject *parent = nullptr);
     ~QtMediaBackend() override;
 
-    // Settings the media framework and the video surface read when they
-    // start: to be called before the application object is made. The user's
-    // own settings win.
-    static void prepareEnvironment();
-    // The backend chosen: "gstreamer", the user's own, or empty for Qt's default.
+    // The backend chosen (by ProcessSettings or the user): "gstreamer", the
+    // user's own, or empty for Qt's default.
     static QString backendName();
+    // Whether one of Qt's media backends, the one named `key` or any where
+    // `key` is empty, is installed and loads.
+    static bool backendLoads(const QString &key);
     // Whether that backend (or, chosen by none, any) is installed and loads.
     static bool backendServes();
 
@@ -48,4 +50,5 @@ private:
     float m_volume = 1.0f;
     QString m_pendingPath;
     QString m_playing;
+    mutable std::optional<bool> m_serves;
 };

@@ -1,5 +1,6 @@
 #include "runtime/assetbundle.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QIODevice>
@@ -25,23 +26,23 @@ QString Keys::ofResource(int number, const QString &typeName)
     return number == 101 ? music : number == 102 ? film : QString();
 }
 
-QString Keys::describe(const QString &key)
+Reason Keys::describe(const QString &key)
 {
-    static const QList<std::pair<QString, QString>> names {
-        { music, QStringLiteral("the music") },
-        { film, QStringLiteral("the film") },
-        { background, QStringLiteral("the background") },
-        { boy, QStringLiteral("the walking figure") },
-        { girl, QStringLiteral("the waiting figure") },
-        { words, QStringLiteral("the show's words") },
+    const std::pair<QString, const char *> names[] {
+        { music, QT_TRANSLATE_NOOP("Reason", "the music") },
+        { film, QT_TRANSLATE_NOOP("Reason", "the film") },
+        { background, QT_TRANSLATE_NOOP("Reason", "the background") },
+        { boy, QT_TRANSLATE_NOOP("Reason", "the walking figure") },
+        { girl, QT_TRANSLATE_NOOP("Reason", "the waiting figure") },
+        { words, QT_TRANSLATE_NOOP("Reason", "the show's words") },
     };
     for (const auto &[known, name] : names) {
         if (key == known)
-            return name;
+            return Reason(name);
         if (key == doubled(known))
-            return name + QLatin1String(" at twice the size");
+            return Reason(QT_TRANSLATE_NOOP("Reason", "%1 at twice the size")).arg(Reason(name));
     }
-    return QStringLiteral("\"%1\"").arg(key);
+    return Reason(QT_TRANSLATE_NOOP("Reason", "\"%1\"")).arg(key);
 }
 
 const Entry *Directory::find(const QString &key) const
@@ -147,35 +148,35 @@ QString megabytes(qint64 bytes)
 }
 
 // Every entry lies in the payload area, apart from the others, within bounds.
-QString checkEntries(const QList<Entry> &entries, qint64 payloadStart, qint64 bundleSize)
+Reason checkEntries(const QList<Entry> &entries, qint64 payloadStart, qint64 bundleSize)
 {
     qint64 total = 0;
     QList<std::pair<qint64, qint64>> spans;
     for (const Entry &entry : entries) {
         if (!Keys::isKnown(entry.key))
-            return QStringLiteral("it carries an unknown asset \"%1\"").arg(entry.key);
+            return Reason(QT_TRANSLATE_NOOP("Reason", "it carries an unknown asset \"%1\"")).arg(entry.key);
         if (std::count_if(entries.begin(), entries.end(),
                           [&](const Entry &other) { return other.key == entry.key; })
             > 1)
-            return QStringLiteral("it carries %1 twice").arg(Keys::describe(entry.key));
+            return Reason(QT_TRANSLATE_NOOP("Reason", "it carries %1 twice")).arg(Keys::describe(entry.key));
         if (entry.size <= 0 || entry.size > maxPayloadBytes || entry.offset < payloadStart
             || entry.offset > bundleSize || entry.size > bundleSize - entry.offset)
-            return QStringLiteral("the place of %1 lies outside the bundle")
+            return Reason(QT_TRANSLATE_NOOP("Reason", "the place of %1 lies outside the bundle"))
                     .arg(Keys::describe(entry.key));
         total += entry.size;
         spans.append({ entry.offset, entry.offset + entry.size });
     }
     if (total > maxPayloadBytes)
-        return QStringLiteral("its assets come to %1, more than the %2 allowed")
-                .arg(megabytes(total), megabytes(maxPayloadBytes));
+        return Reason(QT_TRANSLATE_NOOP("Reason", "its assets come to %1, more than the %2 allowed"))
+                .arg(megabytes(total)).arg(megabytes(maxPayloadBytes));
     std::sort(spans.begin(), spans.end());
     for (qsizetype i = 1; i < spans.size(); ++i)
         if (spans[i].first < spans[i - 1].second)
-            return QStringLiteral("two of its assets overlap");
+            return Reason(QT_TRANSLATE_NOOP("Reason", "two of its assets overlap"));
     return {};
 }
 
-QString readEntries(const QByteArray &directoryBytes, quint32 count, quint32 bundleVersion,
+Reason readEntries(const QByteArray &directoryBytes, quint32 count, quint32 bundleVersion,
                     qint64 payloadStart, qint64 bundleSize, QList<Entry> &entries)
 {
     QDataStream in(directoryBytes);
@@ -194,11 +195,11 @@ QString readEntries(const QByteArray &directoryBytes, quint32 count, quint32 bun
         entries.append(entry);
     }
     if (in.status() != QDataStream::Ok || !in.atEnd())
-        return QStringLiteral("its directory does not hold %1 whole entries").arg(count);
+        return Reason(QT_TRANSLATE_NOOP("Reason", "its directory does not hold %1 whole entries")).arg(count);
     return checkEntries(entries, payloadStart, bundleSize);
 }
 
-Directory rejected(qint64 start, const QString &problem)
+Directory rejected(qint64 start, const Reason &problem)
 {
     Directory directory;
     directory.start = start;
@@ -214,11 +215,11 @@ Directory readDirectory(QIODevice &device, qint64 start)
         return rejected(start, {});
     const auto header = readAt(device, start, std::min(available, headerSize));
     if (!header)
-        return rejected(start, QStringLiteral("the program file cannot be read"));
+        return rejected(start, Reason(QT_TRANSLATE_NOOP("Reason", "the program file cannot be read")));
     if (!header->startsWith(QByteArray::fromRawData(magic, 8)))
-        return rejected(start, QStringLiteral("%1 unknown bytes follow the program").arg(available));
+        return rejected(start, Reason(QT_TRANSLATE_NOOP("Reason", "%1 unknown bytes follow the program")).arg(available));
     if (available < headerSize)
-        return rejected(start, QStringLiteral("the bundle is cut off within its header"));
+        return rejected(start, Reason(QT_TRANSLATE_NOOP("Reason", "the bundle is cut off within its header")));
 
     QDataStream fields(*header);
     littleEndian(fields);
@@ -229,33 +230,33 @@ Directory readDirectory(QIODevice &device, qint64 start)
     const QByteArray headerHash = take(fields, hashSize);
 
     if (bundleVersion != version && bundleVersion != 1)
-        return rejected(start, QStringLiteral("the bundle is of version %1; this program reads versions 1 to %2")
+        return rejected(start, Reason(QT_TRANSLATE_NOOP("Reason", "the bundle is of version %1; this program reads versions 1 to %2"))
                                        .arg(bundleVersion)
                                        .arg(version));
     if (bundleSize > quint64(available))
-        return rejected(start, QStringLiteral("the bundle is cut off: %1 of its %2 bytes are there")
+        return rejected(start, Reason(QT_TRANSLATE_NOOP("Reason", "the bundle is cut off: %1 of its %2 bytes are there"))
                                        .arg(available)
                                        .arg(bundleSize));
     if (bundleSize < quint64(available))
-        return rejected(start, QStringLiteral("%1 unknown bytes follow the bundle")
+        return rejected(start, Reason(QT_TRANSLATE_NOOP("Reason", "%1 unknown bytes follow the bundle"))
                                        .arg(quint64(available) - bundleSize));
     if (count > quint32(maxEntries) || directorySize > quint64(maxDirectoryBytes)
         || bundleSize < headerSize + trailerSize
         || directorySize > bundleSize - headerSize - trailerSize)
-        return rejected(start, QStringLiteral("its header is damaged"));
+        return rejected(start, Reason(QT_TRANSLATE_NOOP("Reason", "its header is damaged")));
     if (readAt(device, start + qint64(bundleSize) - trailerSize, trailerSize)
         != trailer(bundleSize))
-        return rejected(start, QStringLiteral("its end is damaged"));
+        return rejected(start, Reason(QT_TRANSLATE_NOOP("Reason", "its end is damaged")));
 
     const auto directoryBytes = readAt(device, start + headerSize, qint64(directorySize));
     if (!directoryBytes)
-        return rejected(start, QStringLiteral("the program file cannot be read"));
+        return rejected(start, Reason(QT_TRANSLATE_NOOP("Reason", "the program file cannot be read")));
     if (sha256(header->left(headerHashedBytes) + *directoryBytes) != headerHash)
-        return rejected(start, QStringLiteral("its directory is damaged (the checksum does not match)"));
+        return rejected(start, Reason(QT_TRANSLATE_NOOP("Reason", "its directory is damaged (the checksum does not match)")));
 
     Directory directory;
     directory.start = start;
-    const QString problem = readEntries(*directoryBytes, count, bundleVersion,
+    const Reason problem = readEntries(*directoryBytes, count, bundleVersion,
                                         headerSize + qint64(directorySize),
                                         qint64(bundleSize) - trailerSize, directory.entries);
     if (!problem.isEmpty())
@@ -264,29 +265,29 @@ Directory readDirectory(QIODevice &device, qint64 start)
 }
 
 QByteArray readEntry(QIODevice &device, const Directory &directory, const Entry &entry,
-                     QString *problem)
+                     Reason *problem)
 {
     const auto bytes = readAt(device, directory.start + entry.offset, entry.size);
     if (!bytes) {
-        *problem = QStringLiteral("%1 cannot be read whole").arg(Keys::describe(entry.key));
+        *problem = Reason(QT_TRANSLATE_NOOP("Reason", "%1 cannot be read whole")).arg(Keys::describe(entry.key));
         return {};
     }
     if (sha256(*bytes) != entry.sha256) {
-        *problem = QStringLiteral("%1 is damaged (the checksum does not match)")
+        *problem = Reason(QT_TRANSLATE_NOOP("Reason", "%1 is damaged (the checksum does not match)"))
                            .arg(Keys::describe(entry.key));
         return {};
     }
     return *bytes;
 }
 
-QByteArray encode(const QList<Asset> &assets, QString *problem)
+QByteArray encode(const QList<Asset> &assets, Reason *problem)
 {
     qint64 total = 0;
     for (const Asset &asset : assets)
         total += asset.bytes.size();
     if (assets.size() > maxEntries || total > maxPayloadBytes) {
-        *problem = QStringLiteral("the assets come to %1, more than the %2 a program may carry")
-                           .arg(megabytes(total), megabytes(maxPayloadBytes));
+        *problem = Reason(QT_TRANSLATE_NOOP("Reason", "the assets come to %1, more than the %2 a program may carry"))
+                           .arg(megabytes(total)).arg(megabytes(maxPayloadBytes));
         return {};
     }
     // The directory's size is known before the offsets it holds.

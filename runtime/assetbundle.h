@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/reason.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -45,7 +47,7 @@ inline const QString words = QStringLiteral("words");
 inline QString doubled(const QString &pictureKey) { return pictureKey + QLatin1String("@2x"); }
 bool isKnown(const QString &key);
 // "the music", "the walking figure at twice the size", ...
-QString describe(const QString &key);
+Reason describe(const QString &key);
 // The key of the program's resource that an asset replaces ("CUSTOM" 101 is
 // the music); empty for a resource no asset replaces.
 QString ofResource(int number, const QString &typeName);
@@ -68,7 +70,7 @@ struct Directory
 {
     qint64 start = 0; // where the program ends and the bundle begins
     QList<Entry> entries;
-    QString problem;
+    Reason problem;
 
     const Entry *find(const QString &key) const;
 };
@@ -78,7 +80,7 @@ Directory readDirectory(QIODevice &device, qint64 start);
 // The bytes of one entry, or an empty array and a problem when they cannot be
 // read whole or their checksum fails.
 QByteArray readEntry(QIODevice &device, const Directory &directory, const Entry &entry,
-                     QString *problem);
+                     Reason *problem);
 
 // An asset to carry: the bytes and what to say about them.
 struct Asset
@@ -90,7 +92,7 @@ struct Asset
 };
 // The whole bundle for `assets`, or an empty array and a problem when they
 // are too many or too large.
-QByteArray encode(const QList<Asset> &assets, QString *problem);
+QByteArray encode(const QList<Asset> &assets, Reason *problem);
 
 // Where an ELF program ends: the furthest byte of its headers, segments and
 // sections. -1 when the device does not hold a 64-bit little-endian ELF file.

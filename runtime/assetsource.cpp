@@ -14,7 +14,7 @@ AssetSource::AssetSource(CarriedAssets carried, bool quiet)
 {
     if (!m_carried.problem().isEmpty())
         report(QStringLiteral("the program's own assets are not used (%1); the built-in ones are")
-                       .arg(m_carried.problem()));
+                       .arg(m_carried.problem().untranslated()));
 }
 
 void AssetSource::report(const QString &problem) const
@@ -25,10 +25,10 @@ void AssetSource::report(const QString &problem) const
 
 std::optional<QByteArray> AssetSource::carriedBytes(const QString &key) const
 {
-    QString problem;
+    Reason problem;
     auto read = m_carried.bytes(key, &problem);
     if (!problem.isEmpty())
-        report(problem + QStringLiteral("; the built-in asset is used instead"));
+        report(problem.untranslated() + QStringLiteral("; the built-in asset is used instead"));
     return read;
 }
 
@@ -55,7 +55,7 @@ QPixmap AssetSource::picture(const QString &key, const QString &builtIn) const
         if (picture.loadFromData(*carried))
             return picture;
         report(QStringLiteral("%1 is not a picture; the built-in one is used instead")
-                       .arg(AssetBundle::Keys::describe(key)));
+                       .arg(AssetBundle::Keys::describe(key).untranslated()));
     }
     if (QFileInfo::exists(builtIn))
         picture.load(builtIn);

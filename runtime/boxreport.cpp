@@ -1,5 +1,6 @@
 #include "runtime/boxreport.h"
 
+#include "runtime/boxcodes.h"
 #include "runtime/runtimeerror.h"
 
 #include <QLoggingCategory>
@@ -14,24 +15,6 @@ QString oneLine(const QString &text)
     line.replace(QLatin1Char('\n'), QLatin1String("\\n"));
     return line;
 }
-
-int numberOf(BoxButtons buttons)
-{
-    return buttons == BoxButtons::YesNo ? 4 : 64;
-}
-
-int numberOf(BoxAnswer answer)
-{
-    switch (answer) {
-    case BoxAnswer::Ok:
-        return 1;
-    case BoxAnswer::Yes:
-        return 6;
-    case BoxAnswer::No:
-        return 7;
-    }
-    return 0;
-}
 } // namespace
 
 namespace BoxReport {
@@ -39,7 +22,7 @@ namespace BoxReport {
 void shown(BoxButtons buttons, const QString &title, const QString &prompt)
 {
     if (lcBoxes().isInfoEnabled())
-        qCInfo(lcBoxes, "shown buttons=%d title=%s prompt=%s", numberOf(buttons), qUtf8Printable(title),
+        qCInfo(lcBoxes, "shown buttons=%d title=%s prompt=%s", BoxCodes::of(buttons), qUtf8Printable(title),
                qUtf8Printable(oneLine(prompt)));
 }
 
@@ -52,7 +35,7 @@ void error(const RuntimeError &error, const QString &title)
 
 BoxAnswer answered(const QString &title, BoxAnswer answer)
 {
-    qCInfo(lcBoxes, "answered title=%s result=%d", qUtf8Printable(title), numberOf(answer));
+    qCInfo(lcBoxes, "answered title=%s result=%d", qUtf8Printable(title), BoxCodes::of(answer));
     return answer;
 }
 

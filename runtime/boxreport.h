@@ -9,8 +9,7 @@ struct RuntimeError;
 // Every message box the program shows and how it was answered, written to the
 // "velmora.boxes" logging category (off unless QT_LOGGING_RULES turns it on),
 // one line each, so that scripts driving the real program can tell the boxes
-// apart. Buttons and answers go by the numbers the show's boxes have always
-// had (4 Yes and No, 64 OK with the information icon; 1 OK, 6 Yes, 7 No):
+// apart. Buttons and answers go by the show's numbers (runtime/boxcodes.h):
 //   shown buttons=4 title=询问 prompt=...
 //   error number=75 title=Velmora prompt=...
 //   answered title=询问 result=6

@@ -1,5 +1,6 @@
 #include "runtime/carriedassets.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 CarriedAssets CarriedAssets::of(const QString &programPath)
@@ -11,12 +12,13 @@ CarriedAssets CarriedAssets::of(const QString &programPath)
     auto file = std::make_shared<QFile>(programPath);
     if (!file->open(QIODevice::ReadOnly)) {
         assets.m_directory.problem
-                = QStringLiteral("cannot read the program file: %1").arg(file->errorString());
+                = Reason(QT_TRANSLATE_NOOP("Reason", "cannot read the program file: %1"))
+                          .arg(file->errorString());
         return assets;
     }
     const qint64 end = AssetBundle::elfImageEnd(*file);
     if (end < 0) {
-        assets.m_directory.problem = QStringLiteral("the file is not a program");
+        assets.m_directory.problem = Reason(QT_TRANSLATE_NOOP("Reason", "the file is not a program"));
         return assets;
     }
     assets.m_isProgram = true;
@@ -26,12 +28,12 @@ CarriedAssets CarriedAssets::of(const QString &programPath)
     return assets;
 }
 
-std::optional<QByteArray> CarriedAssets::bytes(const QString &key, QString *problem) const
+std::optional<QByteArray> CarriedAssets::bytes(const QString &key, Reason *problem) const
 {
     const AssetBundle::Entry *entry = find(key);
     if (!entry || !m_file)
         return std::nullopt;
-    QString why;
+    Reason why;
     const QByteArray read = AssetBundle::readEntry(*m_file, m_directory, *entry, &why);
     if (!why.isEmpty()) {
         if (problem)

@@ -28,11 +28,11 @@ public:
     const QList<AssetBundle::Entry> &entries() const { return m_directory.entries; }
     const AssetBundle::Entry *find(const QString &key) const { return m_directory.find(key); }
     // Why the bundle is not used; empty when it is whole or there is none.
-    QString problem() const { return m_directory.problem; }
+    Reason problem() const { return m_directory.problem; }
 
     // The carried bytes for `key`, whole; nothing when none are carried or
     // they are damaged (then `problem` says why).
-    std::optional<QByteArray> bytes(const QString &key, QString *problem = nullptr) const;
+    std::optional<QByteArray> bytes(const QString &key, Reason *problem = nullptr) const;
 
 private:
     QString m_programPath;

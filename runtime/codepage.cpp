@@ -1,6 +1,7 @@
 #include "runtime/codepage.h"
 
 #include "runtime/gbkorutf8.h"
+#include "runtime/lonesurrogates.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -53,19 +54,6 @@ std::optional<Mark> markOf(QByteArrayView bytes)
     }
 }
 
-// Qt's UTF-16 and UTF-32 decoders pass a lone surrogate through; it is no
-// character, and reads as a replacement character like any other broken unit.
-void replaceLoneSurrogates(QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        else if (c.isSurrogate())
-            text[i] = QChar::ReplacementCharacter;
-    }
-}
-
 // What follows the mark: a second mark is text. What can be read is kept;
 // a broken tail (a code unit cut short) becomes one replacement character.
 QString decodeAfterMark(const Mark &mark, QByteArrayView bytes)
@@ -75,8 +63,10 @@ QString decodeAfterMark(const Mark &mark, QByteArrayView bytes)
     QStringDecoder decoder(mark.decoding,
                            QStringConverter::Flag::Stateless
                                    | QStringConverter::Flag::ConvertInitialBom);
-    QString decoded = decoder.decode(text.first(whole));
-    replaceLoneSurrogates(decoded);
+    // Qt's UTF-16 and UTF-32 decoders pass a lone surrogate through; it is no
+    // character, and reads as a replacement character like any other broken unit.
+    QString decoded = LoneSurrogates::replaced(decoder.decode(text.first(whole)),
+                                               QChar::ReplacementCharacter);
     if (whole < text.size())
         decoded += QChar(QChar::ReplacementCharacter);
     return decoded;

@@ -37,8 +37,8 @@ void Form1::askQuestion()
 void Form1::OpenWebPage(QString &address)
 {
     // Checked where it was set, and again here: nothing but a web page opens.
-    if (const QString refusal = WordsRules::addressRefusal(address); !refusal.isEmpty()) {
-        std::fprintf(stderr, "velmora: %s; it is not opened\n", qPrintable(refusal));
+    if (const Reason refusal = WordsRules::addressRefusal(address); !refusal.isEmpty()) {
+        std::fprintf(stderr, "velmora: %s; it is not opened\n", qPrintable(refusal.untranslated()));
         return;
     }
     // What the desktop makes of it is not looked at.

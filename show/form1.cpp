@@ -118,17 +118,7 @@ struct ProgramEnd
 
 int Form1::ShowMessage(const QString &prompt, int buttons, const QString &title)
 {
-    const BoxAnswer answer = m_host.boxes.showMessage(
-            prompt, buttons == BoxStyle::yesNo ? BoxButtons::YesNo : BoxButtons::Ok, title);
-    switch (answer) {
-    case BoxAnswer::Yes:
-        return BoxResult::yes;
-    case BoxAnswer::No:
-        return BoxResult::no;
-    case BoxAnswer::Ok:
-        break;
-    }
-    return BoxResult::ok;
+    return BoxCodes::of(m_host.boxes.showMessage(prompt, BoxCodes::buttonsOf(buttons), title));
 }
 
 void Form1::EndProgram()

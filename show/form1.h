@@ -6,6 +6,7 @@
 #include "controls/tickclock.h"
 #include "controls/timer.h"
 #include "players/mediaplayer.h"
+#include "runtime/boxcodes.h"
 #include "runtime/filetable.h"
 #include "runtime/host.h"
 #include "stage/stage.h"
@@ -15,18 +16,6 @@
 #include <QWidget>
 
 #include <functional>
-
-// The show's message boxes by the numbers its handlers test: the buttons
-// asked for, and the answer.
-namespace BoxStyle {
-constexpr int yesNo = 4;
-constexpr int okInformation = 64;
-} // namespace BoxStyle
-namespace BoxResult {
-constexpr int ok = 1;
-constexpr int yes = 6;
-constexpr int no = 7;
-} // namespace BoxResult
 
 // The show's one window: its controls, its handlers and its own procedures,
 // each part of the show in a file of its own beside this one.

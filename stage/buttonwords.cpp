@@ -15,7 +15,7 @@ QString translationsFolder()
 }
 } // namespace
 
-std::optional<ButtonWords> ButtonWords::forLanguage(const QString &language, QString *problem)
+std::optional<ButtonWords> ButtonWords::forLanguage(const QString &language, Reason *problem)
 {
     if (language == QLatin1String("zh_CN"))
         return ButtonWords { QStringLiteral("是(&Y)"), QStringLiteral("否(&N)"), QStringLiteral("确定") };
@@ -28,10 +28,10 @@ std::optional<ButtonWords> ButtonWords::forLanguage(const QString &language, QSt
     const QString file = QStringLiteral("%1/qtbase_%2.qm").arg(folder, language);
     QTranslator translator;
     if (!QFileInfo::exists(file) || !translator.load(file)) {
-        *problem = QCoreApplication::translate("ButtonWords",
-                                               "there is no translation of Qt for \"%1\" here "
-                                               "(qtbase_%1.qm in %2)")
-                           .arg(language, folder);
+        *problem = Reason(QT_TRANSLATE_NOOP("Reason", "there is no translation of Qt for \"%1\" here "
+                                                      "(qtbase_%1.qm in %2)"))
+                           .arg(language)
+                           .arg(folder);
         return std::nullopt;
     }
     // The texts Qt gives its standard buttons; a translation without one

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/reason.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,7 +17,7 @@ struct ButtonWords
     // Chinese ("zh_CN"), English ("en", Qt's own words) or any language whose
     // translation of Qt (qtbase_XX.qm) is installed here; nothing, and why,
     // for any other.
-    static std::optional<ButtonWords> forLanguage(const QString &language, QString *problem);
+    static std::optional<ButtonWords> forLanguage(const QString &language, Reason *problem);
     // The languages forLanguage() speaks here: zh_CN, en, then those of the
     // installed translations of Qt, by name.
     static QStringList languages();

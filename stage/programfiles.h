@@ -2,16 +2,18 @@
 
 #include <QString>
 
-// The files the show keeps beside the program, and the resources behind them.
+// The show's program and the files it keeps beside it, and the resources
+// behind them.
 namespace FileNames {
-inline const QString letter = QStringLiteral("orlessa.ini");
-inline const QString declaration = QStringLiteral("xuanyan.ini");
-inline const QString music = QStringLiteral("Orlessa.mp3");
-inline const QString video = QStringLiteral("Orlessa.avi");
+inline constexpr QLatin1String program("velmora");
+inline constexpr QLatin1String letter("orlessa.ini");
+inline constexpr QLatin1String declaration("xuanyan.ini");
+inline constexpr QLatin1String music("Orlessa.mp3");
+inline constexpr QLatin1String video("Orlessa.avi");
 } // namespace FileNames
 
 namespace Resources {
-inline const QString type = QStringLiteral("CUSTOM");
+inline constexpr QLatin1String type("CUSTOM");
 constexpr qint16 music = 101;
 constexpr qint16 video = 102;
 } // namespace Resources

@@ -6,13 +6,6 @@
 #include <QRegularExpression>
 #include <QUrl>
 
-namespace {
-struct WordsText
-{
-    Q_DECLARE_TR_FUNCTIONS(Words)
-};
-} // namespace
-
 QString Words::defaultAddress()
 {
     return Matchmaker::builtAddress();
@@ -51,12 +44,12 @@ const WordsField *WordsField::byKey(const QString &key)
     return nullptr;
 }
 
-QString WordsField::refusal(const QString &value) const
+Reason WordsField::refusal(const QString &value) const
 {
     if (value.contains(QChar(0)))
-        return WordsText::tr("%1 holds a NUL character").arg(key);
+        return Reason(QT_TRANSLATE_NOOP("Reason", "%1 holds a NUL character")).arg(key);
     if (value.size() > maxLength)
-        return WordsText::tr("%1 is %2 characters long; at most %3 are taken")
+        return Reason(QT_TRANSLATE_NOOP("Reason", "%1 is %2 characters long; at most %3 are taken"))
                 .arg(key)
                 .arg(value.size())
                 .arg(maxLength);
@@ -68,29 +61,30 @@ QString WordsField::refusal(const QString &value) const
     case Kind::Language: {
         static const QRegularExpression localeName(QStringLiteral("^[a-z]{2,3}(_[A-Z]{2})?$"));
         if (!localeName.match(value).hasMatch())
-            return WordsText::tr("buttons \"%1\" is no language name such as zh_CN, en or de")
+            return Reason(QT_TRANSLATE_NOOP("Reason", "buttons \"%1\" is no language name such as zh_CN, en or de"))
                     .arg(value);
         return {};
     }
     case Kind::Presentation:
         if (!Presentation::known(value))
-            return WordsText::tr("presentation \"%1\" is neither \"window\" nor \"screen\"").arg(value);
+            return Reason(QT_TRANSLATE_NOOP("Reason", "presentation \"%1\" is neither \"window\" nor \"screen\""))
+                    .arg(value);
         return {};
     }
     return {};
 }
 
-QString WordsRules::addressRefusal(const QString &address)
+Reason WordsRules::addressRefusal(const QString &address)
 {
     for (const QChar c : address)
         if (c.isSpace() || c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            return WordsText::tr("the address \"%1\" holds a blank or a control character")
+            return Reason(QT_TRANSLATE_NOOP("Reason", "the address \"%1\" holds a blank or a control character"))
                     .arg(address.simplified());
     const QUrl url(address, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        return WordsText::tr("the address \"%1\" is not an http or https address").arg(address);
+        return Reason(QT_TRANSLATE_NOOP("Reason", "the address \"%1\" is not an http or https address")).arg(address);
     if (url.host().isEmpty() || !address.startsWith(scheme + QLatin1String("://"), Qt::CaseInsensitive))
-        return WordsText::tr("the address \"%1\" names no site").arg(address);
+        return Reason(QT_TRANSLATE_NOOP("Reason", "the address \"%1\" names no site")).arg(address);
     return {};
 }

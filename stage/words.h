@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/reason.h"
+
 #include <QList>
 #include <QString>
 
@@ -67,11 +69,11 @@ struct WordsField
     static const QList<WordsField> &all();
     static const WordsField *byKey(const QString &key);
     // Why `value` cannot be this field's; empty when it can.
-    QString refusal(const QString &value) const;
+    Reason refusal(const QString &value) const;
 };
 
 namespace WordsRules {
 // Why the show will not open `address`: only a plain http or https address
 // is opened. Empty when it will.
-QString addressRefusal(const QString &address);
+Reason addressRefusal(const QString &address);
 } // namespace WordsRules

@@ -43,7 +43,7 @@ Read parse(const QString &text, int firstLine)
         lines.removeLast(); // the break that ends the last line
     QList<int> &givenOn = read.linesGiven;
     QList<QString> values;
-    auto problem = [&](int line, const QString &message) { read.problems.append({ line, message }); };
+    auto problem = [&](int line, const Reason &message) { read.problems.append({ line, message }); };
 
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString &line = lines[i];
@@ -52,7 +52,7 @@ Read parse(const QString &text, int firstLine)
             continue;
         if (line.startsWith(QLatin1Char('|'))) {
             if (values.isEmpty())
-                problem(number, WordsFileText::tr("a continued line (\"|\") with no \"key = text\" above it"));
+                problem(number, Reason(QT_TRANSLATE_NOOP("Reason", "a continued line (\"|\") with no \"key = text\" above it")));
             else
                 values.last() += crLf + afterMark(line, 0);
             continue;
@@ -60,15 +60,15 @@ Read parse(const QString &text, int firstLine)
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         const QString key = line.left(equals).trimmed();
         if (equals < 0 || key.isEmpty()) {
-            problem(number, WordsFileText::tr("not \"key = text\", a comment (\"#\") or a continued line (\"|\")"));
+            problem(number, Reason(QT_TRANSLATE_NOOP("Reason", "not \"key = text\", a comment (\"#\") or a continued line (\"|\")")));
             continue;
         }
         if (!WordsField::byKey(key)) {
-            problem(number, WordsFileText::tr("unknown key \"%1\"").arg(key));
+            problem(number, Reason(QT_TRANSLATE_NOOP("Reason", "unknown key \"%1\"")).arg(key));
             continue;
         }
         if (const qsizetype before = read.keysGiven.indexOf(key); before >= 0) {
-            problem(number, WordsFileText::tr("%1 is given again (first on line %2)").arg(key).arg(givenOn[before]));
+            problem(number, Reason(QT_TRANSLATE_NOOP("Reason", "%1 is given again (first on line %2)")).arg(key).arg(givenOn[before]));
             continue;
         }
         read.keysGiven.append(key);
@@ -77,7 +77,7 @@ Read parse(const QString &text, int firstLine)
     }
     for (qsizetype i = 0; i < read.keysGiven.size(); ++i) {
         const WordsField &field = *WordsField::byKey(read.keysGiven[i]);
-        if (const QString refusal = field.refusal(values[i]); !refusal.isEmpty())
+        if (const Reason refusal = field.refusal(values[i]); !refusal.isEmpty())
             problem(givenOn[i], refusal);
         read.words.*field.member = values[i];
     }
@@ -117,7 +117,7 @@ QByteArray toEntry(const Words &words)
 
 namespace {
 // Takes an unknown presentation out of `read`'s problems: the window instead.
-void settleUnknownPresentation(Read &read, QString *note)
+void settleUnknownPresentation(Read &read, Reason *note)
 {
     const qsizetype at = read.keysGiven.indexOf(QStringLiteral("presentation"));
     if (at < 0 || Presentation::known(read.words.presentation))
@@ -125,28 +125,28 @@ void settleUnknownPresentation(Read &read, QString *note)
     const int line = read.linesGiven[at];
     read.problems.removeIf([line](const Problem &problem) { return problem.line == line; });
     if (note)
-        *note = WordsFileText::tr("the presentation \"%1\" is not one this program knows; the show plays in its window")
+        *note = Reason(QT_TRANSLATE_NOOP("Reason", "the presentation \"%1\" is not one this program knows; the show plays in its window"))
                         .arg(read.words.presentation.left(16));
     read.words.presentation = Presentation::window;
 }
 } // namespace
 
-Words fromEntry(const QByteArray &entry, QString *problem, QString *note)
+Words fromEntry(const QByteArray &entry, Reason *problem, Reason *note)
 {
     if (!entry.startsWith(entryVersionLine)) {
-        *problem = WordsFileText::tr("the show's words are of a version this program does not read");
+        *problem = Reason(QT_TRANSLATE_NOOP("Reason", "the show's words are of a version this program does not read"));
         return {};
     }
     const QByteArray body = entry.mid(entryVersionLine.size());
     const QString text = QString::fromUtf8(body);
     if (text.toUtf8() != body) {
-        *problem = WordsFileText::tr("the show's words are no UTF-8 text");
+        *problem = Reason(QT_TRANSLATE_NOOP("Reason", "the show's words are no UTF-8 text"));
         return {};
     }
     Read read = parse(text, 2);
     settleUnknownPresentation(read, note);
     if (!read.problems.isEmpty()) {
-        *problem = WordsFileText::tr("the show's words are damaged (line %1: %2)")
+        *problem = Reason(QT_TRANSLATE_NOOP("Reason", "the show's words are damaged (line %1: %2)"))
                            .arg(read.problems.first().line)
                            .arg(read.problems.first().message);
         return {};
@@ -154,9 +154,9 @@ Words fromEntry(const QByteArray &entry, QString *problem, QString *note)
     return read.words;
 }
 
-Words carriedBy(const CarriedAssets &carried, QString *problem, QString *note)
+Words carriedBy(const CarriedAssets &carried, Reason *problem, Reason *note)
 {
-    QString why;
+    Reason why;
     const auto entry = carried.bytes(AssetBundle::Keys::words, &why);
     if (!entry) {
         if (!why.isEmpty())

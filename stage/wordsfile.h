@@ -25,7 +25,7 @@ namespace WordsFile {
 struct Problem
 {
     int line = 0;
-    QString message;
+    Reason message;
 };
 
 struct Read
@@ -47,9 +47,9 @@ QByteArray toEntry(const Words &words);
 // The words an entry holds; the defaults and a problem when it is damaged.
 // A presentation this program does not know (a later one's, say) spoils
 // nothing else: it gives the window, and `note` says so.
-Words fromEntry(const QByteArray &entry, QString *problem, QString *note = nullptr);
+Words fromEntry(const QByteArray &entry, Reason *problem, Reason *note = nullptr);
 // The words `carried` holds, or the defaults (and why, when it holds
 // something unusable).
-Words carriedBy(const CarriedAssets &carried, QString *problem, QString *note = nullptr);
+Words carriedBy(const CarriedAssets &carried, Reason *problem, Reason *note = nullptr);
 
 } // namespace WordsFile

@@ -24,7 +24,7 @@ const QByteArray film = QByteArray("film").repeated(50);
 
 QByteArray wholeBundle()
 {
-    QString problem;
+    Reason problem;
     return AssetBundle::encode({ { Keys::music, QStringLiteral("歌.mp3"), 6000, song },
                                  { Keys::film, QStringLiteral("a.avi"), 3000, film } },
                                &problem);
@@ -135,12 +135,12 @@ private slots:
             "outside");
         row("unknown key", crafted([](QByteArray &b) { b[64 + 2] = '9'; }), 0, "unknown asset");
         row("a key twice", [](QByteArray &b) {
-                QString problem;
+                Reason problem;
                 b = AssetBundle::encode({ { Keys::film, {}, 1, film }, { Keys::film, {}, 1, film } },
                                         &problem);
             }, 0, "twice");
         row("the show's words", [](QByteArray &b) {
-                QString problem;
+                Reason problem;
                 b = AssetBundle::encode({ { Keys::words, {}, -1, "velmora-words 1\n" } }, &problem);
             }, 1, "");
         row("more entries than the directory holds",
@@ -156,8 +156,8 @@ private slots:
         const AssetBundle::Directory directory = read(program + bundle);
         QCOMPARE(directory.entries.size(), entries);
         QVERIFY2(problem.isEmpty() ? directory.problem.isEmpty()
-                                   : directory.problem.contains(problem),
-                 qPrintable(directory.problem));
+                                   : directory.problem.untranslated().contains(problem),
+                 qPrintable(directory.problem.untranslated()));
     }
 
     void eachEntryIsCheckedOnItsOwn()
@@ -168,11 +168,11 @@ private slots:
         buffer.open(QIODevice::ReadOnly);
         const AssetBundle::Directory directory = AssetBundle::readDirectory(buffer, program.size());
         QVERIFY(directory.problem.isEmpty());
-        QString problem;
+        Reason problem;
         QVERIFY(AssetBundle::readEntry(buffer, directory, *directory.find(Keys::music), &problem)
                         .isEmpty());
-        QVERIFY(problem.contains(QLatin1String("damaged")));
-        problem.clear();
+        QVERIFY(problem.untranslated().contains(QLatin1String("damaged")));
+        problem = {};
         QCOMPARE(AssetBundle::readEntry(buffer, directory, *directory.find(Keys::film), &problem),
                  film);
         QVERIFY(problem.isEmpty());
@@ -199,7 +199,7 @@ private slots:
                     = AssetBundle::readDirectory(buffer, program.size());
             QVERIFY(directory.entries.isEmpty() || directory.problem.isEmpty());
             for (const AssetBundle::Entry &entry : directory.entries) {
-                QString problem;
+                Reason problem;
                 const QByteArray bytes = AssetBundle::readEntry(buffer, directory, entry, &problem);
                 QVERIFY(problem.isEmpty() ? bytes == (entry.key == Keys::music ? song : film)
                                           : bytes.isEmpty());
@@ -210,7 +210,7 @@ private slots:
     void tooMuchIsNotEncoded()
     {
         QList<AssetBundle::Asset> many(17, { Keys::music, {}, -1, "x" });
-        QString problem;
+        Reason problem;
         QVERIFY(AssetBundle::encode(many, &problem).isEmpty());
         QVERIFY(!problem.isEmpty());
     }
@@ -274,7 +274,7 @@ private slots:
         QBuffer pngBuffer(&png);
         pngBuffer.open(QIODevice::WriteOnly);
         picture.save(&pngBuffer, "PNG");
-        QString problem;
+        Reason problem;
         const QByteArray bundle = AssetBundle::encode(
                 { { Keys::music, {}, 6000, song }, { Keys::background, {}, -1, png } }, &problem);
         const QByteArray builtInMusic = AssetSource().resourceBytes(101, QStringLiteral("CUSTOM"));
@@ -305,13 +305,13 @@ private slots:
         QFile old(QFINDTESTDATA("data/bundle-version-1.bin"));
         QVERIFY(old.open(QIODevice::ReadOnly));
         const AssetBundle::Directory directory = AssetBundle::readDirectory(old, 0);
-        QVERIFY2(directory.problem.isEmpty(), qPrintable(directory.problem));
+        QVERIFY2(directory.problem.isEmpty(), qPrintable(directory.problem.untranslated()));
         QStringList keys;
         for (const AssetBundle::Entry &entry : directory.entries) {
             keys << entry.key;
-            QString problem;
+            Reason problem;
             QVERIFY(!AssetBundle::readEntry(old, directory, entry, &problem).isEmpty());
-            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+            QVERIFY2(problem.isEmpty(), qPrintable(problem.untranslated()));
         }
         QCOMPARE(keys, (QStringList { Keys::music, Keys::boy, Keys::doubled(Keys::boy) }));
     }

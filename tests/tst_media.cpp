@@ -2,6 +2,7 @@
 // at all, with QT_MEDIA_BACKEND naming one that does not exist): a short cut
 // of the real film played to its end, the music stopped, and both files let go.
 #include "players/mediaplayer.h"
+#include "players/processsettings.h"
 #include "players/qtmediabackend.h"
 #include "runtime/assetsource.h"
 #include "runtime/hostfiles.h"
@@ -56,7 +57,7 @@ class MediaTest : public QObject
 private slots:
     void initTestCase()
     {
-        QtMediaBackend::prepareEnvironment();
+        ProcessSettings::setBeforeApplication(ProcessSettings::Platform::Desktop);
         if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty())
             QSKIP("ffmpeg is needed to cut the test media");
         qInfo("media backend: %s", qPrintable(QtMediaBackend::backendName().isEmpty()

@@ -18,17 +18,17 @@
 namespace {
 QString presentationTheShowReads(const QString &program)
 {
-    QString problem;
+    Reason problem;
     const Words words = WordsFile::carriedBy(CarriedAssets::of(program), &problem);
-    return problem.isEmpty() ? words.presentation : QStringLiteral("unreadable: ") + problem;
+    return problem.isEmpty() ? words.presentation : QStringLiteral("unreadable: ") + problem.untranslated();
 }
 
 // An entry such as a later program might carry.
 bool carryRawWords(const TestFolder &folder, const QByteArray &entry)
 {
-    QString problem;
-    return ShowProgram(folder.path()).change({ { AssetBundle::Keys::words, QStringLiteral("later"), -1, entry } },
-                                             {}, &problem);
+    return ShowProgram(folder.path())
+            .change({ { AssetBundle::Keys::words, QStringLiteral("later"), -1, entry } })
+            .ok();
 }
 } // namespace
 

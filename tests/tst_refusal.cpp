@@ -5,7 +5,7 @@
 #include "show/form1.h"
 #include "show/matchmaker.h"
 #include "show/question.h"
-#include "show/refusal.h"
+#include "stage/words.h"
 #include "support/showfixture.h"
 #include "support/unprivileged.h"
 
@@ -50,7 +50,7 @@ private slots:
                  QStringList({ "box:询问", "stop2", "play1:" + show.folder.file("Orlessa.avi") }));
         QVERIFY(videoAbsentAtStop);
         QCOMPARE(captionAtPlay, caption);
-        QCOMPARE(show.form.Caption(), Refusal::vow);
+        QCOMPARE(show.form.Caption(), Words().filmCaption);
         QVERIFY(show.form.Picture1->isHidden());
         QVERIFY(!show.form.WindowsMediaPlayer1View->isHidden());
         QVERIFY(show.host.videoBackend()->hasView);
@@ -84,8 +84,8 @@ private slots:
         };
         show.videoEnds();
         QVERIFY(goneAtPlea);
-        QCOMPARE(show.host.boxes[1].prompt, Refusal::pleaPrompt);
-        QCOMPARE(show.host.boxes[1].title, Refusal::pleaTitle);
+        QCOMPARE(show.host.boxes[1].prompt, Words().pleaPrompt);
+        QCOMPARE(show.host.boxes[1].title, Words().pleaTitle);
         QCOMPARE(show.host.boxes[1].buttons, BoxButtons::YesNo);
     }
 
@@ -93,13 +93,13 @@ private slots:
     {
         RefusedShow show({ BoxAnswer::Yes, BoxAnswer::Yes });
         show.videoEnds();
-        QCOMPARE(show.host.boxes[2].prompt, Refusal::matchmakerPrompt);
-        QCOMPARE(show.host.boxes[2].title, Refusal::matchmakerTitle);
+        QCOMPARE(show.host.boxes[2].prompt, Words().pleaMatchmakerPrompt);
+        QCOMPARE(show.host.boxes[2].title, Words().pleaMatchmakerTitle);
         QCOMPARE(show.host.openedAddresses.size(), 1);
         QCOMPARE(show.host.openedAddresses[0], Matchmaker::address);
         QVERIFY(!show.host.ended);
         QVERIFY(!show.form.hasEnded());
-        QCOMPARE(show.form.Caption(), Refusal::vow);
+        QCOMPARE(show.form.Caption(), Words().filmCaption);
         QCOMPARE(show.form.Answer.toInt(), BoxResult::yes);
         QCOMPARE(show.form.Answer2, qint16(BoxResult::yes));
     }
@@ -118,8 +118,8 @@ private slots:
         RefusedShow show({ BoxAnswer::No });
         show.videoEnds();
         QCOMPARE(show.host.boxes.size(), 3);
-        QCOMPARE(show.host.boxes[2].prompt, Refusal::vowPrompt);
-        QCOMPARE(show.host.boxes[2].title, Refusal::vowTitle);
+        QCOMPARE(show.host.boxes[2].prompt, Words().vowPrompt);
+        QCOMPARE(show.host.boxes[2].title, Words().vowTitle);
         QCOMPARE(show.host.boxes[2].buttons, BoxButtons::Ok);
         QCOMPARE(show.host.log.last(), QStringLiteral("end:0"));
         QCOMPARE(show.form.Answer.toInt(), BoxResult::no);
@@ -144,7 +144,7 @@ private slots:
             RefusedShow show({ result });
             show.videoEnds();
             QCOMPARE(show.host.boxes.size(), 3);
-            QCOMPARE(show.host.boxes[2].title, Refusal::vowTitle);
+            QCOMPARE(show.host.boxes[2].title, Words().vowTitle);
             QVERIFY(show.host.openedAddresses.isEmpty());
         }
     }

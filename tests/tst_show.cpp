@@ -2,7 +2,7 @@
 #include "show/form1.h"
 #include "show/matchmaker.h"
 #include "show/question.h"
-#include "show/refusal.h"
+#include "stage/words.h"
 #include "stage/approach.h"
 #include "support/showfixture.h"
 
@@ -23,19 +23,19 @@ private slots:
         const auto row = [](const char *name, const QString &text, const char *expected) {
             QTest::newRow(name) << text << QString::fromUtf8(expected);
         };
-        row("question", Question::prompt, "愿意走这一步吗?");
-        row("question title", Question::title, "询问");
-        row("matchmaker", Question::matchmakerPrompt,
+        row("question", Words().questionPrompt, "愿意走这一步吗?");
+        row("question title", Words().questionTitle, "询问");
+        row("matchmaker", Words().matchmakerPrompt,
             "我们开始约会吧!\r\n\r\n需要去感谢我们的红娘吗??");
-        row("matchmaker title", Question::matchmakerTitle, "兴奋");
-        row("vow caption", Refusal::vow, "我一定要追到你!!!");
-        row("plea", Refusal::pleaPrompt, "能给我一次机会吗?");
-        row("plea title", Refusal::pleaTitle, "询问");
-        row("plea matchmaker", Refusal::matchmakerPrompt,
+        row("matchmaker title", Words().matchmakerTitle, "兴奋");
+        row("vow caption", Words().filmCaption, "我一定要追到你!!!");
+        row("plea", Words().pleaPrompt, "能给我一次机会吗?");
+        row("plea title", Words().pleaTitle, "询问");
+        row("plea matchmaker", Words().pleaMatchmakerPrompt,
             "我们开始约会吧!\r\n\r\n需要去感谢我们的红娘??");
-        row("plea matchmaker title", Refusal::matchmakerTitle, "兴奋");
-        row("vow box", Refusal::vowPrompt, "我一定要追到你\r\n\r\n百分之一千万要追到你");
-        row("vow box title", Refusal::vowTitle, "奋斗");
+        row("plea matchmaker title", Words().pleaMatchmakerTitle, "兴奋");
+        row("vow box", Words().vowPrompt, "我一定要追到你\r\n\r\n百分之一千万要追到你");
+        row("vow box title", Words().vowTitle, "奋斗");
     }
 
     void theBoxesSayWhatTheShowSays()
@@ -366,11 +366,11 @@ private slots:
         show.declarationTicks(2);
 
         QCOMPARE(show.host.boxes.size(), 2);
-        QCOMPARE(show.host.boxes[0].prompt, Question::prompt);
-        QCOMPARE(show.host.boxes[0].title, Question::title);
+        QCOMPARE(show.host.boxes[0].prompt, Words().questionPrompt);
+        QCOMPARE(show.host.boxes[0].title, Words().questionTitle);
         QCOMPARE(show.host.boxes[0].buttons, BoxButtons::YesNo);
-        QCOMPARE(show.host.boxes[1].prompt, Question::matchmakerPrompt);
-        QCOMPARE(show.host.boxes[1].title, Question::matchmakerTitle);
+        QCOMPARE(show.host.boxes[1].prompt, Words().matchmakerPrompt);
+        QCOMPARE(show.host.boxes[1].title, Words().matchmakerTitle);
         QCOMPARE(show.host.openedAddresses.size(), 1);
         QCOMPARE(show.host.openedAddresses[0], Matchmaker::address);
         QVERIFY(Matchmaker::address.startsWith("https://"));

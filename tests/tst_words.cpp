@@ -59,7 +59,8 @@ private slots:
         row("no key", "just words\n = x\n", { "1: not", "2: not" });
         for (const char *address : { "file:///etc/passwd", "javascript:alert(1)", "xdg-open x",
                                      "https://exa mple.org", "https://example.org/\x01",
-                                     "example.org", "ftp://example.org", "https:///path" })
+                                     "example.org", "ftp://example.org", "https:///path",
+                                     "file://host/path" })
             row(address, QByteArray("caption = a\naddress = ") + address + "\n",
                 { "2: the address" });
         row("a 1 MB text", "caption = a\nvow.prompt = " + QByteArray(1 << 20, 'x') + "\n",
@@ -80,7 +81,7 @@ private slots:
         const WordsFile::Read read = WordsFile::parse(CodePage::fromFileBytes(file));
         QCOMPARE(read.problems.size(), problems.size());
         for (qsizetype i = 0; i < problems.size(); ++i) {
-            const QString found = QStringLiteral("%1: %2").arg(read.problems[i].line).arg(read.problems[i].message);
+            const QString found = QStringLiteral("%1: %2").arg(read.problems[i].line).arg(read.problems[i].message.untranslated());
             QVERIFY2(found.startsWith(problems[i].section(QLatin1Char(' '), 0, 0))
                              && found.contains(problems[i].section(QLatin1Char(' '), 1)),
                      qPrintable(found));
@@ -112,9 +113,10 @@ private slots:
         QFETCH(QByteArray, entry);
         QFETCH(QString, caption);
         QFETCH(QString, problem);
-        QString why;
+        Reason why;
         QCOMPARE(WordsFile::fromEntry(entry, &why).caption, caption);
-        QVERIFY2(problem.isEmpty() ? why.isEmpty() : why.contains(problem), qPrintable(why));
+        QVERIFY2(problem.isEmpty() ? why.isEmpty() : why.untranslated().contains(problem),
+                 qPrintable(why.untranslated()));
     }
 
     // The presentation a program carries: one this program does not know
@@ -142,9 +144,9 @@ private slots:
         QFETCH(QByteArray, entry);
         QFETCH(QString, presentation);
         QFETCH(bool, noted);
-        QString problem, note;
+        Reason problem, note;
         const Words words = WordsFile::fromEntry(entry, &problem, &note);
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY2(problem.isEmpty(), qPrintable(problem.untranslated()));
         QCOMPARE(words.presentation, presentation);
         QCOMPARE(words.caption, QStringLiteral("Ours"));
         QCOMPARE(!note.isEmpty(), noted);
@@ -163,7 +165,7 @@ private slots:
         const QByteArray program = self.readAll();
         Words chosen;
         chosen.buttons = QStringLiteral("en");
-        QString problem;
+        Reason problem;
         const QByteArray bundle = AssetBundle::encode(
                 { { AssetBundle::Keys::words, {}, -1, WordsFile::toEntry(chosen) } }, &problem);
         for (const int damage : { -1, 0, 1 }) {
@@ -175,10 +177,10 @@ private slots:
             QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
             out.write(file);
             out.close();
-            QString why;
+            Reason why;
             const Words words = WordsFile::carriedBy(CarriedAssets::of(path), &why);
             QCOMPARE(words, damage == 0 ? chosen : Words());
-            QCOMPARE(why.contains(QLatin1String("damaged")), damage > 0);
+            QCOMPARE(why.untranslated().contains(QLatin1String("damaged")), damage > 0);
         }
     }
 
@@ -201,7 +203,7 @@ private slots:
         if (language == QLatin1String("de")
             && !QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
             QSKIP("Qt's German translation is not installed here");
-        QString problem;
+        Reason problem;
         const auto words = ButtonWords::forLanguage(language, &problem);
         QCOMPARE(words.has_value(), !yes.isEmpty());
         QCOMPARE(problem.isEmpty(), !yes.isEmpty());

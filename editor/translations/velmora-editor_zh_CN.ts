@@ -37,13 +37,6 @@
     </message>
 </context>
 <context>
-    <name>ButtonWords</name>
-    <message>
-        <source>there is no translation of Qt for &quot;%1&quot; here (qtbase_%1.qm in %2)</source>
-        <translation>这里没有 Qt 的“%1”译文（%2 里的 qtbase_%1.qm）</translation>
-    </message>
-</context>
-<context>
     <name>Editor</name>
     <message>
         <source>Present the show in its window (window, as built) or on the whole screen (screen), from now on.</source>
@@ -191,12 +184,6 @@
         <translation>没有权限打开文件夹 %1</translation>
     </message>
     <message>
-        <source>velmora-editor: cannot read the folder: %1
-</source>
-        <translation>velmora-editor: 读不了文件夹：%1
-</translation>
-    </message>
-    <message>
         <source>velmora-editor: cannot read %1: %2
 </source>
         <translation>velmora-editor: 读不了 %1：%2
@@ -241,7 +228,7 @@
     <message>
         <source>, </source>
         <comment>between the marks of the timeline</comment>
-        <translation>，</translation>
+        <translation>、</translation>
     </message>
     <message>
         <source>warnings: %1
@@ -304,10 +291,6 @@
     <message>
         <source>Velmora Editor</source>
         <translation>Velmora 编辑器</translation>
-    </message>
-    <message>
-        <source>The letter or the declaration has unsaved changes. Save them before closing?</source>
-        <translation>信或宣言有还没保存的修改。关闭之前要保存吗？</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -553,6 +536,71 @@
         <source>more than half of this line is hidden behind the figures</source>
         <translation>这一行有一半以上被人物挡住</translation>
     </message>
+    <message>
+        <source>letter</source>
+        <translation>信</translation>
+    </message>
+    <message>
+        <source>declaration</source>
+        <translation>宣言</translation>
+    </message>
+    <message>
+        <source>%1 was deleted elsewhere</source>
+        <translation>%1 在别处被删除了</translation>
+    </message>
+    <message>
+        <source>%1 was deleted elsewhere; saving writes it again</source>
+        <translation>%1 在别处被删除了，保存时会重新写入</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere and is read again</source>
+        <translation>%1 在别处被改动了，已重新读入</translation>
+    </message>
+    <message>
+        <source>%1 is read again from disk; the window&apos;s changes are dropped</source>
+        <translation>%1 已按磁盘上的重新读入，窗口里的修改放弃了</translation>
+    </message>
+    <message>
+        <source>%1 was changed elsewhere; the window keeps its text, and saving writes over it</source>
+        <translation>%1 在别处被改动了；窗口里的文字保留着，保存时会写过它</translation>
+    </message>
+    <message>
+        <source>%1 (mine).%2</source>
+        <translation>%1（我的）.%2</translation>
+    </message>
+    <message>
+        <source>Saving to %1 failed: %2</source>
+        <translation>另存到 %1 没有成功：%2</translation>
+    </message>
+    <message>
+        <source>Your %1 is saved as %2; the window now holds %3 as it is on disk</source>
+        <translation>你的%1已另存为 %2；窗口里现在是磁盘上的 %3</translation>
+    </message>
+    <message>
+        <source>; %1 broken characters (lone surrogates) cannot be saved and are left out; the show would not draw them either</source>
+        <translation>；%1 个残缺的字符（孤立的代理项）无法保存，已略去，放映时也不会显示</translation>
+    </message>
+    <message>
+        <source>%1 (%2%3)</source>
+        <translation>%1（%2%3）</translation>
+    </message>
+    <message>
+        <source>cannot read the folder: %1</source>
+        <translation>读不了这个文件夹：%1</translation>
+    </message>
+    <message>
+        <source>Unsaved changes: %1. Save them before closing?</source>
+        <translation>%1有未保存的修改。关闭前要保存吗？</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the parts not saved</comment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>%1; a second editor on this folder is not kept out</source>
+        <translation>%1；这个文件夹上的第二个编辑器不会被挡住</translation>
+    </message>
 </context>
 <context>
     <name>EditorWindow</name>
@@ -638,40 +686,8 @@
         <translation>；</translation>
     </message>
     <message>
-        <source>%1 was deleted elsewhere</source>
-        <translation>%1 在别处被删除了</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;%1&lt;/b&gt;  %2  was deleted elsewhere; saving writes it again</source>
         <translation>&lt;b&gt;%1&lt;/b&gt;&#x3000;%2&#x3000;在别处被删除了，保存时会重新写入</translation>
-    </message>
-    <message>
-        <source>%1 was deleted elsewhere; saving writes it again</source>
-        <translation>%1 在别处被删除了，保存时会重新写入</translation>
-    </message>
-    <message>
-        <source>%1 was changed elsewhere and is read again</source>
-        <translation>%1 在别处被改动了，已重新读入</translation>
-    </message>
-    <message>
-        <source>%1 is read again from disk; the window&apos;s changes are dropped</source>
-        <translation>%1 已按磁盘上的重新读入，窗口里的修改放弃了</translation>
-    </message>
-    <message>
-        <source>%1 was changed elsewhere; the window keeps its text, and saving writes over it</source>
-        <translation>%1 在别处被改动了；窗口里的文字保留着，保存时会写过它</translation>
-    </message>
-    <message>
-        <source>%1 (mine).%2</source>
-        <translation>%1（我的）.%2</translation>
-    </message>
-    <message>
-        <source>Saving to %1 failed: %2</source>
-        <translation>另存到 %1 没有成功：%2</translation>
-    </message>
-    <message>
-        <source>Your %1 is saved as %2; the window now holds %3 as it is on disk</source>
-        <translation>你的%1已另存为 %2；窗口里现在是磁盘上的 %3</translation>
     </message>
     <message>
         <source>%1 line %2</source>
@@ -680,10 +696,6 @@
     <message>
         <source>%1[*] — Velmora Editor</source>
         <translation>%1[*] — Velmora 编辑器</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1：%2</translation>
     </message>
     <message>
         <source>saved as GBK</source>
@@ -696,10 +708,6 @@
     <message>
         <source>; %1 broken characters (lone surrogates) cannot be saved and are left out; the show would not draw them either</source>
         <translation>；%1 个残缺的字符（孤立的代理项）无法保存，已略去，放映时也不会显示</translation>
-    </message>
-    <message>
-        <source>%1 (%2%3)</source>
-        <translation>%1（%2%3）</translation>
     </message>
     <message>
         <source>Saving failed:
@@ -778,6 +786,18 @@ Everything else is saved. The refused text stays in the window.</source>
 
 其余的都已保存。没被接受的文字还留在窗口里。</translation>
     </message>
+    <message>
+        <source>the letter</source>
+        <translation>信</translation>
+    </message>
+    <message>
+        <source>the declaration</source>
+        <translation>宣言</translation>
+    </message>
+    <message>
+        <source>the show&apos;s words</source>
+        <translation>演出里的话</translation>
+    </message>
 </context>
 <context>
     <name>OwnAssetsPanel</name>
@@ -831,14 +851,7 @@ Everything else is saved. The refused text stays in the window.</source>
     </message>
 </context>
 <context>
-    <name>TimelineView</name>
-    <message>
-        <source>   </source>
-        <translation>&#x3000;</translation>
-    </message>
-</context>
-<context>
-    <name>Words</name>
+    <name>Reason</name>
     <message>
         <source>presentation &quot;%1&quot; is neither &quot;window&quot; nor &quot;screen&quot;</source>
         <translation>presentation 的“%1”既不是“window”也不是“screen”</translation>
@@ -867,9 +880,6 @@ Everything else is saved. The refused text stays in the window.</source>
         <source>the address &quot;%1&quot; names no site</source>
         <translation>网址“%1”没有写网站</translation>
     </message>
-</context>
-<context>
-    <name>WordsFile</name>
     <message>
         <source>the presentation &quot;%1&quot; is not one this program knows; the show plays in its window</source>
         <translation>这个程序不认识演出方式“%1”；演出在它的窗口里进行</translation>
@@ -891,18 +901,6 @@ Everything else is saved. The refused text stays in the window.</source>
         <translation>%1 又给了一次（第一次在第 %2 行）</translation>
     </message>
     <message>
-        <source># The show&apos;s words. Each text stands after &quot;key =&quot; and one space;
-# a line starting with &quot;|&quot; goes on with the text above on a new line.
-# A key left out keeps its default. Only http and https addresses are opened.
-# buttons: the language of the Yes/No buttons by Qt&apos;s translation (zh_CN, en, de...).
-</source>
-        <translation># 演出里的话。每句话写在“键 =”和一个空格之后；
-# 以“|”开头的行接着上面的话另起一行。
-# 没写的键用默认的话。只打开 http 和 https 网址。
-# buttons：是/否按钮的语言，按 Qt 的译文命名（zh_CN、en、de……）。
-</translation>
-    </message>
-    <message>
         <source>the show&apos;s words are of a version this program does not read</source>
         <translation>演出里的话的版本，这个程序读不了</translation>
     </message>
@@ -913,6 +911,188 @@ Everything else is saved. The refused text stays in the window.</source>
     <message>
         <source>the show&apos;s words are damaged (line %1: %2)</source>
         <translation>演出里的话坏了（第 %1 行：%2）</translation>
+    </message>
+    <message>
+        <source>there is no translation of Qt for &quot;%1&quot; here (qtbase_%1.qm in %2)</source>
+        <translation>这里没有 Qt 的“%1”译文（%2 里的 qtbase_%1.qm）</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>读不了这个文件</translation>
+    </message>
+    <message>
+        <source>this machine has no player for music and films</source>
+        <translation>这台电脑上没有能放音乐和短片的播放器</translation>
+    </message>
+    <message>
+        <source>the show&apos;s player cannot open it (%1)</source>
+        <translation>放映用的播放器打不开它（%1）</translation>
+    </message>
+    <message>
+        <source>the show&apos;s player cannot open it</source>
+        <translation>放映用的播放器打不开它</translation>
+    </message>
+    <message>
+        <source>it holds no pictures</source>
+        <translation>里面没有画面</translation>
+    </message>
+    <message>
+        <source>it holds no sound</source>
+        <translation>里面没有声音</translation>
+    </message>
+    <message>
+        <source>the show&apos;s player cannot tell how long it lasts</source>
+        <translation>放映用的播放器读不出它有多长</translation>
+    </message>
+    <message>
+        <source>the music</source>
+        <translation>音乐</translation>
+    </message>
+    <message>
+        <source>the film</source>
+        <translation>短片</translation>
+    </message>
+    <message>
+        <source>the background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>the walking figure</source>
+        <translation>走动的小人</translation>
+    </message>
+    <message>
+        <source>the waiting figure</source>
+        <translation>等待的小人</translation>
+    </message>
+    <message>
+        <source>the show&apos;s words</source>
+        <translation>演出里的话</translation>
+    </message>
+    <message>
+        <source>%1 at twice the size</source>
+        <translation>两倍大小的%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>it carries an unknown asset &quot;%1&quot;</source>
+        <translation>它带着一个不认识的东西“%1”</translation>
+    </message>
+    <message>
+        <source>it carries %1 twice</source>
+        <translation>它带了两份%1</translation>
+    </message>
+    <message>
+        <source>the place of %1 lies outside the bundle</source>
+        <translation>%1的位置在包的外面</translation>
+    </message>
+    <message>
+        <source>its assets come to %1, more than the %2 allowed</source>
+        <translation>它带的东西共 %1，超过了允许的 %2</translation>
+    </message>
+    <message>
+        <source>two of its assets overlap</source>
+        <translation>它带的两样东西重叠了</translation>
+    </message>
+    <message>
+        <source>its directory does not hold %1 whole entries</source>
+        <translation>它的目录里没有完整的 %1 项</translation>
+    </message>
+    <message>
+        <source>the program file cannot be read</source>
+        <translation>读不了程序文件</translation>
+    </message>
+    <message>
+        <source>%1 unknown bytes follow the program</source>
+        <translation>程序后面跟着 %1 个不认识的字节</translation>
+    </message>
+    <message>
+        <source>the bundle is cut off within its header</source>
+        <translation>包在头部就断了</translation>
+    </message>
+    <message>
+        <source>the bundle is of version %1; this program reads versions 1 to %2</source>
+        <translation>包的版本是 %1；这个程序只读得了 1 到 %2 版</translation>
+    </message>
+    <message>
+        <source>the bundle is cut off: %1 of its %2 bytes are there</source>
+        <translation>包被截断了：%2 个字节里只有 %1 个</translation>
+    </message>
+    <message>
+        <source>%1 unknown bytes follow the bundle</source>
+        <translation>包后面跟着 %1 个不认识的字节</translation>
+    </message>
+    <message>
+        <source>its header is damaged</source>
+        <translation>它的头部坏了</translation>
+    </message>
+    <message>
+        <source>its end is damaged</source>
+        <translation>它的结尾坏了</translation>
+    </message>
+    <message>
+        <source>its directory is damaged (the checksum does not match)</source>
+        <translation>它的目录坏了（校验和对不上）</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read whole</source>
+        <translation>%1读不完整</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (the checksum does not match)</source>
+        <translation>%1坏了（校验和对不上）</translation>
+    </message>
+    <message>
+        <source>the assets come to %1, more than the %2 a program may carry</source>
+        <translation>这些东西共 %1，超过了一个程序能带的 %2</translation>
+    </message>
+    <message>
+        <source>cannot read the program file: %1</source>
+        <translation>读不了程序文件：%1</translation>
+    </message>
+    <message>
+        <source>the file is not a program</source>
+        <translation>这个文件不是程序</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>无法建立 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 不是文件夹</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 属于另一个用户</translation>
+    </message>
+    <message>
+        <source>%1 is open to other users</source>
+        <translation>其他用户也能进入 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineView</name>
+    <message>
+        <source>   </source>
+        <translation>&#x3000;</translation>
+    </message>
+</context>
+<context>
+    <name>WordsFile</name>
+    <message>
+        <source># The show&apos;s words. Each text stands after &quot;key =&quot; and one space;
+# a line starting with &quot;|&quot; goes on with the text above on a new line.
+# A key left out keeps its default. Only http and https addresses are opened.
+# buttons: the language of the Yes/No buttons by Qt&apos;s translation (zh_CN, en, de...).
+</source>
+        <translation># 演出里的话。每句话写在“键 =”和一个空格之后；
+# 以“|”开头的行接着上面的话另起一行。
+# 没写的键用默认的话。只打开 http 和 https 网址。
+# buttons：是/否按钮的语言，按 Qt 的译文命名（zh_CN、en、de……）。
+</translation>
     </message>
 </context>
 <context>

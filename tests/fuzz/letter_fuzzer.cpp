@@ -3,6 +3,7 @@
 // (which no file holds and the stage never draws) left out and counted.
 #include "editor/messagefile.h"
 #include "runtime/codepage.h"
+#include "runtime/lonesurrogates.h"
 
 #include <QString>
 
@@ -10,18 +11,6 @@
 #include <cstdlib>
 
 namespace {
-bool holdsLoneSurrogate(const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        else if (c.isSurrogate())
-            return true;
-    }
-    return false;
-}
-
 void require(bool holds)
 {
     if (!holds)
@@ -31,7 +20,7 @@ void require(bool holds)
 void savedTextReadsBack(const QString &text)
 {
     const EncodedMessage saved = encodeMessageText(text);
-    const QString kept = withoutLoneSurrogates(text);
+    const QString kept = LoneSurrogates::removed(text);
     require(saved.leftOut == text.size() - kept.size());
     require(CodePage::fromFileBytes(saved.bytes) == kept);
 }
@@ -41,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const QString read = CodePage::fromFileBytes(bytes);
-    require(!holdsLoneSurrogate(read));
+    require(!LoneSurrogates::anyIn(read));
     savedTextReadsBack(read);
     // The same bytes as 16-bit units: any text the editor may hold.
     savedTextReadsBack(

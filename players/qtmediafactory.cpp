@@ -1,4 +1,4 @@
-#include "desktop/qtmediafactory.h"
+#include "players/qtmediafactory.h"
 
 #include "players/qtmediabackend.h"
 
