@@ -44,18 +44,21 @@ PictureLoader stagePictures(const AssetSource &assets)
         { QStringLiteral(":/waiting-figure.jpg"), Keys::girl },
         { QStringLiteral(":/waiting-figure@2x.jpg"), Keys::doubled(Keys::girl) },
     };
-    // Drawn four times as large only for the show on a whole screen, and
-    // only for a picture of the program's own: a preparer's is carried once
-    // and doubled.
-    static const QHash<QString, QString> fourfold {
+    // Drawn four times as large only for the show on a whole screen: the
+    // preparer's own where it is carried so, else the built-in one unless the
+    // preparer's replaces it.
+    static const QHash<QString, QString> fourfoldNames {
         { QStringLiteral(":/background@4x.jpg"), Keys::background },
         { QStringLiteral(":/walking-figure@4x.jpg"), Keys::boy },
         { QStringLiteral(":/waiting-figure@4x.jpg"), Keys::girl },
     };
     // A copy: the larger pictures are loaded when first drawn.
     return [assets](const QString &name) {
-        if (const auto slot = fourfold.constFind(name); slot != fourfold.constEnd())
+        if (const auto slot = fourfoldNames.constFind(name); slot != fourfoldNames.constEnd()) {
+            if (assets.carried().find(Keys::fourfold(*slot)))
+                return assets.picture(Keys::fourfold(*slot), QString());
             return assets.carried().find(*slot) ? QPixmap() : QPixmap(name);
+        }
         return assets.picture(keys.value(name), name);
     };
 }

@@ -5,13 +5,18 @@
 #include "editor/assetcommands.h"
 #include "editor/checkreport.h"
 #include "editor/commandline.h"
+#include "editor/ownassets.h"
 #include "editor/showprogram.h"
 #include "editor/wordscommands.h"
 #include "editor/wordspanel.h"
+#include "runtime/assetsource.h"
 #include "runtime/carriedassets.h"
+#include "controls/picturebox.h"
+#include "stage/stage.h"
 #include "stage/wordsfile.h"
 #include "support/testfolder.h"
 
+#include <QImage>
 #include <QPushButton>
 #include <QtTest>
 
@@ -167,6 +172,49 @@ private slots:
         QCOMPARE(panel.value(QStringLiteral("presentation")), QStringLiteral("window"));
         panel.setValue(QStringLiteral("presentation"), QStringLiteral("screen"));
         QVERIFY(!panel.hasUnsavedChanges());
+    }
+
+    // A preparer's picture is carried four times as large too where its own
+    // pixels hold that much, and drawn from those on a whole screen; one
+    // given anew without them takes the old ones away.
+    void ownPicturesFourTimesAsLarge_data()
+    {
+        QTest::addColumn<QSize>("photo");
+        QTest::addColumn<bool>("fourfold");
+        QTest::newRow("a large photo") << QSize(3600, 2200) << true;
+        QTest::newRow("just four times the stage") << QSize(3188, 2004) << true;
+        QTest::newRow("smaller: never blown up") << QSize(2000, 1300) << false;
+    }
+    void ownPicturesFourTimesAsLarge()
+    {
+        QFETCH(QSize, photo);
+        QFETCH(bool, fourfold);
+        TestFolder folder;
+        const QString program = folder.file(QStringLiteral("velmora"));
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+        const AssetSlot &background = *AssetSlot::byOption(QStringLiteral("background"));
+        const auto put = [&](QSize size, QColor colour) {
+            QImage picture(size, QImage::Format_RGB32);
+            picture.fill(colour);
+            QVERIFY(picture.save(folder.file(QStringLiteral("photo.png"))));
+            QCOMPARE(replaceAsset(background, folder.file(QStringLiteral("photo.png")), folder.path()).exitCode,
+                     int(CheckReport::Clean));
+        };
+        put(QSize(3600, 2200), Qt::blue); // carried four times as large
+        put(photo, Qt::red);
+        const CarriedAssets carried = CarriedAssets::of(program);
+        QCOMPARE(carried.find(AssetBundle::Keys::fourfold(AssetBundle::Keys::background)) != nullptr, fourfold);
+
+        // On a whole screen of 1920 × 1080 the stage shows the red one alone.
+        QWidget window;
+        const Stage stage = Stage::build(&window, AssetSource(carried, true));
+        stage.setScale(Stage::fitIn({ 1920, 1080 }).scale);
+        const QImage drawn = stage.Picture1->content()->grab().toImage();
+        const QColor middle = drawn.pixel(drawn.width() / 2, drawn.height() / 2);
+        QVERIFY2(middle.red() > 245 && middle.blue() < 10, qPrintable(middle.name()));
+
+        QCOMPARE(restoreAssets(folder.path()).exitCode, int(CheckReport::Clean));
+        QVERIFY(CarriedAssets::of(program).entries().isEmpty());
     }
 
     void anEmptyValueIsRefusedNotTakenForAnotherCommand()

@@ -853,6 +853,10 @@ Everything else is saved. The refused text stays in the window.</source>
 <context>
     <name>Reason</name>
     <message>
+        <source>%1 at four times the size</source>
+        <translation>四倍大小的%1</translation>
+    </message>
+    <message>
         <source>presentation &quot;%1&quot; is neither &quot;window&quot; nor &quot;screen&quot;</source>
         <translation>presentation 的“%1”既不是“window”也不是“screen”</translation>
     </message>
