@@ -10,11 +10,14 @@
 #include "runtime/hostfiles.h"
 #include "runtime/timeline.h"
 #include "show/form1.h"
+#include "show/screenpresentation.h"
 #include "stage/buttonwords.h"
 #include "stage/wordsfile.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
+
+#include <memory>
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,10 +44,12 @@ void report(const Reason &problem, const char *instead)
 // The preparer's words, when the program carries them whole.
 Words ownWords(const CarriedAssets &carried)
 {
-    Reason problem;
-    const Words words = WordsFile::carriedBy(carried, &problem);
+    Reason problem, note;
+    const Words words = WordsFile::carriedBy(carried, &problem, &note);
     if (!problem.isEmpty())
         report(problem, "the show says its own words");
+    if (!note.isEmpty())
+        std::fprintf(stderr, "velmora: %s\n", qPrintable(note.untranslated()));
     return words;
 }
 
@@ -100,16 +105,22 @@ int main(int argc, char *argv[])
     DesktopExit exit;
     QtMediaFactory media;
     Form1 form(Host { boxes, addresses, exit, media, assets }, programFolder, words);
+    std::unique_ptr<ScreenPresentation> wholeScreen;
+    if (words.presentation == Presentation::screen)
+        wholeScreen = std::make_unique<ScreenPresentation>(form, QDBusConnection::sessionBus());
     boxes.setOwner(&form);
     exit.setWindow(&form);
     QObject::connect(&single, &SingleShow::forwardRequested, &form,
-                     [&form] { bringForward(form); });
+                     [&form] { bringForward(*form.window()); });
     Timeline::mark("window built");
     form.runHandler([&form] { form.Form_Load(); });
     if (form.hasEnded())
         return form.exitCode();
 
     Timeline::mark("load handler done");
-    showCentred(form);
+    if (wholeScreen)
+        wholeScreen->present(screenUnderPointer());
+    else
+        showCentred(form);
     return app.exec();
 }

@@ -18,6 +18,11 @@ public:
 
     QWidget *content() const { return m_content; }
 
+protected:
+    // The frame and the picture follow the box's scale.
+    void placed() override;
+
 private:
-    QWidget *m_content;
+    int m_frameWidth;
+    PictureSurface *m_content;
 };

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-int twipsToPixels(float twips)
+int twipsToPixels(float twips, double scale)
 {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
+    return static_cast<int>(std::lround(twips / twipsPerPixel * scale));
 }

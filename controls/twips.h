@@ -3,4 +3,5 @@
 // Positions and sizes of controls are single-precision twips: 15 to a pixel
 // at 96 dots per inch.
 constexpr float twipsPerPixel = 15.0f;
-int twipsToPixels(float twips);
+// The pixels of `twips` on a stage drawn `scale` times its own size.
+int twipsToPixels(float twips, double scale = 1.0);

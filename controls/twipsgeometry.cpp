@@ -21,16 +21,23 @@ void TwipsGeometry::setBounds(float left, float top, float width, float height)
     place();
 }
 
+void TwipsGeometry::setScale(double scale)
+{
+    m_scale = scale;
+    place();
+}
+
+// Pixels measured at the scale shown, such as a label's text.
 void TwipsGeometry::setSizeFromPixels(QSize size)
 {
-    m_width = size.width() * twipsPerPixel;
-    m_height = size.height() * twipsPerPixel;
+    m_width = float(size.width() * twipsPerPixel / m_scale);
+    m_height = float(size.height() * twipsPerPixel / m_scale);
     place();
 }
 
 void TwipsGeometry::place()
 {
-    m_widget->setGeometry(twipsToPixels(m_left), twipsToPixels(m_top), twipsToPixels(m_width),
-                          twipsToPixels(m_height));
+    m_widget->setGeometry(twipsToPixels(m_left, m_scale), twipsToPixels(m_top, m_scale),
+                          twipsToPixels(m_width, m_scale), twipsToPixels(m_height, m_scale));
     placed();
 }

@@ -7,7 +7,8 @@
 class QWidget;
 
 // Twips geometry of one widget, read back as written; the widget is placed at
-// the nearest pixel.
+// the nearest pixel of a stage drawn `scale()` times its own size (1 in the
+// show's window, more on a whole screen). The twips stay what they are.
 class TwipsGeometry
 {
 public:
@@ -18,6 +19,8 @@ public:
     float Height() const { return m_height; }
     void setLeft(float left);
     void setBounds(float left, float top, float width, float height);
+    double scale() const { return m_scale; }
+    void setScale(double scale);
 
 protected:
     void setSizeFromPixels(QSize size);
@@ -32,4 +35,5 @@ private:
     float m_top = 0;
     float m_width = 0;
     float m_height = 0;
+    double m_scale = 1.0;
 };

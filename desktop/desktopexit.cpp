@@ -5,6 +5,6 @@
 void DesktopExit::endProgram(int exitCode)
 {
     if (m_window)
-        m_window->hide();
+        m_window->window()->hide(); // and whatever holds it
     QCoreApplication::exit(exitCode);
 }

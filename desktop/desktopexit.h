@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-// Hides the window and leaves the application's event loop with the code.
+// Hides the window (with the one it is shown in) and leaves the application's event loop with the code.
 class DesktopExit : public ProgramExit
 {
 public:

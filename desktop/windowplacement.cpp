@@ -3,6 +3,7 @@
 #include "desktop/x11window.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QLoggingCategory>
@@ -10,6 +11,8 @@
 #include <QStyle>
 #include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
 
 Q_LOGGING_CATEGORY(lcWindow, "velmora.window", QtWarningMsg)
 
@@ -87,6 +90,34 @@ void showCentred(QWidget &window)
             placeCentred(window, frame);
     });
     window.show();
+}
+
+QScreen *screenUnderPointer()
+{
+    QScreen *under = QGuiApplication::screenAt(QCursor::pos());
+    return under ? under : QGuiApplication::primaryScreen();
+}
+
+void showFullScreenOn(QWidget &window, QScreen *screen, std::function<void()> refused)
+{
+    keepFromMinimising(window);
+    window.setScreen(screen);
+    // Where no window manager acts on the request, the window is put there.
+    window.setGeometry(screen->geometry());
+    window.showFullScreen();
+    // Window managers answer within a few frames; a slow one may be late.
+    constexpr int answerMs = 1500;
+    QTimer::singleShot(answerMs, &window, [&window, screen, refused = std::move(refused)] {
+        // The window manager may have chosen another screen for it.
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        const bool whole = window.isFullScreen()
+                && std::any_of(screens.begin(), screens.end(), [&window](const QScreen *each) {
+                       return window.geometry() == each->geometry();
+                   });
+        qCDebug(lcWindow) << "full screen:" << window.geometry() << "of" << screen->geometry();
+        if (!whole)
+            refused();
+    });
 }
 
 void bringForward(QWidget &window)

@@ -5,6 +5,9 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+
+class QScreen;
 class QWidget;
 
 // Where the client area goes so that the whole window, frame included, is
@@ -20,6 +23,15 @@ void keepFromMinimising(QWidget &window);
 // it opens on. On X11 it also asks for no taskbar entry and no minimise or
 // maximise, and learns the frame's size from the window manager.
 void showCentred(QWidget &window);
+
+// The screen under the pointer, where a window opened now belongs; the
+// primary screen where the pointer cannot be told (Wayland).
+QScreen *screenUnderPointer();
+
+// Shows the window over the whole of `screen`, full screen above panels and
+// docks (_NET_WM_STATE_FULLSCREEN on X11). `refused` is called, once, when
+// the window manager has not given it the whole screen a moment later.
+void showFullScreenOn(QWidget &window, QScreen *screen, std::function<void()> refused);
 
 // Brings the window to the front and gives it the focus, or the box it is
 // asking from, should one be open.

@@ -120,6 +120,7 @@ CheckReport checkFolder(const QString &folder)
     report.output += describe(FileNames::declaration, declaration);
     report.output += describeProgram(program, read, carried);
     report.output += describeWords(carried);
+    report.output += describePresentation(carried);
     reportAnalysis(analysis, report);
     return report;
 }

@@ -27,13 +27,18 @@ EditorCommandLine::EditorCommandLine()
               EditorText::tr("Set the show's words from this file (as "
                                           "--export-words writes it)."),
               QStringLiteral("file"))
+    , m_presentation(QStringLiteral("presentation"),
+                     EditorText::tr("Present the show in its window (window, as built) or on the "
+                                    "whole screen (screen), from now on."),
+                     QStringLiteral("screen|window"))
 {
     for (const AssetSlot &slot : AssetSlot::all())
         m_assets.append(QCommandLineOption(
                 slot.option, EditorText::tr("Replace the program's %1 with this file.").arg(slot.name()),
                 QStringLiteral("file")));
     m_parser.setApplicationDescription(EditorText::tr("Edit the letter and the declaration of a Velmora show."));
-    m_parser.addOptions({ m_help, m_version, m_check, m_restore, m_carryOver, m_exportWords, m_words });
+    m_parser.addOptions({ m_help, m_version, m_check, m_restore, m_carryOver, m_exportWords, m_words,
+                          m_presentation });
     m_parser.addOptions(m_assets);
     m_parser.addPositionalArgument(QStringLiteral("folder"),
                                    EditorText::tr("The show's folder; without it, the editor's own folder."),
@@ -53,12 +58,12 @@ bool EditorCommandLine::parse(const QStringList &arguments)
         m_error = EditorText::tr("--carry-over takes the older program and the new one");
     else if (int(check()) + int(restore()) + int(assetSlot() != nullptr)
                      + int(m_parser.isSet(m_carryOver)) + int(m_parser.isSet(m_exportWords))
-                     + int(m_parser.isSet(m_words))
+                     + int(m_parser.isSet(m_words)) + int(m_parser.isSet(m_presentation))
              > 1
              || std::count_if(m_assets.begin(), m_assets.end(),
                               [this](const QCommandLineOption &o) { return m_parser.isSet(o); })
                      > 1)
-        m_error = EditorText::tr("--check, --restore, --export-words, --words and the options that replace a file are used one at a time");
+        m_error = EditorText::tr("--check, --restore, --export-words, --words, --presentation and the options that replace a file are used one at a time");
     return m_error.isEmpty();
 }
 
@@ -87,6 +92,7 @@ QString EditorCommandLine::assetFile() const
 bool EditorCommandLine::windowless() const
 {
     return check() || restore() || assetSlot() || !carryOverFrom().isEmpty()
-            || m_parser.isSet(m_exportWords) || m_parser.isSet(m_words) || helpAsked()
+            || m_parser.isSet(m_exportWords) || m_parser.isSet(m_words)
+            || m_parser.isSet(m_presentation) || helpAsked()
             || versionAsked();
 }

@@ -7,7 +7,7 @@
 struct AssetSlot;
 
 // The editor's command line: `velmora-editor [--check | --restore |
-// --export-words FILE | --words FILE |
+// --export-words FILE | --words FILE | --presentation screen|window |
 // --music FILE | --film FILE | --boy FILE | --girl FILE | --background FILE] [folder]`,
 // and for the launcher's upgrade `velmora-editor --carry-over OLD NEW`.
 class EditorCommandLine
@@ -28,6 +28,12 @@ public:
     // The words file to write the show's words to, or to set them from.
     QString exportWordsFile() const { return m_parser.value(m_exportWords); }
     QString wordsFile() const { return m_parser.value(m_words); }
+    // How the show is to be presented from now on.
+    QString presentation() const { return m_parser.value(m_presentation); }
+    // Whether these were asked for, with an empty value too.
+    bool exportWordsAsked() const { return m_parser.isSet(m_exportWords); }
+    bool wordsAsked() const { return m_parser.isSet(m_words); }
+    bool presentationAsked() const { return m_parser.isSet(m_presentation); }
     // The asset to replace, with the file to replace it with; null when none.
     const AssetSlot *assetSlot() const;
     QString assetFile() const;
@@ -51,6 +57,7 @@ private:
     QCommandLineOption m_carryOver;
     QCommandLineOption m_exportWords;
     QCommandLineOption m_words;
+    QCommandLineOption m_presentation;
     QList<QCommandLineOption> m_assets; // in the order of AssetSlot::all()
     QString m_error;
 };

@@ -38,10 +38,13 @@ CheckReport runWindowless(const EditorCommandLine &commandLine, const QString &f
         return restoreAssets(folder);
     if (!commandLine.carryOverFrom().isEmpty())
         return carryOver(commandLine.carryOverFrom(), folder);
-    if (!commandLine.exportWordsFile().isEmpty())
+    // Asked for with an empty value too: refused as that command's input.
+    if (commandLine.exportWordsAsked())
         return exportWords(commandLine.exportWordsFile(), folder);
-    if (!commandLine.wordsFile().isEmpty())
+    if (commandLine.wordsAsked())
         return setWords(commandLine.wordsFile(), folder);
+    if (commandLine.presentationAsked())
+        return setPresentation(commandLine.presentation(), folder);
     return replaceAsset(*commandLine.assetSlot(), commandLine.assetFile(), folder);
 }
 

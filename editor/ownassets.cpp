@@ -46,7 +46,7 @@ QStringList AssetSlot::keys() const
 {
     QStringList keys { key };
     if (isPicture())
-        keys << Keys::doubled(key);
+        keys << Keys::doubled(key) << Keys::fourfold(key);
     return keys;
 }
 
@@ -94,10 +94,16 @@ Produced<QList<AssetBundle::Asset>> preparePicture(const AssetSlot &slot, const 
         return editorReason(EditorText::tr("%1 is no picture that can be read (%2)").arg(file, reader.errorString()));
     const QString name = QFileInfo(file).fileName();
     const QSize box = slot.boxSize();
-    return QList<AssetBundle::Asset> {
+    QList<AssetBundle::Asset> assets {
         { slot.key, name, -1, encodePicture(fillBox(picture, box)) },
         { Keys::doubled(slot.key), name, -1, encodePicture(fillBox(picture, 2 * box)) }
     };
+    // For the show on a whole screen, four times as large where the picture's
+    // own pixels hold that much; a smaller one is never blown up.
+    const QSize fourfold = 4 * box;
+    if (picture.width() >= fourfold.width() && picture.height() >= fourfold.height())
+        assets.append({ Keys::fourfold(slot.key), name, -1, encodePicture(fillBox(picture, fourfold)) });
+    return assets;
 }
 } // namespace
 

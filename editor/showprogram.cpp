@@ -106,11 +106,18 @@ Outcome ShowProgram::change(const QList<AssetBundle::Asset> &assets, const QStri
     if (!carried.ok())
         return carried.failure();
 
+    // A picture given anew takes its larger versions with it: one it comes
+    // without would show the old picture.
+    QStringList gone = dropped;
+    for (const AssetBundle::Asset &asset : assets)
+        for (const QString &larger : { AssetBundle::Keys::doubled(asset.key), AssetBundle::Keys::fourfold(asset.key) })
+            if (AssetBundle::Keys::isKnown(larger))
+                gone.append(larger);
     QList<AssetBundle::Asset> kept;
     for (const AssetBundle::Entry &entry : carried->entries()) {
         const bool replaced = std::any_of(assets.begin(), assets.end(),
                                           [&](const auto &asset) { return asset.key == entry.key; });
-        if (replaced || dropped.contains(entry.key))
+        if (replaced || gone.contains(entry.key))
             continue;
         // A damaged one is of no use to the show; it goes.
         if (const auto bytes = carried->bytes(entry.key))

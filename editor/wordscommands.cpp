@@ -34,6 +34,12 @@ QStringList problemsOf(const WordsFile::Read &read, const QString &file)
     return lines;
 }
 
+QString presentationName(const QString &presentation)
+{
+    return presentation == Presentation::screen ? EditorText::tr("on the whole screen")
+                                                : EditorText::tr("in its window");
+}
+
 QString firstLine(const QString &text)
 {
     const QString first = text.section(QStringLiteral("\r\n"), 0, 0);
@@ -49,10 +55,12 @@ CheckReport exportWords(const QString &file, const QString &folder)
     if (!carried.ok())
         return CheckReport::failure(carried.why());
     CheckReport report;
-    Reason damaged;
-    const Words words = WordsFile::carriedBy(*carried, &damaged);
+    Reason damaged, note;
+    const Words words = WordsFile::carriedBy(*carried, &damaged, &note);
     if (!damaged.isEmpty())
         report.errors = EditorText::tr("velmora-editor: %1; the defaults are written\n").arg(damaged.text());
+    if (!note.isEmpty())
+        report.errors += QStringLiteral("velmora-editor: %1\n").arg(note.text());
 
     QSaveFile out(file);
     const QByteArray text = wordsFileBytes(words);
@@ -90,6 +98,32 @@ CheckReport setWords(const QString &file, const QString &folder)
     return report;
 }
 
+CheckReport setPresentation(const QString &presentation, const QString &folder)
+{
+    if (const Reason refusal = WordsField::byKey(QStringLiteral("presentation"))->refusal(presentation);
+        !refusal.isEmpty())
+        return CheckReport::failure(refusal.text());
+    if (!QFileInfo(folder).isDir())
+        return CheckReport::failure(EditorText::tr("the folder %1 does not exist").arg(folder));
+    ShowProgram program(folder);
+    const Produced<CarriedAssets> carried = program.read();
+    if (!carried.ok())
+        return CheckReport::failure(carried.why());
+    Reason damaged;
+    Words words = WordsFile::carriedBy(*carried, &damaged);
+    if (!damaged.isEmpty())
+        return CheckReport::failure(EditorText::tr("%1; nothing is written").arg(damaged.text()));
+    words.presentation = presentation;
+    const AssetBundle::Entry *before = carried->find(AssetBundle::Keys::words);
+    const QString source = before ? before->sourceName : QStringLiteral("--presentation");
+    if (const Outcome written = program.carryWords(words, source); !written.ok())
+        return CheckReport::failure(written.why());
+    CheckReport report;
+    report.output = EditorText::tr("the show is presented %1: %2 is written\n")
+                            .arg(presentationName(presentation), program.path());
+    return report;
+}
+
 QByteArray wordsFileBytes(const Words &words)
 {
     QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::WriteBom);
@@ -109,4 +143,14 @@ QString describeWords(const CarriedAssets &carried)
     for (const QString &key : changed)
         lines += QStringLiteral("  %1 = %2\n").arg(key, firstLine(words.*WordsField::byKey(key)->member));
     return lines;
+}
+
+QString describePresentation(const CarriedAssets &carried)
+{
+    Reason problem, note;
+    const Words words = WordsFile::carriedBy(carried, &problem, &note);
+    QString line = EditorText::tr("presentation: %1").arg(presentationName(words.presentation));
+    if (!note.isEmpty())
+        line += QStringLiteral(" (%1)").arg(note.text());
+    return line + QLatin1Char('\n');
 }

@@ -20,6 +20,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include <algorithm>
+
 namespace {
 // The fields in the order the show says them, each box's title above its prompt.
 struct Row
@@ -32,8 +34,9 @@ struct Row
 };
 const char *const boxHeading = "";
 const Row rows[] = {
-    { QT_TRANSLATE_NOOP("WordsPanel", "The window and the stage"), "caption",
-      QT_TRANSLATE_NOOP("WordsPanel", "Window caption") },
+    { QT_TRANSLATE_NOOP("WordsPanel", "The window and the stage"), "presentation",
+      QT_TRANSLATE_NOOP("WordsPanel", "Presented") },
+    { nullptr, "caption", QT_TRANSLATE_NOOP("WordsPanel", "Window caption") },
     { nullptr, "question", QT_TRANSLATE_NOOP("WordsPanel", "Question beside the girl") },
     { boxHeading, "question.title", QT_TRANSLATE_NOOP("WordsPanel", "Title") },
     { nullptr, "question.prompt", QT_TRANSLATE_NOOP("WordsPanel", "Prompt") },
@@ -150,9 +153,10 @@ WordsPanel::Field WordsPanel::createField(const QString &key, const QString &lab
 {
     Field field;
     field.words = WordsField::byKey(key);
-    if (field.words->kind == WordsField::Kind::Language) {
+    if (field.words->kind == WordsField::Kind::Language
+        || field.words->kind == WordsField::Kind::Presentation) {
         field.choice = new QComboBox;
-        fillLanguages(field.choice, m_saved.buttons);
+        fillChoice(field, m_saved.*field.words->member);
     } else if (hasLines(*field.words)) {
         field.text = new QPlainTextEdit;
         field.text->setTabChangesFocus(true);
@@ -224,6 +228,19 @@ QWidget *WordsPanel::createBoxPreview()
     return area;
 }
 
+void WordsPanel::fillChoice(const Field &field, const QString &current)
+{
+    if (field.words->kind == WordsField::Kind::Language) {
+        fillLanguages(field.choice, current);
+        return;
+    }
+    const QSignalBlocker quiet(field.choice);
+    field.choice->clear();
+    field.choice->addItem(tr("In its window, as built"), QString(Presentation::window));
+    field.choice->addItem(tr("On the whole screen"), QString(Presentation::screen));
+    field.choice->setCurrentIndex(std::max(0, field.choice->findData(current)));
+}
+
 void WordsPanel::fillLanguages(QComboBox *choice, const QString &current)
 {
     const QSignalBlocker quiet(choice);
@@ -269,7 +286,7 @@ void WordsPanel::put(const Field &field, const QString &value)
         return;
     if (field.choice) {
         if (field.choice->findData(value) < 0)
-            fillLanguages(field.choice, value);
+            fillChoice(field, value);
         field.choice->setCurrentIndex(field.choice->findData(value));
     } else if (field.text) {
         // One step Ctrl+Z undoes.

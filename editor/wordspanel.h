@@ -95,6 +95,8 @@ private:
     void fieldChanged(const Field &field);
     void fitHeight(QPlainTextEdit *edit);
     void fillLanguages(QComboBox *choice, const QString &current);
+    // The languages or the presentations, `current` chosen.
+    void fillChoice(const Field &field, const QString &current);
     void redrawBox();
     void fitBoxPreview();
 

@@ -14,7 +14,7 @@ namespace AssetBundle {
 bool Keys::isKnown(const QString &key)
 {
     for (const QString &picture : { background, boy, girl })
-        if (key == picture || key == doubled(picture))
+        if (key == picture || key == doubled(picture) || key == fourfold(picture))
             return true;
     return key == music || key == film || key == words;
 }
@@ -41,6 +41,8 @@ Reason Keys::describe(const QString &key)
             return Reason(name);
         if (key == doubled(known))
             return Reason(QT_TRANSLATE_NOOP("Reason", "%1 at twice the size")).arg(Reason(name));
+        if (key == fourfold(known))
+            return Reason(QT_TRANSLATE_NOOP("Reason", "%1 at four times the size")).arg(Reason(name));
     }
     return Reason(QT_TRANSLATE_NOOP("Reason", "\"%1\"")).arg(key);
 }

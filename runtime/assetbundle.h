@@ -35,7 +35,8 @@ constexpr qint64 trailerSize = 16;
 constexpr qint64 maxPayloadBytes = 200LL * 1024 * 1024;
 constexpr qint64 maxDirectoryBytes = 64 * 1024;
 
-// What an entry holds; each picture has a second one for twice the pixels.
+// What an entry holds; each picture has a second one for twice the pixels,
+// and a third for four times where its own pixels hold that many.
 namespace Keys {
 inline const QString music = QStringLiteral("music");
 inline const QString film = QStringLiteral("film");
@@ -45,6 +46,7 @@ inline const QString girl = QStringLiteral("girl");
 // The show's own texts, its address and its buttons' language.
 inline const QString words = QStringLiteral("words");
 inline QString doubled(const QString &pictureKey) { return pictureKey + QLatin1String("@2x"); }
+inline QString fourfold(const QString &pictureKey) { return pictureKey + QLatin1String("@4x"); }
 bool isKnown(const QString &key);
 // "the music", "the walking figure at twice the size", ...
 Reason describe(const QString &key);

@@ -11,6 +11,9 @@
 #include <QCloseEvent>
 #include <QIcon>
 
+#include <cmath>
+#include <initializer_list>
+
 Form1::Form1(const Host &host, const QString &programFolder, const Words &words,
              QWidget *parent)
     : QWidget(parent,
@@ -54,7 +57,7 @@ void Form1::createPlayers()
     video.volume = 100;
     WindowsMediaPlayer1 = new MediaPlayer(video, m_host.media.createMediaBackend(MediaRole::Video), this);
     WindowsMediaPlayer1View = WindowsMediaPlayer1->createView(this);
-    WindowsMediaPlayer1View->setGeometry(0, 0, twipsToPixels(11820), twipsToPixels(7440));
+    placeVideo(1.0);
     // The video, once made, is a native window, which no sibling can cover:
     // its surface stays hidden for as long as the stage lies above it.
     WindowsMediaPlayer1View->hide();
@@ -67,9 +70,27 @@ void Form1::createPlayers()
                                           m_host.media.createMediaBackend(MediaRole::Music), this);
 }
 
+void Form1::placeVideo(double scale)
+{
+    WindowsMediaPlayer1View->setGeometry(0, 0, twipsToPixels(11820, scale),
+                                         twipsToPixels(7440, scale));
+}
+
+void Form1::setStageScale(double scale)
+{
+    setFixedSize(int(std::lround(Stage::clientArea.width() * scale)),
+                 int(std::lround(Stage::clientArea.height() * scale)));
+    // The working controls keep out of sight by their places, scaled alike.
+    for (TwipsGeometry *control : std::initializer_list<TwipsGeometry *> { Label3, Text1, Text2, Text3 })
+        control->setScale(scale);
+    placeVideo(scale);
+    m_stage.setScale(scale);
+}
+
 void Form1::createStage()
 {
-    const Stage stage = Stage::build(this, m_host.assets);
+    m_stage = Stage::build(this, m_host.assets);
+    const Stage &stage = m_stage;
     Picture1 = stage.Picture1;
     Label1 = stage.Label1;
     Label2 = stage.Label2;

@@ -9,6 +9,7 @@
 #include "runtime/boxcodes.h"
 #include "runtime/filetable.h"
 #include "runtime/host.h"
+#include "stage/stage.h"
 #include "stage/words.h"
 
 #include <QVariant>
@@ -41,6 +42,11 @@ public:
     bool hasEnded() const { return m_ended; }
     // The code the program ends with; meaningful once it has ended.
     int exitCode() const { return m_exitCode; }
+
+    // Draws the client area and everything in it `scale` times its size,
+    // twips unchanged: the window is Stage::clientArea times that.
+    void setStageScale(double scale);
+    double stageScale() const { return m_stage.Picture1->scale(); }
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString &caption) { setWindowTitle(caption); }
@@ -92,6 +98,11 @@ public:
     qint64 LetterRevealPos = 0;
     qint64 DeclarationRevealPos = 0;
 
+signals:
+    // The show has ended but for the web page it is opening and the window
+    // it leaves open: whatever covered the screen for it steps aside now.
+    void leavingPageOpen();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -100,6 +111,7 @@ private:
     void createStage();
     void createWorkingControls();
     void createPlayers();
+    void placeVideo(double scale);
     // One typewriter tick; true when the source is complete.
     bool typeNextCharacter(qint64 &revealPos, Label *display, Timer *timer);
     void completeLetter();
@@ -108,6 +120,7 @@ private:
 
     Host m_host;
     Words m_words;
+    Stage m_stage;
     QString m_programFolder;
     TickClock m_clock;
     FileTable m_files;

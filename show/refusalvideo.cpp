@@ -45,6 +45,7 @@ void Form1::WindowsMediaPlayer1_PlaybackEnded(qint32 value)
         if (Answer2 != BoxResult::yes)
             EndProgram();
         QString address = m_words.address;
+        emit leavingPageOpen();
         OpenWebPage(address);
         return;
     }

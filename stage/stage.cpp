@@ -7,7 +7,21 @@
 
 #include <QHash>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
+QFont scaledFont(QFont font, double scale)
+{
+    font.setPixelSize(int(std::lround(font.pixelSize() * scale)));
+    return font;
+}
+
+int scaledPitch(int pitch, double scale)
+{
+    return int(std::lround(pitch * scale));
+}
+
 QFont chineseFont(const QStringList &families, int pixelSize)
 {
     QFont font;
@@ -30,8 +44,23 @@ PictureLoader stagePictures(const AssetSource &assets)
         { QStringLiteral(":/waiting-figure.jpg"), Keys::girl },
         { QStringLiteral(":/waiting-figure@2x.jpg"), Keys::doubled(Keys::girl) },
     };
-    // A copy: the doubled pictures are loaded when first drawn.
-    return [assets](const QString &name) { return assets.picture(keys.value(name), name); };
+    // Drawn four times as large only for the show on a whole screen: the
+    // preparer's own where it is carried so, else the built-in one unless the
+    // preparer's replaces it.
+    static const QHash<QString, QString> fourfoldNames {
+        { QStringLiteral(":/background@4x.jpg"), Keys::background },
+        { QStringLiteral(":/walking-figure@4x.jpg"), Keys::boy },
+        { QStringLiteral(":/waiting-figure@4x.jpg"), Keys::girl },
+    };
+    // A copy: the larger pictures are loaded when first drawn.
+    return [assets](const QString &name) {
+        if (const auto slot = fourfoldNames.constFind(name); slot != fourfoldNames.constEnd()) {
+            if (assets.carried().find(Keys::fourfold(*slot)))
+                return assets.picture(Keys::fourfold(*slot), QString());
+            return assets.carried().find(*slot) ? QPixmap() : QPixmap(name);
+        }
+        return assets.picture(keys.value(name), name);
+    };
 }
 } // namespace
 
@@ -80,4 +109,30 @@ Stage Stage::build(QWidget *parent, const AssetSource &assets)
                                     QStringLiteral(":/waiting-figure.jpg"), 0, pictures);
     stage.Picture3->hide();
     return stage;
+}
+
+Stage::Fit Stage::fitIn(QSize area)
+{
+    if (area.isEmpty())
+        return { QRect(QPoint(0, 0), clientArea), 1.0 };
+    const double scale = std::min(double(area.width()) / clientArea.width(),
+                                  double(area.height()) / clientArea.height());
+    const QSize size(int(std::lround(clientArea.width() * scale)),
+                     int(std::lround(clientArea.height() * scale)));
+    const QPoint corner((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+    return { QRect(corner, size), scale };
+}
+
+void Stage::setScale(double scale) const
+{
+    Picture1->setScale(scale);
+    const auto label = [scale](Label *label, const QFont &font, int pitch) {
+        label->setScale(scale);
+        label->setTextFont(scaledFont(font, scale), scaledPitch(pitch, scale));
+    };
+    label(Label1, letterFont(), textLinePitch);
+    label(Label2, declarationFont(), textLinePitch);
+    label(Label4, windowFont(), questionLinePitch);
+    Picture2->setScale(scale);
+    Picture3->setScale(scale);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 #include <QSize>
 
 class AssetSource;
@@ -28,6 +29,19 @@ struct Stage
     static QFont letterFont();
     static QFont declarationFont();
     static QFont windowFont();
+
+    // The largest stage of the client area's shape that `area` holds, centred
+    // in it: its place, and the scale it is drawn at.
+    struct Fit
+    {
+        QRect rect;
+        double scale = 1.0;
+    };
+    static Fit fitIn(QSize area);
+
+    // Draws the stage `scale` times its own size: every place and size, the
+    // pictures, the fonts and their line pitch. The twips stay as they are.
+    void setScale(double scale) const;
 
     PictureBox *Picture1 = nullptr; // the background; the others sit on its content
     Label *Label1 = nullptr; // the letter

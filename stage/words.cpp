@@ -31,6 +31,7 @@ const QList<WordsField> &WordsField::all()
         { QStringLiteral("vow.title"), &Words::vowTitle, line },
         { QStringLiteral("address"), &Words::address, 2000, Kind::Address },
         { QStringLiteral("buttons"), &Words::buttons, 16, Kind::Language },
+        { QStringLiteral("presentation"), &Words::presentation, 16, Kind::Presentation },
     };
     return fields;
 }
@@ -64,6 +65,11 @@ Reason WordsField::refusal(const QString &value) const
                     .arg(value);
         return {};
     }
+    case Kind::Presentation:
+        if (!Presentation::known(value))
+            return Reason(QT_TRANSLATE_NOOP("Reason", "presentation \"%1\" is neither \"window\" nor \"screen\""))
+                    .arg(value);
+        return {};
     }
     return {};
 }

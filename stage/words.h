@@ -7,6 +7,14 @@
 
 class CarriedAssets;
 
+// The ways the show can be presented: in its window of 789 × 486 pixels, or
+// scaled to fill the whole screen it opens on.
+namespace Presentation {
+inline constexpr QLatin1String window("window");
+inline constexpr QLatin1String screen("screen");
+inline bool known(const QString &name) { return name == window || name == screen; }
+} // namespace Presentation
+
 // Every fixed text the show says, the address it opens and the language of
 // its boxes' buttons: the preparer's to choose, each with the show's own as
 // its default. Line breaks are the show's CR LF.
@@ -35,6 +43,8 @@ struct Words
     QString address = defaultAddress();
     // The locale name of Qt's translation the Yes/No buttons speak.
     QString buttons = QStringLiteral("zh_CN");
+    // How the show is presented: Presentation::window or Presentation::screen.
+    QString presentation = QString(Presentation::window);
 
     bool operator==(const Words &) const = default;
 
@@ -49,7 +59,7 @@ struct Words
 // One of the words as the preparer names it, with what it may hold.
 struct WordsField
 {
-    enum class Kind { Text, Address, Language };
+    enum class Kind { Text, Address, Language, Presentation };
 
     QString key;
     QString Words::*member;

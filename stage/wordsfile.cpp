@@ -115,7 +115,23 @@ QByteArray toEntry(const Words &words)
     return entryVersionLine + body.toUtf8();
 }
 
-Words fromEntry(const QByteArray &entry, Reason *problem)
+namespace {
+// Takes an unknown presentation out of `read`'s problems: the window instead.
+void settleUnknownPresentation(Read &read, Reason *note)
+{
+    const qsizetype at = read.keysGiven.indexOf(QStringLiteral("presentation"));
+    if (at < 0 || Presentation::known(read.words.presentation))
+        return;
+    const int line = read.linesGiven[at];
+    read.problems.removeIf([line](const Problem &problem) { return problem.line == line; });
+    if (note)
+        *note = Reason(QT_TRANSLATE_NOOP("Reason", "the presentation \"%1\" is not one this program knows; the show plays in its window"))
+                        .arg(read.words.presentation.left(16));
+    read.words.presentation = Presentation::window;
+}
+} // namespace
+
+Words fromEntry(const QByteArray &entry, Reason *problem, Reason *note)
 {
     if (!entry.startsWith(entryVersionLine)) {
         *problem = Reason(QT_TRANSLATE_NOOP("Reason", "the show's words are of a version this program does not read"));
@@ -127,7 +143,8 @@ Words fromEntry(const QByteArray &entry, Reason *problem)
         *problem = Reason(QT_TRANSLATE_NOOP("Reason", "the show's words are no UTF-8 text"));
         return {};
     }
-    const Read read = parse(text, 2);
+    Read read = parse(text, 2);
+    settleUnknownPresentation(read, note);
     if (!read.problems.isEmpty()) {
         *problem = Reason(QT_TRANSLATE_NOOP("Reason", "the show's words are damaged (line %1: %2)"))
                            .arg(read.problems.first().line)
@@ -137,7 +154,7 @@ Words fromEntry(const QByteArray &entry, Reason *problem)
     return read.words;
 }
 
-Words carriedBy(const CarriedAssets &carried, Reason *problem)
+Words carriedBy(const CarriedAssets &carried, Reason *problem, Reason *note)
 {
     Reason why;
     const auto entry = carried.bytes(AssetBundle::Keys::words, &why);
@@ -146,7 +163,7 @@ Words carriedBy(const CarriedAssets &carried, Reason *problem)
             *problem = why;
         return {};
     }
-    return fromEntry(*entry, problem);
+    return fromEntry(*entry, problem, note);
 }
 
 } // namespace WordsFile

@@ -45,9 +45,11 @@ QStringList changedKeys(const Words &words);
 // What a program carries: a version line, then the texts that differ.
 QByteArray toEntry(const Words &words);
 // The words an entry holds; the defaults and a problem when it is damaged.
-Words fromEntry(const QByteArray &entry, Reason *problem);
+// A presentation this program does not know (a later one's, say) spoils
+// nothing else: it gives the window, and `note` says so.
+Words fromEntry(const QByteArray &entry, Reason *problem, Reason *note = nullptr);
 // The words `carried` holds, or the defaults (and why, when it holds
 // something unusable).
-Words carriedBy(const CarriedAssets &carried, Reason *problem);
+Words carriedBy(const CarriedAssets &carried, Reason *problem, Reason *note = nullptr);
 
 } // namespace WordsFile

@@ -67,6 +67,10 @@ private slots:
             { "2: vow.prompt is 1048576 characters long" });
         row("a NUL", QByteArray("vow.title = a\0b\n", 16), { "1: NUL" });
         row("no language", "buttons = English\n", { "1: buttons \"English\"" });
+        row("on the whole screen", "presentation = screen\n", {}, "presentation", "screen");
+        row("in its window", "presentation = window\n", {}, "presentation", "window");
+        row("no presentation", "caption = a\npresentation = Screen\n",
+            { "2: presentation \"Screen\" is neither" });
     }
     void files()
     {
@@ -113,6 +117,42 @@ private slots:
         QCOMPARE(WordsFile::fromEntry(entry, &why).caption, caption);
         QVERIFY2(problem.isEmpty() ? why.isEmpty() : why.untranslated().contains(problem),
                  qPrintable(why.untranslated()));
+    }
+
+    // The presentation a program carries: one this program does not know
+    // gives the window and a note, and spoils none of the other words.
+    void carriedPresentations_data()
+    {
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<QString>("presentation");
+        QTest::addColumn<bool>("noted");
+        Words chosen;
+        chosen.caption = QStringLiteral("Ours");
+        chosen.presentation = Presentation::screen;
+        const QByteArray screen = WordsFile::toEntry(chosen);
+        QTest::newRow("screen") << screen << "screen" << false;
+        chosen.presentation = Presentation::window;
+        QTest::newRow("window, the default, not carried") << WordsFile::toEntry(chosen) << "window" << false;
+        QTest::newRow("a later program's") << QByteArray(screen).replace("= screen", "= projector")
+                                           << "window" << true;
+        QTest::newRow("far too long") << QByteArray(screen).replace("screen", QByteArray(300, 's'))
+                                      << "window" << true;
+        QTest::newRow("empty") << QByteArray(screen).replace(" screen", "") << "window" << true;
+    }
+    void carriedPresentations()
+    {
+        QFETCH(QByteArray, entry);
+        QFETCH(QString, presentation);
+        QFETCH(bool, noted);
+        Reason problem, note;
+        const Words words = WordsFile::fromEntry(entry, &problem, &note);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem.untranslated()));
+        QCOMPARE(words.presentation, presentation);
+        QCOMPARE(words.caption, QStringLiteral("Ours"));
+        QCOMPARE(!note.isEmpty(), noted);
+        // What the show writes back out again is what it plays.
+        const Words again = WordsFile::fromEntry(WordsFile::toEntry(words), &problem, &note);
+        QCOMPARE(again, words);
     }
 
     // A copy of this test program carrying words: a damaged entry leaves the

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Draws background.jpg, walking-figure.jpg and waiting-figure.jpg, and each
-of them at twice its size (NAME@2x.jpg) for screens scaled above 100 %.
+of them at twice its size (NAME@2x.jpg) for screens scaled above 100 % and
+at four times (NAME@4x.jpg) for the show on a whole screen.
 
 usage: draw_pictures.py WORKDIR RESOURCES
 The SVG sources and raw renderings stay in WORKDIR."""
@@ -177,7 +178,7 @@ def draw_figure(work, res, which, scale, name):
 
 def main():
     work, res = sys.argv[1], sys.argv[2]
-    for scale, suffix in ((1, ""), (2, "@2x")):
+    for scale, suffix in ((1, ""), (2, "@2x"), (4, "@4x")):
         draw_background(work, res, scale, "background%s.jpg" % suffix)
         for which, name in (("boy", "walking-figure"), ("girl", "waiting-figure")):
             draw_figure(work, res, which, scale, "%s%s.jpg" % (name, suffix))

@@ -39,6 +39,32 @@
 <context>
     <name>Editor</name>
     <message>
+        <source>Present the show in its window (window, as built) or on the whole screen (screen), from now on.</source>
+        <translation>从此以后在它的窗口里（window，默认）或在整个屏幕上（screen）演出。</translation>
+    </message>
+    <message>
+        <source>%1; nothing is written</source>
+        <translation>%1；什么都没有写</translation>
+    </message>
+    <message>
+        <source>the show is presented %1: %2 is written
+</source>
+        <translation>演出%1：已写入 %2
+</translation>
+    </message>
+    <message>
+        <source>on the whole screen</source>
+        <translation>在整个屏幕上</translation>
+    </message>
+    <message>
+        <source>in its window</source>
+        <translation>在它的窗口里</translation>
+    </message>
+    <message>
+        <source>presentation: %1</source>
+        <translation>演出方式：%1</translation>
+    </message>
+    <message>
         <source>No problems: every line can be seen, and the music still plays when the question comes.</source>
         <translation>没有问题：每一行都看得见，问题出现时音乐还在。</translation>
     </message>
@@ -259,8 +285,8 @@
         <translation>--carry-over 要给旧程序和新程序</translation>
     </message>
     <message>
-        <source>--check, --restore, --export-words, --words and the options that replace a file are used one at a time</source>
-        <translation>--check、--restore、--export-words、--words 和换文件的选项一次只能用一个</translation>
+        <source>--check, --restore, --export-words, --words, --presentation and the options that replace a file are used one at a time</source>
+        <translation>--check、--restore、--export-words、--words、--presentation 和换文件的选项一次只能用一个</translation>
     </message>
     <message>
         <source>Velmora Editor</source>
@@ -827,6 +853,14 @@ Everything else is saved. The refused text stays in the window.</source>
 <context>
     <name>Reason</name>
     <message>
+        <source>%1 at four times the size</source>
+        <translation>四倍大小的%1</translation>
+    </message>
+    <message>
+        <source>presentation &quot;%1&quot; is neither &quot;window&quot; nor &quot;screen&quot;</source>
+        <translation>presentation 的“%1”既不是“window”也不是“screen”</translation>
+    </message>
+    <message>
         <source>%1 holds a NUL character</source>
         <translation>%1 里有 NUL 字符</translation>
     </message>
@@ -849,6 +883,10 @@ Everything else is saved. The refused text stays in the window.</source>
     <message>
         <source>the address &quot;%1&quot; names no site</source>
         <translation>网址“%1”没有写网站</translation>
+    </message>
+    <message>
+        <source>the presentation &quot;%1&quot; is not one this program knows; the show plays in its window</source>
+        <translation>这个程序不认识演出方式“%1”；演出在它的窗口里进行</translation>
     </message>
     <message>
         <source>a continued line (&quot;|&quot;) with no &quot;key = text&quot; above it</source>
@@ -1063,6 +1101,18 @@ Everything else is saved. The refused text stays in the window.</source>
 </context>
 <context>
     <name>WordsPanel</name>
+    <message>
+        <source>Presented</source>
+        <translation>演出方式</translation>
+    </message>
+    <message>
+        <source>In its window, as built</source>
+        <translation>在它的窗口里（默认）</translation>
+    </message>
+    <message>
+        <source>On the whole screen</source>
+        <translation>在整个屏幕上</translation>
+    </message>
     <message>
         <source>The window and the stage</source>
         <translation>窗口和舞台</translation>

@@ -60,17 +60,24 @@ image "$res/walking-figure@2x.jpg" JPEG 200 200
 image "$res/waiting-figure@2x.jpg" JPEG 200 200
 image "$res/cupid-48@2x.png" PNG 96 96
 image "$res/icons/cupid-512.png" PNG 512 512
+# and four times as large, for the show on a whole screen
+image "$res/background@4x.jpg" JPEG 3200 2000
+image "$res/walking-figure@4x.jpg" JPEG 400 400
+image "$res/waiting-figure@4x.jpg" JPEG 400 400
 # a doubled picture is the same drawing: reduced to the normal size it is
 # close to the normal picture (a stray or shifted drawing is far off)
-same_drawing() {  # same_drawing NORMAL DOUBLED
+same_drawing() {  # same_drawing NORMAL LARGER [PERCENT]
     local rmse
-    rmse=$(convert "$2" -resize 50% "$1" -metric RMSE -compare -format '%[distortion]' info: 2>/dev/null)
-    within "$(basename "$2") is $(basename "$1") drawn twice as large" 0 0.06 "$rmse"
+    rmse=$(convert "$2" -resize "${3:-50}%" "$1" -metric RMSE -compare -format '%[distortion]' info: 2>/dev/null)
+    within "$(basename "$2") is $(basename "$1") drawn larger" 0 0.06 "$rmse"
 }
 same_drawing "$res/background.jpg" "$res/background@2x.jpg"
 same_drawing "$res/walking-figure.jpg" "$res/walking-figure@2x.jpg"
 same_drawing "$res/waiting-figure.jpg" "$res/waiting-figure@2x.jpg"
 same_drawing "$res/cupid-48.png" "$res/cupid-48@2x.png"
+same_drawing "$res/background.jpg" "$res/background@4x.jpg" 25
+same_drawing "$res/walking-figure.jpg" "$res/walking-figure@4x.jpg" 25
+same_drawing "$res/waiting-figure.jpg" "$res/waiting-figure@4x.jpg" 25
 
 # the window icon must be plain 24-bit RGB: IHDR bit depth 8, colour type 2
 icon=$res/cupid-48.png

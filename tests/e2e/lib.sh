@@ -49,9 +49,10 @@ finish() {
 # ---------------------------------------------------------------------------
 # The desktop.
 
+# The screen is 1280 x 800 unless VELMORA_SCREEN says otherwise (WIDTHxHEIGHT).
 start_display() { # start_display [WM]: a private X server with a window manager
   local wm=${1:-openbox} display_file="$work/display" deadline=$((SECONDS + 30))
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$display_file" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${VELMORA_SCREEN:-1280x800}x24" -nolisten tcp 3>"$display_file" 2>"$work/xvfb.log" &
   pids+=($!)
   while [[ ! -s $display_file ]] && ((SECONDS < deadline)) && kill -0 $! 2>/dev/null; do sleep 0.05; done
   if [[ ! -s $display_file ]]; then
