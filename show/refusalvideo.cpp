@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Members of Form1, the show's window (show/form1.h): PlayRefusalVideo and the
 // video player's handler WindowsMediaPlayer1_PlaybackEnded.
 #include "runtime/host.h"

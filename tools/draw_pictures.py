@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws background.jpg, walking-figure.jpg and waiting-figure.jpg, and each
 of them at twice its size (NAME@2x.jpg) for screens scaled above 100 % and
 at four times (NAME@4x.jpg) for the show on a whole screen.

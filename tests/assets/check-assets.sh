@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the committed media in resources/ against what the program and its
 # players expect. Needs ffprobe (ffmpeg) and identify (imagemagick).
 # usage: check-assets.sh [REPO_ROOT]

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Shared helpers for the end-to-end tests and the sweep: a private X display
 # with a window manager, a fresh program folder, a fake xdg-open, the show
