@@ -1,5 +1,6 @@
 #include "controls/labellines.h"
 
+#include "controls/textruns.h"
 #include "runtime/linebreaks.h"
 
 #include <algorithm>
@@ -23,9 +24,10 @@ QString wholeCharacters(QString line)
 }
 } // namespace
 
-QStringList splitLabelLines(const QString &text)
+QStringList splitLabelLines(const QString &text, const QString &toCome)
 {
     QStringList lines = LineBreaks::toLf(text).split(QLatin1Char('\n'));
+    lines.last().truncate(wholeClusters(lines.last(), toCome));
     for (QString &line : lines)
         line = wholeCharacters(line);
     return lines;

@@ -2,6 +2,7 @@
 
 #include "controls/label.h"
 #include "controls/picturebox.h"
+#include "controls/twips.h"
 #include "runtime/assetsource.h"
 #include "runtime/chineseinterface.h"
 
@@ -52,6 +53,16 @@ QFont Stage::windowFont()
     return chineseFont(chineseInterfaceFamilies(), 12);
 }
 
+// A right-to-left line ends as far from the window's right edge as a line
+// of the letter starts from its left edge; the stage's content lies 90 twips
+// left of the window's client area.
+float Stage::rightToLeftEdge(float left)
+{
+    constexpr float contentInClient = -90;
+    constexpr float clientWidth = float(clientArea.width()) * twipsPerPixel;
+    return clientWidth - (left + contentInClient) - contentInClient;
+}
+
 Stage Stage::build(QWidget *parent, const AssetSource &assets)
 {
     const PictureLoader pictures = stagePictures(assets);
@@ -63,10 +74,12 @@ Stage Stage::build(QWidget *parent, const AssetSource &assets)
     stage.Label1 = new Label(content, 120, 120);
     stage.Label1->setTextFont(letterFont(), textLinePitch);
     stage.Label1->setTextColor(QColor(64, 64, 64));
+    stage.Label1->setRightToLeftEdge(rightToLeftEdge(120));
 
     stage.Label2 = new Label(content, 120, 5520);
     stage.Label2->setTextFont(declarationFont(), textLinePitch);
     stage.Label2->setTextColor(QColor(255, 0, 0));
+    stage.Label2->setRightToLeftEdge(rightToLeftEdge(120));
 
     stage.Label4 = new Label(content, 9960, 6000);
     stage.Label4->setTextFont(windowFont(), questionLinePitch);

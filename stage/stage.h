@@ -28,6 +28,9 @@ struct Stage
     static QFont letterFont();
     static QFont declarationFont();
     static QFont windowFont();
+    // Where a right-to-left line of a label whose left edge is `left` ends,
+    // in twips of the stage's content.
+    static float rightToLeftEdge(float left);
 
     PictureBox *Picture1 = nullptr; // the background; the others sit on its content
     Label *Label1 = nullptr; // the letter
