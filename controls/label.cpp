@@ -1,7 +1,7 @@
 #include "controls/label.h"
 
 #include "controls/labellines.h"
-#include "controls/textruns.h"
+#include "runtime/textruns.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "controls/labellines.h"
 
-#include "controls/textruns.h"
+#include "runtime/textruns.h"
 #include "runtime/linebreaks.h"
 
 #include <algorithm>

@@ -25,6 +25,8 @@ public:
     qreal exactWidth() const { return m_width; }
     bool rightToLeft() const { return m_rightToLeft; }
     void draw(QPainter &painter, qreal x, int baseline) const;
+    // The glyphs it draws: a whole emoji sequence is one.
+    qsizetype glyphCount() const;
 
 private:
     QTextLayout m_layout;

@@ -3,7 +3,7 @@
 // right.
 #include "controls/label.h"
 #include "controls/textbox.h"
-#include "controls/textruns.h"
+#include "runtime/textruns.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -268,6 +268,40 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, faces);
         QCOMPARE(facesOf(text), faces);
+    }
+
+    // Where the colour face is installed, each sequence is one picture.
+    void emojiSequencesAreOnePicture_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("glyphs");
+        QTest::newRow("red heart") << QStringLiteral("\u2764\uFE0F") << 1;
+        QTest::newRow("zwj couple")
+                << QStringLiteral("\U0001F469\u200D\u2764\uFE0F\u200D\U0001F468") << 1;
+        QTest::newRow("family")
+                << QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467") << 1;
+        QTest::newRow("skin tone") << QStringLiteral("\U0001F44D\U0001F3FD") << 1;
+        QTest::newRow("flag") << QStringLiteral("\U0001F1E8\U0001F1F3") << 1;
+        QTest::newRow("rainbow flag") << QStringLiteral("\U0001F3F3\uFE0F\u200D\U0001F308") << 1;
+        QTest::newRow("tag flag")
+                << QStringLiteral("\U0001F3F4\U000E0067\U000E0062\U000E0073\U000E0063"
+                                  "\U000E0074\U000E007F")
+                << 1;
+        QTest::newRow("keycap") << QStringLiteral("1\uFE0F\u20E3") << 1;
+        QTest::newRow("smiling face and a heart")
+                << QStringLiteral("\u263A\uFE0F\u2764\uFE0F") << 2;
+    }
+
+    void emojiSequencesAreOnePicture()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, glyphs);
+        const QString family = colourEmojiFamily();
+        if (family.isEmpty())
+            QSKIP("no colour emoji face on this machine");
+        QFont font(QStringLiteral("Noto Sans CJK SC"));
+        font.setPixelSize(14);
+        QCOMPARE(LineLayout(text, font, family, nullptr).glyphCount(), qsizetype(glyphs));
     }
 
     // The first glyph typed lands at the edge its line grows from.

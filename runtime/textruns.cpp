@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controls/textruns.h"
+#include "runtime/textruns.h"
 
 #include <QFontDatabase>
 #include <QTextBoundaryFinder>
