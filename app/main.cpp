@@ -10,6 +10,7 @@
 #include "runtime/hostfiles.h"
 #include "runtime/timeline.h"
 #include "show/form1.h"
+#include "stage/showpace.h"
 #include "stage/buttonwords.h"
 #include "stage/wordsfile.h"
 
@@ -45,6 +46,26 @@ Words ownWords(const CarriedAssets &carried)
     if (!problem.isEmpty())
         report(problem, "the show says its own words");
     return words;
+}
+
+// The preparer's pace, when the program carries one whole.
+ShowPace ownPace(const CarriedAssets &carried)
+{
+    PaceEntry::Refusal refusal;
+    QString problem;
+    const ShowPace pace = PaceEntry::carriedBy(carried, &refusal, &problem);
+    if (!problem.isEmpty())
+        report(problem, "the show keeps its own pace");
+    else if (refusal.reason != PaceEntry::Refusal::Reason::None)
+        report(QStringLiteral("the show's pace is damaged"), "the show keeps its own pace");
+    return pace;
+}
+
+// How long the music plays, the preparer's or the built-in.
+qint64 musicMs(const CarriedAssets &carried)
+{
+    const AssetBundle::Entry *music = carried.find(AssetBundle::Keys::music);
+    return music && music->durationMs > 0 ? music->durationMs : qint64(Pace::musicSeconds * 1000);
 }
 
 ButtonWords buttonWords(const QString &language)
@@ -101,6 +122,7 @@ int main(int argc, char *argv[])
     DesktopExit exit;
     QtMediaFactory media;
     Form1 form(Host { boxes, addresses, exit, media, assets }, programFolder, words);
+    form.setPace(ownPace(assets.carried()), musicMs(assets.carried()));
     boxes.setOwner(&form);
     exit.setWindow(&form);
     QObject::connect(&single, &SingleShow::forwardRequested, &form,

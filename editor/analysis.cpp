@@ -18,15 +18,19 @@ double builtInMusicSeconds()
 }
 
 ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int walkTicks,
-                    double musicSeconds)
+                    double musicSeconds, const ShowPace &pace)
 {
     // Each typewriter types one character a tick and finds itself done on
     // the tick after the last.
     ShowTimes times;
-    times.letterTyped = double(letterLength + 1) * Pace::letterTickMs / 1000.0;
+    const int letterMs = pace.letterTickMs(letterLength, declarationLength,
+                                           qint64(std::llround(musicSeconds * 1000)));
+    times.letterTick = letterMs / 1000.0;
+    times.declarationTick = pace.declarationMs / 1000.0;
+    times.letterTyped = double(letterLength + 1) * letterMs / 1000.0;
     times.walkEnds = times.letterTyped + double(walkTicks) * Pace::walkTickMs / 1000.0;
     times.question
-            = times.letterTyped + double(declarationLength + 1) * Pace::declarationTickMs / 1000.0;
+            = times.letterTyped + double(declarationLength + 1) * pace.declarationMs / 1000.0;
     times.musicEnds = musicSeconds;
     return times;
 }
@@ -202,8 +206,8 @@ void checkTiming(const QString &letter, const QString &declaration, const ShowTi
 {
     if (times.question > times.musicEnds) {
         // Name the line of the first character typed after the music has stopped.
-        const double letterTick = Pace::letterTickMs / 1000.0;
-        const double declarationTick = Pace::declarationTickMs / 1000.0;
+        const double letterTick = times.letterTick;
+        const double declarationTick = times.declarationTick;
         const QString message
                 = EditorText::tr("the music ends at %1 but the question comes only at %2: from this line on there is no music")
                           .arg(formatSeconds(times.musicEnds), formatSeconds(times.question));
@@ -240,10 +244,11 @@ QRect questionBox(const QString &question, const StageLayout &layout)
 }
 
 Analysis analyseTexts(const QString &letter, const QString &declaration, const StageLayout &layout,
-                      double musicSeconds, const QString &question)
+                      double musicSeconds, const QString &question, const ShowPace &pace)
 {
     Analysis analysis;
-    analysis.times = showTimes(letter.size(), declaration.size(), layout.walkTicks, musicSeconds);
+    analysis.times
+            = showTimes(letter.size(), declaration.size(), layout.walkTicks, musicSeconds, pace);
 
     const QList<QRect> figures { layout.walkingFigure, layout.waitingFigure,
                                  questionBox(question, layout) };

@@ -2,6 +2,7 @@
 
 #include "editor/analysis.h"
 #include "editor/editortext.h"
+#include "editor/pacecommands.h"
 #include "editor/messagefile.h"
 #include "editor/ownassets.h"
 #include "editor/showprogram.h"
@@ -76,9 +77,12 @@ CheckReport checkFolder(const QString &folder)
     const CarriedAssets carried = read.value_or(CarriedAssets());
 
     QString wordsProblem; // told by describeWords()
+    QString paceProblem;
+    const ShowPace pace = carriedPace(carried, &paceProblem);
     const Analysis analysis = analyseTexts(letter.text, declaration.text, StageLayout::standard(),
                                            carriedMusicSeconds(carried),
-                                           WordsFile::carriedBy(carried, &wordsProblem).question);
+                                           WordsFile::carriedBy(carried, &wordsProblem).question,
+                                           pace);
     report.output += EditorText::tr("folder: %1\n").arg(QDir(folder).absolutePath());
     report.output += describe(FileNames::letter, letter);
     report.output += describe(FileNames::declaration, declaration);
@@ -94,6 +98,9 @@ CheckReport checkFolder(const QString &folder)
     for (const AssetSlot &slot : AssetSlot::all())
         report.output += EditorText::tr("%1: %2\n").arg(slot.name(), describeCarried(slot, carried));
     report.output += describeWords(carried);
+    if (!paceProblem.isEmpty())
+        report.output += EditorText::tr("the show's pace: unusable (%1); the show keeps its own\n").arg(paceProblem);
+    report.output += describePace(pace);
     report.output += EditorText::tr("timeline: %1\n")
                              .arg(timelineSummary(analysis.times, EditorText::tr(", ", "between the marks of the timeline")));
     for (const Warning &warning : analysis.warnings)

@@ -7,7 +7,7 @@
 struct AssetSlot;
 
 // The editor's command line: `velmora-editor [--check | --restore |
-// --export-words FILE | --words FILE |
+// --export-words FILE | --words FILE | --pace LETTER_MS DECLARATION_MS | --pace fit |
 // --music FILE | --film FILE | --boy FILE | --girl FILE | --background FILE] [folder]`,
 // and for the launcher's upgrade `velmora-editor --carry-over OLD NEW`.
 class EditorCommandLine
@@ -28,6 +28,9 @@ public:
     // The words file to write the show's words to, or to set them from.
     QString exportWordsFile() const { return m_parser.value(m_exportWords); }
     QString wordsFile() const { return m_parser.value(m_words); }
+    // What --pace was given: "fit", or the letter's and the declaration's
+    // milliseconds; empty when it was not.
+    QStringList pace() const;
     // The asset to replace, with the file to replace it with; null when none.
     const AssetSlot *assetSlot() const;
     QString assetFile() const;
@@ -43,6 +46,9 @@ public:
     [[noreturn]] void showVersion() { m_parser.showVersion(); }
 
 private:
+    bool paceTakesTwo() const;
+    QStringList folders() const;
+
     QCommandLineParser m_parser;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
@@ -51,6 +57,7 @@ private:
     QCommandLineOption m_carryOver;
     QCommandLineOption m_exportWords;
     QCommandLineOption m_words;
+    QCommandLineOption m_pace;
     QList<QCommandLineOption> m_assets; // in the order of AssetSlot::all()
     QString m_error;
 };

@@ -6,6 +6,7 @@
 #include "editor/editortext.h"
 #include "editor/editorwindow.h"
 #include "editor/leftovers.h"
+#include "editor/pacecommands.h"
 #include "editor/wordscommands.h"
 #include "players/qtmediabackend.h"
 
@@ -84,6 +85,7 @@ int main(int argc, char *argv[])
                 : !commandLine.exportWordsFile().isEmpty()
                 ? exportWords(commandLine.exportWordsFile(), folder)
                 : !commandLine.wordsFile().isEmpty() ? setWords(commandLine.wordsFile(), folder)
+                : !commandLine.pace().isEmpty()      ? setPace(commandLine.pace(), folder)
                 : replaceAsset(*commandLine.assetSlot(), commandLine.assetFile(), folder);
         std::fputs(report.output.toUtf8().constData(), stdout);
         std::fputs(report.errors.toUtf8().constData(), stderr);

@@ -1,6 +1,7 @@
 #include "editor/showprogram.h"
 
 #include "editor/editortext.h"
+#include "stage/showpace.h"
 #include "stage/wordsfile.h"
 
 #include <QCoreApplication>
@@ -156,4 +157,11 @@ bool ShowProgram::carryWords(const Words &words, const QString &sourceName, QStr
         return change({}, { AssetBundle::Keys::words }, problem);
     return change({ { AssetBundle::Keys::words, sourceName, -1, WordsFile::toEntry(words) } }, {},
                   problem);
+}
+
+bool ShowProgram::carryPace(const ShowPace &pace, QString *problem)
+{
+    if (pace.isDefault())
+        return change({}, { AssetBundle::Keys::pace }, problem);
+    return change({ { AssetBundle::Keys::pace, {}, -1, PaceEntry::toEntry(pace) } }, {}, problem);
 }

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+struct ShowPace;
 struct Words;
 
 // The show's program in a folder, `velmora`, and the preparer's own assets it
@@ -40,6 +41,8 @@ public:
     // Carries `words` as the show's words (nothing at all when they are the
     // defaults), `sourceName` saying where they came from.
     bool carryWords(const Words &words, const QString &sourceName, QString *problem);
+    // Carries `pace` (nothing at all when it is the default one).
+    bool carryPace(const ShowPace &pace, QString *problem);
 
 private:
     ShowProgram() = default;

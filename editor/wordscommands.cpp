@@ -1,6 +1,7 @@
 #include "editor/wordscommands.h"
 
 #include "editor/editortext.h"
+#include "editor/pacecommands.h"
 #include "editor/showprogram.h"
 #include "runtime/carriedassets.h"
 #include "runtime/codepage.h"
@@ -63,8 +64,12 @@ CheckReport exportWords(const QString &file, const QString &folder)
     if (!damaged.isEmpty())
         report.errors = EditorText::tr("velmora-editor: %1; the defaults are written\n").arg(damaged);
 
+    QString paceNote;
+    const ShowPace pace = carriedPace(*carried, &paceNote);
     QSaveFile out(file);
-    const QByteArray text = wordsFileBytes(words);
+    // The pace is set by --pace; the file shows it.
+    const QByteArray text = wordsFileBytes(words)
+            + (QStringLiteral("# ") + describePace(pace)).toUtf8();
     if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
         return failed(EditorText::tr("cannot write %1: %2").arg(file, out.errorString()));
     report.output = EditorText::tr("the show's words are written to %1\n").arg(file);

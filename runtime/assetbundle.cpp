@@ -15,7 +15,7 @@ bool Keys::isKnown(const QString &key)
     for (const QString &picture : { background, boy, girl })
         if (key == picture || key == doubled(picture))
             return true;
-    return key == music || key == film || key == words;
+    return key == music || key == film || key == words || key == pace;
 }
 
 QString Keys::ofResource(int number, const QString &typeName)
@@ -34,6 +34,7 @@ QString Keys::describe(const QString &key)
         { boy, QStringLiteral("the walking figure") },
         { girl, QStringLiteral("the waiting figure") },
         { words, QStringLiteral("the show's words") },
+        { pace, QStringLiteral("the show's pace") },
     };
     for (const auto &[known, name] : names) {
         if (key == known)

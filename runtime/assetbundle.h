@@ -42,6 +42,8 @@ inline const QString boy = QStringLiteral("boy");
 inline const QString girl = QStringLiteral("girl");
 // The show's own texts, its address and its buttons' language.
 inline const QString words = QStringLiteral("words");
+// How fast the letter and the declaration are typed.
+inline const QString pace = QStringLiteral("pace");
 inline QString doubled(const QString &pictureKey) { return pictureKey + QLatin1String("@2x"); }
 bool isKnown(const QString &key);
 // "the music", "the walking figure at twice the size", ...

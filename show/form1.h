@@ -8,6 +8,7 @@
 #include "players/mediaplayer.h"
 #include "runtime/filetable.h"
 #include "runtime/host.h"
+#include "stage/showpace.h"
 #include "stage/words.h"
 
 #include <QVariant>
@@ -37,6 +38,9 @@ public:
     Form1(const Host &host, const QString &programFolder, const Words &words = Words(),
           QWidget *parent = nullptr);
     ~Form1() override;
+    // Types at the preparer's `pace`; a letter fitted to the song is fitted
+    // to music of `musicMs`. Before Form_Load.
+    void setPace(const ShowPace &pace, qint64 musicMs);
 
     // Handlers, as the host delivers them. They may raise run-time errors or
     // end the program; runHandler() gives them the host's treatment.
@@ -68,6 +72,7 @@ public:
                          const QString &sFileName);
     void WriteDefaultMessages();
     void ReadMessageFile(const QString &fileName);
+    qsizetype messageLength(const QString &fileName);
     void OpenWebPage(QString &address);
     void PlayRefusalVideo();
     // Ends the program from inside a handler: nothing after it runs.
@@ -119,6 +124,8 @@ private:
 
     Host m_host;
     Words m_words;
+    ShowPace m_pace;
+    qint64 m_musicMs = qint64(Pace::musicSeconds * 1000);
     QString m_programFolder;
     TickClock m_clock;
     FileTable m_files;

@@ -5,6 +5,7 @@
 #include "runtime/carriedassets.h"
 #include "runtime/codepage.h"
 #include "stage/buttonwords.h"
+#include "stage/showpace.h"
 #include "stage/wordsfile.h"
 
 #include <QLibraryInfo>
@@ -139,6 +140,134 @@ private slots:
             const Words words = WordsFile::carriedBy(CarriedAssets::of(path), &why);
             QCOMPARE(words, damage == 0 ? chosen : Words());
             QCOMPARE(why.contains(QLatin1String("damaged")), damage > 0);
+        }
+    }
+
+    // The pace as --pace gives it: taken, or refused with its reason.
+    void paceArguments_data()
+    {
+        using Reason = PaceEntry::Refusal::Reason;
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<int>("letterMs"); // -1: fitted
+        QTest::addColumn<int>("declarationMs");
+        QTest::addColumn<int>("refused"); // a Reason
+        QTest::newRow("both") << QStringList { "200", "300" } << 200 << 300 << int(Reason::None);
+        QTest::newRow("the bounds") << QStringList { "40", "2000" } << 40 << 2000 << int(Reason::None);
+        QTest::newRow("fit") << QStringList { "fit" } << -1 << 500 << int(Reason::None);
+        QTest::newRow("too fast") << QStringList { "39", "500" } << 0 << 0 << int(Reason::OutOfRange);
+        QTest::newRow("too slow") << QStringList { "388", "2001" } << 0 << 0 << int(Reason::OutOfRange);
+        QTest::newRow("negative") << QStringList { "-5", "500" } << 0 << 0 << int(Reason::OutOfRange);
+        QTest::newRow("a word") << QStringList { "slow", "500" } << 0 << 0 << int(Reason::NotANumber);
+        QTest::newRow("a fraction") << QStringList { "388.5", "500" } << 0 << 0 << int(Reason::NotANumber);
+        QTest::newRow("one number") << QStringList { "388" } << 0 << 0 << int(Reason::NotANumber);
+        QTest::newRow("fit and more") << QStringList { "fit", "x" } << 0 << 0 << int(Reason::NotANumber);
+    }
+
+    void paceArguments()
+    {
+        QFETCH(QStringList, values);
+        QFETCH(int, letterMs);
+        QFETCH(int, declarationMs);
+        QFETCH(int, refused);
+        PaceEntry::Refusal refusal;
+        const std::optional<ShowPace> pace = PaceEntry::fromArguments(values, &refusal);
+        QCOMPARE(int(refusal.reason), refused);
+        QCOMPARE(pace.has_value(), refused == int(PaceEntry::Refusal::Reason::None));
+        if (!pace)
+            return;
+        QCOMPARE(pace->letterFitted, letterMs < 0);
+        if (letterMs > 0)
+            QCOMPARE(pace->letterMs, letterMs);
+        QCOMPARE(pace->declarationMs, declarationMs);
+        // and through the entry a program carries
+        QCOMPARE(PaceEntry::fromEntry(PaceEntry::toEntry(*pace), &refusal), pace);
+    }
+
+    void damagedPaceEntries_data()
+    {
+        using Reason = PaceEntry::Refusal::Reason;
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<int>("refused");
+        QTest::newRow("another version") << QByteArray("velmora-pace 2\nletter = 388\ndeclaration = 500\n")
+                                         << int(Reason::UnknownVersion);
+        QTest::newRow("cut short") << QByteArray("velmora-pace 1\nletter = 388\n") << int(Reason::Damaged);
+        QTest::newRow("lines swapped")
+                << QByteArray("velmora-pace 1\ndeclaration = 500\nletter = 388\n") << int(Reason::Damaged);
+        QTest::newRow("out of range")
+                << QByteArray("velmora-pace 1\nletter = 9\ndeclaration = 500\n") << int(Reason::OutOfRange);
+        QTest::newRow("fitted, the declaration out of range")
+                << QByteArray("velmora-pace 1\nletter = fit\ndeclaration = 0\n") << int(Reason::OutOfRange);
+    }
+
+    void damagedPaceEntries()
+    {
+        QFETCH(QByteArray, entry);
+        QFETCH(int, refused);
+        PaceEntry::Refusal refusal;
+        QVERIFY(!PaceEntry::fromEntry(entry, &refusal));
+        QCOMPARE(int(refusal.reason), refused);
+    }
+
+    // A copy of this test program carrying a pace gives it back; one whose
+    // entry is damaged gives the default pace and says why.
+    void programsCarryTheirPace()
+    {
+        QTemporaryDir dir;
+        QFile self(QCoreApplication::applicationFilePath());
+        QVERIFY(self.open(QIODevice::ReadOnly));
+        const QByteArray program = self.readAll();
+        ShowPace chosen;
+        chosen.letterFitted = true;
+        chosen.declarationMs = 250;
+        QString problem;
+        const QByteArray bundle = AssetBundle::encode(
+                { { AssetBundle::Keys::pace, {}, -1, PaceEntry::toEntry(chosen) } }, &problem);
+        for (const int damage : { -1, 0, 1 }) {
+            QByteArray file = program + (damage < 0 ? QByteArray() : bundle);
+            if (damage > 0)
+                file[file.size() - 17] ^= 1; // the entry's last byte
+            const QString path = dir.filePath(QStringLiteral("velmora"));
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(file);
+            out.close();
+            PaceEntry::Refusal refusal;
+            QString why;
+            const ShowPace pace = PaceEntry::carriedBy(CarriedAssets::of(path), &refusal, &why);
+            QCOMPARE(pace, damage == 0 ? chosen : ShowPace());
+            QCOMPARE(why.isEmpty(), damage <= 0);
+        }
+    }
+
+    // A fitted letter brings the question before the music's end by the
+    // lead, to within one millisecond a tick of the letter.
+    void aFittedLetterEndsBeforeTheSong_data()
+    {
+        QTest::addColumn<int>("letterLength");
+        QTest::addColumn<int>("declarationLength");
+        QTest::addColumn<int>("musicMs");
+        QTest::addColumn<int>("letterMs");
+        QTest::newRow("500 characters of English") << 500 << 64 << 161000 << 246;
+        QTest::newRow("the default letter") << 225 << 64 << 161000 << 546;
+        QTest::newRow("a short letter, kept to the slowest") << 10 << 64 << 161000 << 2000;
+        QTest::newRow("a long letter, kept to the fastest") << 30000 << 64 << 161000 << 40;
+        QTest::newRow("a song shorter than the declaration") << 100 << 64 << 20000 << 40;
+    }
+
+    void aFittedLetterEndsBeforeTheSong()
+    {
+        QFETCH(int, letterLength);
+        QFETCH(int, declarationLength);
+        QFETCH(int, musicMs);
+        QFETCH(int, letterMs);
+        ShowPace fitted;
+        fitted.letterFitted = true;
+        QCOMPARE(fitted.letterTickMs(letterLength, declarationLength, musicMs), letterMs);
+        QCOMPARE(ShowPace().letterTickMs(letterLength, declarationLength, musicMs), 388);
+        const qint64 question = qint64(letterLength + 1) * letterMs + qint64(declarationLength + 1) * 500;
+        if (letterMs > ShowPace::fewestMs && letterMs < ShowPace::mostMs) {
+            QVERIFY(question <= musicMs - ShowPace::fitLeadMs);
+            QVERIFY(question > musicMs - ShowPace::fitLeadMs - (letterLength + 1));
         }
     }
 
