@@ -3,6 +3,7 @@
 #include "editor/analysis.h"
 #include "editor/editortext.h"
 #include "editor/pacecommands.h"
+#include "editor/typefacecommands.h"
 #include "editor/messagefile.h"
 #include "editor/ownassets.h"
 #include "editor/showprogram.h"
@@ -79,7 +80,8 @@ CheckReport checkFolder(const QString &folder)
     QString wordsProblem; // told by describeWords()
     QString paceProblem;
     const ShowPace pace = carriedPace(carried, &paceProblem);
-    const Analysis analysis = analyseTexts(letter.text, declaration.text, StageLayout::standard(),
+    const Analysis analysis = analyseTexts(letter.text, declaration.text,
+                                           withCarriedTypefaces(StageLayout::standard(), carried),
                                            carriedMusicSeconds(carried),
                                            WordsFile::carriedBy(carried, &wordsProblem).question,
                                            pace);
@@ -101,6 +103,7 @@ CheckReport checkFolder(const QString &folder)
     if (!paceProblem.isEmpty())
         report.output += EditorText::tr("the show's pace: unusable (%1); the show keeps its own\n").arg(paceProblem);
     report.output += describePace(pace);
+    report.output += describeTypefaces(carried);
     report.output += EditorText::tr("timeline: %1\n")
                              .arg(timelineSummary(analysis.times, EditorText::tr(", ", "between the marks of the timeline")));
     for (const Warning &warning : analysis.warnings)

@@ -37,13 +37,18 @@ EditorCommandLine::EditorCommandLine()
                      .arg(Pace::letterTickMs)
                      .arg(Pace::declarationTickMs),
              QStringLiteral("letter-ms|fit"))
+    , m_typeface(QStringLiteral("typeface"),
+                 EditorText::tr("Draw the letter or the declaration in this font file (carried in the "
+                                "program), this installed family, or the stage's own: "
+                                "--typeface letter|declaration FILE|FAMILY|default."),
+                 QStringLiteral("letter|declaration"))
 {
     for (const AssetSlot &slot : AssetSlot::all())
         m_assets.append(QCommandLineOption(
                 slot.option, EditorText::tr("Replace the program's %1 with this file.").arg(slot.name()),
                 QStringLiteral("file")));
     m_parser.setApplicationDescription(EditorText::tr("Edit the letter and the declaration of a Velmora show."));
-    m_parser.addOptions({ m_help, m_version, m_check, m_restore, m_carryOver, m_exportWords, m_words, m_pace });
+    m_parser.addOptions({ m_help, m_version, m_check, m_restore, m_carryOver, m_exportWords, m_words, m_pace, m_typeface });
     m_parser.addOptions(m_assets);
     m_parser.addPositionalArgument(QStringLiteral("folder"),
                                    EditorText::tr("The show's folder; without it, the editor's own folder."),
@@ -55,6 +60,8 @@ bool EditorCommandLine::parse(const QStringList &arguments)
     m_error.clear();
     if (!m_parser.parse(arguments))
         m_error = m_parser.errorText();
+    else if (m_parser.isSet(m_typeface) && m_parser.positionalArguments().isEmpty())
+        m_error = EditorText::tr("--typeface takes the text, then a font file, a family or \"default\"");
     else if (folders().size() > 1)
         m_error = EditorText::tr("only one folder can be given, but %1 were: %2")
                           .arg(folders().size())
@@ -64,11 +71,12 @@ bool EditorCommandLine::parse(const QStringList &arguments)
     else if (int(check()) + int(restore()) + int(assetSlot() != nullptr)
                      + int(m_parser.isSet(m_carryOver)) + int(m_parser.isSet(m_exportWords))
                      + int(m_parser.isSet(m_words)) + int(m_parser.isSet(m_pace))
+                     + int(m_parser.isSet(m_typeface))
              > 1
              || std::count_if(m_assets.begin(), m_assets.end(),
                               [this](const QCommandLineOption &o) { return m_parser.isSet(o); })
                      > 1)
-        m_error = EditorText::tr("--check, --restore, --export-words, --words, --pace and the options that replace a file are used one at a time");
+        m_error = EditorText::tr("--check, --restore, --export-words, --words, --pace, --typeface and the options that replace a file are used one at a time");
     return m_error.isEmpty();
 }
 
@@ -89,9 +97,20 @@ QStringList EditorCommandLine::pace() const
     return values;
 }
 
+// The arguments that are not options but go with one.
+qsizetype EditorCommandLine::optionArguments() const
+{
+    return paceTakesTwo() || m_parser.isSet(m_typeface) ? 1 : 0;
+}
+
+QString EditorCommandLine::typefaceChoice() const
+{
+    return m_parser.isSet(m_typeface) ? m_parser.positionalArguments().value(0) : QString();
+}
+
 QStringList EditorCommandLine::folders() const
 {
-    return m_parser.positionalArguments().mid(paceTakesTwo() ? 1 : 0);
+    return m_parser.positionalArguments().mid(optionArguments());
 }
 
 QString EditorCommandLine::folder() const
@@ -120,6 +139,6 @@ bool EditorCommandLine::windowless() const
 {
     return check() || restore() || assetSlot() || !carryOverFrom().isEmpty()
             || m_parser.isSet(m_exportWords) || m_parser.isSet(m_words) || m_parser.isSet(m_pace)
-            || helpAsked()
+            || m_parser.isSet(m_typeface) || helpAsked()
             || versionAsked();
 }

@@ -7,6 +7,7 @@
 #include "editor/editorwindow.h"
 #include "editor/leftovers.h"
 #include "editor/pacecommands.h"
+#include "editor/typefacecommands.h"
 #include "editor/wordscommands.h"
 #include "players/qtmediabackend.h"
 
@@ -86,6 +87,8 @@ int main(int argc, char *argv[])
                 ? exportWords(commandLine.exportWordsFile(), folder)
                 : !commandLine.wordsFile().isEmpty() ? setWords(commandLine.wordsFile(), folder)
                 : !commandLine.pace().isEmpty()      ? setPace(commandLine.pace(), folder)
+                : !commandLine.typefaceChoice().isEmpty()
+                ? setTypeface(commandLine.typefaceText(), commandLine.typefaceChoice(), folder)
                 : replaceAsset(*commandLine.assetSlot(), commandLine.assetFile(), folder);
         std::fputs(report.output.toUtf8().constData(), stdout);
         std::fputs(report.errors.toUtf8().constData(), stderr);

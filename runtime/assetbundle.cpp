@@ -15,7 +15,8 @@ bool Keys::isKnown(const QString &key)
     for (const QString &picture : { background, boy, girl })
         if (key == picture || key == doubled(picture))
             return true;
-    return key == music || key == film || key == words || key == pace;
+    return key == music || key == film || key == words || key == pace || key == letterTypeface
+            || key == declarationTypeface;
 }
 
 QString Keys::ofResource(int number, const QString &typeName)
@@ -35,6 +36,8 @@ QString Keys::describe(const QString &key)
         { girl, QStringLiteral("the waiting figure") },
         { words, QStringLiteral("the show's words") },
         { pace, QStringLiteral("the show's pace") },
+        { letterTypeface, QStringLiteral("the letter's typeface") },
+        { declarationTypeface, QStringLiteral("the declaration's typeface") },
     };
     for (const auto &[known, name] : names) {
         if (key == known)

@@ -44,6 +44,9 @@ inline const QString girl = QStringLiteral("girl");
 inline const QString words = QStringLiteral("words");
 // How fast the letter and the declaration are typed.
 inline const QString pace = QStringLiteral("pace");
+// The preparer's typefaces: an installed family's name or a font file.
+inline const QString letterTypeface = QStringLiteral("letter.typeface");
+inline const QString declarationTypeface = QStringLiteral("declaration.typeface");
 inline QString doubled(const QString &pictureKey) { return pictureKey + QLatin1String("@2x"); }
 bool isKnown(const QString &key);
 // "the music", "the walking figure at twice the size", ...

@@ -5,6 +5,7 @@
 #include "controls/twips.h"
 #include "runtime/assetsource.h"
 #include "runtime/chineseinterface.h"
+#include "stage/typeface.h"
 
 #include <QHash>
 
@@ -72,12 +73,19 @@ Stage Stage::build(QWidget *parent, const AssetSource &assets)
     QWidget *content = stage.Picture1->content();
 
     stage.Label1 = new Label(content, 120, 120);
-    stage.Label1->setTextFont(letterFont(), textLinePitch);
+    // The preparer's typefaces, where the program carries them; a carried one
+    // that cannot be used leaves the stage's own.
+    Typeface::Refusal unusable = Typeface::Refusal::None;
+    stage.Label1->setTextFont(
+            Typeface::carriedFont(assets.carried(), Typeface::Text::Letter, letterFont(), &unusable),
+            textLinePitch);
     stage.Label1->setTextColor(QColor(64, 64, 64));
     stage.Label1->setRightToLeftEdge(rightToLeftEdge(120));
 
     stage.Label2 = new Label(content, 120, 5520);
-    stage.Label2->setTextFont(declarationFont(), textLinePitch);
+    stage.Label2->setTextFont(Typeface::carriedFont(assets.carried(), Typeface::Text::Declaration,
+                                                    declarationFont(), &unusable),
+                              textLinePitch);
     stage.Label2->setTextColor(QColor(255, 0, 0));
     stage.Label2->setRightToLeftEdge(rightToLeftEdge(120));
 
