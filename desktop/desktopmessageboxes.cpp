@@ -4,6 +4,7 @@
 #include "runtime/linebreaks.h"
 #include "runtime/runtimeerror.h"
 #include "runtime/textruns.h"
+#include "runtime/windowtitle.h"
 #include "runtime/timeline.h"
 
 #include <QCloseEvent>
@@ -119,7 +120,7 @@ std::unique_ptr<QMessageBox> DesktopMessageBoxes::buildBox(const QString &prompt
                                                           QWidget *owner)
 {
     auto box = std::make_unique<HostMessageBox>(owner);
-    box->setWindowTitle(title);
+    box->setWindowTitle(asWindowTitle(title));
     setPrompt(*box, prompt);
     if (buttons == BoxButtons::YesNo) {
         box->setIcon(QMessageBox::NoIcon);

@@ -8,6 +8,7 @@
 #include "players/mediaplayer.h"
 #include "runtime/filetable.h"
 #include "runtime/host.h"
+#include "runtime/windowtitle.h"
 #include "stage/showpace.h"
 #include "stage/words.h"
 
@@ -57,8 +58,13 @@ public:
     // The code the program ends with; meaningful once it has ended.
     int exitCode() const { return m_exitCode; }
 
-    QString Caption() const { return windowTitle(); }
-    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    QString Caption() const { return m_caption; }
+    // Shown exactly as written, "[*]" included.
+    void setCaption(const QString &caption)
+    {
+        m_caption = caption;
+        setWindowTitle(asWindowTitle(caption));
+    }
 
     // A modal box of the host, `buttons` of BoxStyle; the answer of BoxResult.
     int ShowMessage(const QString &prompt, int buttons, const QString &title);
@@ -124,6 +130,7 @@ private:
 
     Host m_host;
     Words m_words;
+    QString m_caption;
     ShowPace m_pace;
     qint64 m_musicMs = qint64(Pace::musicSeconds * 1000);
     QString m_programFolder;

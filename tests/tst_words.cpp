@@ -50,8 +50,8 @@ private slots:
             "💖 שלום عليكم");
         row("GBK", CodePage::toAnsi(QStringLiteral("caption = 我们的话\r\n")), {}, "caption",
             "我们的话");
-        row("UTF-16 with a mark", utf16WithMark(QStringLiteral("caption = Ünser\n| Wort\n")), {},
-            "caption", "Ünser\r\nWort");
+        row("UTF-16 with a mark", utf16WithMark(QStringLiteral("question = Ünser\n| Wort\n")), {},
+            "question", "Ünser\r\nWort");
         row("an http address", "address = http://example.org/a?b=c#d\n", {}, "address",
             "http://example.org/a?b=c#d");
         row("unknown and duplicate keys", "caption = a\nnope = x\n\ncaption = b\n",
@@ -67,6 +67,17 @@ private slots:
             { "2: vow.prompt is 1048576 characters long" });
         row("a NUL", QByteArray("vow.title = a\0b\n", 16), { "1: NUL" });
         row("no language", "buttons = English\n", { "1: buttons \"English\"" });
+        // Captions and titles are one line; the question and the prompts keep theirs.
+        row("a caption of two lines", "question = a\ncaption = Love\n| you\n",
+            { "2: caption holds a line break or a control character (U+000d)" });
+        row("a title with a tab", "vow.title = a\tb\n", { "1: vow.title holds a line break or a control character (U+0009)" });
+        row("a film caption with a line separator", "film.caption = a\u2028b\n",
+            { "1: film.caption holds a line break" });
+        row("a title with an escape", "plea.matchmaker.title = \x1b[31mred\n",
+            { "1: plea.matchmaker.title holds a line break or a control character (U+001b)" });
+        row("a prompt of two lines", "plea.prompt = a\n|\n| b\n", {}, "plea.prompt", "a\r\n\r\nb");
+        row("a caption with Qt's placeholder", "caption = Love [*] you\n", {}, "caption",
+            "Love [*] you");
     }
     void files()
     {
@@ -95,6 +106,8 @@ private slots:
         Words chosen;
         chosen.caption = QStringLiteral("Ours\r\n💖");
         const QByteArray whole = WordsFile::toEntry(chosen);
+        // Carried before captions and titles had to be one line, the caption of
+        // two lines is kept.
         QTest::newRow("whole") << whole << chosen.caption << "";
         QTest::newRow("the defaults") << WordsFile::toEntry(Words()) << Words().caption << "";
         QTest::newRow("a later version") << QByteArray(whole).replace("words 1", "words 2")
@@ -103,6 +116,7 @@ private slots:
         QTest::newRow("an unknown key") << whole + "later = x\n" << Words().caption << "damaged";
         QTest::newRow("a refused address") << whole + "address = file:///x\n" << Words().caption
                                            << "damaged";
+
     }
     void entries()
     {
