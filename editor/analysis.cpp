@@ -1,6 +1,8 @@
 #include "editor/analysis.h"
 
 #include "controls/labellines.h"
+#include "controls/linelayout.h"
+#include "runtime/textruns.h"
 #include "editor/editortext.h"
 #include "editor/stagelayout.h"
 #include "stage/pace.h"
@@ -147,11 +149,18 @@ int coveredWidth(const QRect &line, const QList<QRect> &covering)
     return covered;
 }
 
-int widestLine(const QStringList &lines, const QFontMetrics &metrics)
+// A line as the stage's label lays it out: emoji in the colour face, its
+// direction that of its first strong character.
+LineLayout laidOut(const QString &line, const QFont &font)
+{
+    return LineLayout(line, font, colourEmojiFamily(), nullptr);
+}
+
+int widestLine(const QStringList &lines, const QFont &font)
 {
     int widest = 0;
     for (const QString &line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(line));
+        widest = std::max(widest, laidOut(line, font).width());
     return widest;
 }
 
@@ -163,21 +172,30 @@ void checkLines(const QString &text, const TextPlace &place, const StageLayout &
     static QHash<QString, QHash<char32_t, bool>> drawableByFont;
     QHash<char32_t, bool> &drawable = drawableByFont[place.font.key()];
     const QStringList lines = splitLabelLines(text);
-    const int widest = place.centred ? widestLine(lines, metrics) : 0;
+    const int widest = place.centred ? widestLine(lines, place.font) : 0;
     for (int i = 0; i < lines.size(); ++i) {
         const QString &line = lines[i];
         const int number = i + 1;
         if (isBlank(line))
             continue;
-        const int width = metrics.horizontalAdvance(line);
-        const int indent = place.centred ? (widest - width) / 2 : 0;
+        const LineLayout shown = laidOut(line, place.font);
+        const int width = shown.width();
+        // A right-to-left line ends as far from the stage's right edge as
+        // the others start from its left.
+        const bool fromTheRight = !place.centred && shown.rightToLeft();
+        const int indent = place.centred ? (widest - width) / 2
+                : fromTheRight           ? layout.area.width() - 2 * place.origin.x() - width
+                                         : 0;
         const QRect box(place.origin.x() + indent, place.origin.y() + i * place.linePitch, width,
                         place.linePitch);
         auto warn = [&](const QString &message) {
             warnings.append({ place.file, number, message });
         };
 
-        if (box.right() >= layout.area.width())
+        if (fromTheRight && box.left() < 0)
+            warn(EditorText::tr("this line runs %1 pixels past the stage's left edge; what runs past is not seen")
+                         .arg(-box.left()));
+        else if (box.right() >= layout.area.width())
             warn(EditorText::tr("this line runs %1 pixels past the stage's right edge; what runs past is not seen")
                          .arg(box.x() + box.width() - layout.area.width()));
         if (box.top() >= layout.area.height())
@@ -239,7 +257,7 @@ QRect questionBox(const QString &question, const StageLayout &layout)
 {
     const QStringList lines = splitLabelLines(question);
     return QRect(layout.questionOrigin,
-                 QSize(widestLine(lines, QFontMetrics(layout.questionFont)),
+                 QSize(widestLine(lines, layout.questionFont),
                        layout.questionLinePitch * int(lines.size())));
 }
 

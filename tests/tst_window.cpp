@@ -189,6 +189,18 @@ private slots:
         QCOMPARE(shownByLabel, drawn);
     }
 
+    // Qt's "[*]" in the caption is the preparer's text, not a placeholder.
+    void theCaptionIsShownAsWritten()
+    {
+        FakeHost host;
+        Form1 form(host.parts(), QDir::tempPath());
+        const QString caption = QStringLiteral("Love [*] you [*][*]");
+        form.setCaption(caption);
+        form.winId();
+        QCOMPARE(form.Caption(), caption);
+        QCOMPARE(form.windowHandle()->title(), caption);
+    }
+
     void aMinimisedWindowComesBack()
     {
         FakeHost host;
