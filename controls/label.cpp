@@ -75,38 +75,14 @@ void Label::setCaption(const QString &caption, const QString &toCome)
     m_lastLineLeftToRight = lastLineGrew ? m_lastLineLeftToRight && !holdsRightToLeft(added)
                                          : !holdsRightToLeft(lines.last());
 
-    QList<int> widths = m_lineWidths.mid(0, same);
-    QList<bool> rightToLeft = m_lineRightToLeft.mid(0, same);
-    std::vector<LineLayoutPtr> layouts;
-    for (qsizetype i = 0; i < same; ++i)
-        layouts.push_back(std::move(m_layouts[size_t(i)]));
-    for (qsizetype i = same; i < lines.size() - sameAtEnd; ++i) {
-        if (outOfSightGrowth && i == same) {
-            // Laid out when it is next drawn, if ever.
-            widths.append(m_lineWidths[same] + fontMetrics().horizontalAdvance(added));
-            rightToLeft.append(false);
-            layouts.push_back(nullptr);
-            continue;
-        }
-        layouts.push_back(layOut(lines[i]));
-        widths.append(layouts.back()->width());
-        rightToLeft.append(layouts.back()->rightToLeft());
-    }
-    for (qsizetype i = oldCount - sameAtEnd; i < oldCount; ++i)
-        layouts.push_back(std::move(m_layouts[size_t(i)]));
-    widths.append(m_lineWidths.mid(oldCount - sameAtEnd));
-    rightToLeft.append(m_lineRightToLeft.mid(oldCount - sameAtEnd));
     const int oldWidth = lastLineGrew ? m_lineWidths[same] : 0;
     const bool hadRightToLeft = m_lineRightToLeft.contains(true);
-
     m_caption = caption;
-    m_lines = lines;
-    m_lineWidths = widths;
-    m_lineRightToLeft = rightToLeft;
-    m_layouts = std::move(layouts);
+    takeLines(lines, same, sameAtEnd, outOfSightGrowth ? &added : nullptr);
     takeSize();
+    const QList<int> &widths = m_lineWidths;
     // Centred lines, and right-to-left ones aligned to a growing label, move.
-    if (m_centred || ((hadRightToLeft || rightToLeft.contains(true)) && m_rightToLeftEdge < 0)) {
+    if (m_centred || ((hadRightToLeft || m_lineRightToLeft.contains(true)) && m_rightToLeftEdge < 0)) {
         update();
         return;
     }
@@ -119,6 +95,39 @@ void Label::setCaption(const QString &caption, const QString &toCome)
     const int endRow = int(std::max(lines.size(), oldCount) - sameAtEnd) + 1;
     update(QRect(0, firstRow * m_linePitch, std::max(width(), 1),
                  (endRow - firstRow) * m_linePitch));
+}
+
+// Lays out lines `same` to `lines.size() - sameAtEnd` afresh and keeps the
+// layouts of the others. A line grown out of sight by `addedOutOfSight` is
+// measured by what was added and laid out when it is next drawn, if ever.
+void Label::takeLines(const QStringList &lines, qsizetype same, qsizetype sameAtEnd,
+                      const QString *addedOutOfSight)
+{
+    const qsizetype oldCount = m_lines.size();
+    QList<int> widths = m_lineWidths.mid(0, same);
+    QList<bool> rightToLeft = m_lineRightToLeft.mid(0, same);
+    std::vector<LineLayoutPtr> layouts;
+    for (qsizetype i = 0; i < same; ++i)
+        layouts.push_back(std::move(m_layouts[size_t(i)]));
+    for (qsizetype i = same; i < lines.size() - sameAtEnd; ++i) {
+        if (addedOutOfSight && i == same) {
+            widths.append(m_lineWidths[same] + fontMetrics().horizontalAdvance(*addedOutOfSight));
+            rightToLeft.append(false);
+            layouts.push_back(nullptr);
+            continue;
+        }
+        layouts.push_back(layOut(lines[i]));
+        widths.append(layouts.back()->width());
+        rightToLeft.append(layouts.back()->rightToLeft());
+    }
+    for (qsizetype i = oldCount - sameAtEnd; i < oldCount; ++i)
+        layouts.push_back(std::move(m_layouts[size_t(i)]));
+    widths.append(m_lineWidths.mid(oldCount - sameAtEnd));
+    rightToLeft.append(m_lineRightToLeft.mid(oldCount - sameAtEnd));
+    m_lines = lines;
+    m_lineWidths = widths;
+    m_lineRightToLeft = rightToLeft;
+    m_layouts = std::move(layouts);
 }
 
 float Label::Width() const

@@ -44,6 +44,8 @@ protected:
 private:
     void autoSize();
     void takeSize();
+    void takeLines(const QStringList &lines, qsizetype same, qsizetype sameAtEnd,
+                   const QString *addedOutOfSight);
     LineLayoutPtr layOut(const QString &line) const;
     const LineLayout &layoutOf(qsizetype line);
     qreal lineStart(qsizetype line);
