@@ -145,7 +145,6 @@ float Label::Height() const
 void Label::setTextFont(const QFont &font, int linePitch)
 {
     setFont(font);
-    m_emojiFamily = colourEmojiFamily();
     m_linePitch = linePitch;
     if (outOfSight())
         m_measureDeferred = true;
@@ -234,10 +233,11 @@ void Label::takeSize()
     setSizeFromPixels(QSize(wide, m_linePitch * int(m_lines.size())));
 }
 
-LineLayoutPtr Label::layOut(const QString &line) const
+LineLayoutPtr Label::layOut(const QString &line)
 {
-    return std::make_unique<LineLayout>(line, font(), m_emojiFamily,
-                                        const_cast<Label *>(this));
+    if (!m_emojiFamily && mayHoldEmoji(line))
+        m_emojiFamily = colourEmojiFamily();
+    return std::make_unique<LineLayout>(line, font(), m_emojiFamily.value_or(QString()), this);
 }
 
 const LineLayout &Label::layoutOf(qsizetype line)

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 // A windowless label: transparent, auto-sized to its text, lines broken only
@@ -46,7 +47,7 @@ private:
     void takeSize();
     void takeLines(const QStringList &lines, qsizetype same, qsizetype sameAtEnd,
                    const QString *addedOutOfSight);
-    LineLayoutPtr layOut(const QString &line) const;
+    LineLayoutPtr layOut(const QString &line);
     const LineLayout &layoutOf(qsizetype line);
     qreal lineStart(qsizetype line);
     int rightToLeftEnd() const;
@@ -60,7 +61,8 @@ private:
     QList<bool> m_lineRightToLeft;
     // Each line's layout; null where it has yet to be made.
     std::vector<LineLayoutPtr> m_layouts;
-    QString m_emojiFamily;
+    // Looked up when a line first may hold an emoji.
+    std::optional<QString> m_emojiFamily;
     float m_rightToLeftEdge = -1;
     int m_widest = 0;
     QColor m_color = Qt::black;

@@ -149,18 +149,29 @@ int coveredWidth(const QRect &line, const QList<QRect> &covering)
     return covered;
 }
 
-// A line as the stage's label lays it out: emoji in the colour face, its
-// direction that of its first strong character.
-LineLayout laidOut(const QString &line, const QFont &font)
+// Where a line stands as the stage's label lays it out: emoji in the colour
+// face, its direction that of its first strong character. A line without
+// either, most of them, measures as the font measures it, which is faster.
+struct LineExtent
 {
-    return LineLayout(line, font, colourEmojiFamily(), nullptr);
+    int width = 0;
+    bool rightToLeft = false;
+};
+
+LineExtent extentOf(const QString &line, const QFont &font, const QString &emojiFamily)
+{
+    const bool rightToLeft = line.isRightToLeft();
+    if (!rightToLeft && (emojiFamily.isEmpty() || !mayHoldEmoji(line)))
+        return { QFontMetrics(font).horizontalAdvance(line), false };
+    const LineLayout layout(line, font, emojiFamily, nullptr);
+    return { layout.width(), layout.rightToLeft() };
 }
 
-int widestLine(const QStringList &lines, const QFont &font)
+int widestLine(const QStringList &lines, const QFont &font, const QString &emojiFamily)
 {
     int widest = 0;
     for (const QString &line : lines)
-        widest = std::max(widest, laidOut(line, font).width());
+        widest = std::max(widest, extentOf(line, font, emojiFamily).width);
     return widest;
 }
 
@@ -172,17 +183,18 @@ void checkLines(const QString &text, const TextPlace &place, const StageLayout &
     static QHash<QString, QHash<char32_t, bool>> drawableByFont;
     QHash<char32_t, bool> &drawable = drawableByFont[place.font.key()];
     const QStringList lines = splitLabelLines(text);
-    const int widest = place.centred ? widestLine(lines, place.font) : 0;
+    const QString &emojiFamily = layout.emojiFamily;
+    const int widest = place.centred ? widestLine(lines, place.font, emojiFamily) : 0;
     for (int i = 0; i < lines.size(); ++i) {
         const QString &line = lines[i];
         const int number = i + 1;
         if (isBlank(line))
             continue;
-        const LineLayout shown = laidOut(line, place.font);
-        const int width = shown.width();
+        const LineExtent shown = extentOf(line, place.font, emojiFamily);
+        const int width = shown.width;
         // A right-to-left line ends as far from the stage's right edge as
         // the others start from its left.
-        const bool fromTheRight = !place.centred && shown.rightToLeft();
+        const bool fromTheRight = !place.centred && shown.rightToLeft;
         const int indent = place.centred ? (widest - width) / 2
                 : fromTheRight           ? layout.area.width() - 2 * place.origin.x() - width
                                          : 0;
@@ -257,7 +269,7 @@ QRect questionBox(const QString &question, const StageLayout &layout)
 {
     const QStringList lines = splitLabelLines(question);
     return QRect(layout.questionOrigin,
-                 QSize(widestLine(lines, layout.questionFont),
+                 QSize(widestLine(lines, layout.questionFont, layout.emojiFamily),
                        layout.questionLinePitch * int(lines.size())));
 }
 

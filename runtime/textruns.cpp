@@ -75,6 +75,14 @@ qsizetype wholeClusters(const QString &typed, const QString &toCome)
     return std::max<qsizetype>(0, clusters.toPreviousBoundary());
 }
 
+bool mayHoldEmoji(const QString &line)
+{
+    return std::any_of(line.begin(), line.end(), [](QChar c) {
+        return c.isSurrogate() || (c.unicode() >= 0x2000 && c.unicode() < 0x3300)
+                || c.unicode() == pictureSelector || c.unicode() == 0x00A9 || c.unicode() == 0x00AE;
+    });
+}
+
 QString colourEmojiFamily()
 {
     const QString family = QStringLiteral("Noto Color Emoji");

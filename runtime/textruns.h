@@ -24,5 +24,10 @@ QList<TextRun> emojiRuns(const QString &line);
 // from that character alone. With nothing to come, all of `typed` is whole.
 qsizetype wholeClusters(const QString &typed, const QString &toCome);
 
+// Whether `line` may hold an emoji at all; false for most text, which is
+// then told without looking at its clusters.
+bool mayHoldEmoji(const QString &line);
+
 // The colour emoji face where this machine has it, empty where it has none.
+// Asking takes a while (the font database looks the name up): ask once.
 QString colourEmojiFamily();

@@ -268,6 +268,22 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, faces);
         QCOMPARE(facesOf(text), faces);
+        if (faces.contains(QLatin1Char('e')))
+            QVERIFY(mayHoldEmoji(text));
+    }
+
+    // The quick test that lets most text skip the segmenter misses no
+    // character drawn as a picture on its own.
+    void everyPictureMayHoldAnEmoji()
+    {
+        for (char32_t c = 0; c < 0x20000; ++c) {
+            if (c >= 0xD800 && c < 0xE000)
+                continue;
+            const QString text = QString::fromUcs4(&c, 1);
+            const QList<TextRun> runs = emojiRuns(text);
+            if (!runs.isEmpty() && runs.first().emoji && !mayHoldEmoji(text))
+                QFAIL(qPrintable(QStringLiteral("U+%1 is missed").arg(uint(c), 4, 16)));
+        }
     }
 
     // Where the colour face is installed, each sequence is one picture.
