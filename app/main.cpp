@@ -11,6 +11,7 @@
 #include "runtime/timeline.h"
 #include "show/form1.h"
 #include "show/screenpresentation.h"
+#include "stage/showpace.h"
 #include "stage/buttonwords.h"
 #include "stage/wordsfile.h"
 
@@ -51,6 +52,26 @@ Words ownWords(const CarriedAssets &carried)
     if (!note.isEmpty())
         std::fprintf(stderr, "velmora: %s\n", qPrintable(note.untranslated()));
     return words;
+}
+
+// The preparer's pace, when the program carries one whole.
+ShowPace ownPace(const CarriedAssets &carried)
+{
+    PaceEntry::Refusal refusal;
+    Reason problem;
+    const ShowPace pace = PaceEntry::carriedBy(carried, &refusal, &problem);
+    if (!problem.isEmpty())
+        report(problem, "the show keeps its own pace");
+    else if (refusal.reason != PaceEntry::Refusal::Reason::None)
+        report(Reason::plain(QStringLiteral("the show's pace is damaged")), "the show keeps its own pace");
+    return pace;
+}
+
+// How long the music plays, the preparer's or the built-in.
+qint64 musicMs(const CarriedAssets &carried)
+{
+    const AssetBundle::Entry *music = carried.find(AssetBundle::Keys::music);
+    return music && music->durationMs > 0 ? music->durationMs : qint64(Pace::musicSeconds * 1000);
 }
 
 ButtonWords buttonWords(const QString &language)
@@ -108,6 +129,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<ScreenPresentation> wholeScreen;
     if (words.presentation == Presentation::screen)
         wholeScreen = std::make_unique<ScreenPresentation>(form, QDBusConnection::sessionBus());
+    form.setPace(ownPace(assets.carried()), musicMs(assets.carried()));
     boxes.setOwner(&form);
     exit.setWindow(&form);
     QObject::connect(&single, &SingleShow::forwardRequested, &form,

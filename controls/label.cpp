@@ -1,6 +1,7 @@
 #include "controls/label.h"
 
 #include "controls/labellines.h"
+#include "runtime/textruns.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -39,22 +40,22 @@ Label::Label(QWidget *container, float left, float top)
     autoSize();
 }
 
-void Label::setCaption(const QString &caption)
+void Label::setCaption(const QString &caption, const QString &toCome)
 {
     if (outOfSight()) {
         m_caption = caption;
-        m_lines = splitLabelLines(caption);
+        m_lines = splitLabelLines(caption, toCome);
         m_measureDeferred = true;
         return;
     }
     measureIfDeferred();
-    // Only the lines that changed are measured and drawn again, each of them
+    // Only the lines that changed are laid out and drawn again, each of them
     // whole: a character added to a line may join the one before it (Arabic,
     // emoji sequences), form a ligature with it or be kerned against it, so
     // the line is what it would be had it been drawn at once. A typewriter
     // changes only its last line, so a long text costs no more per tick than
     // a short one, unless that line is very long; see growsOutOfSight().
-    const QStringList lines = splitLabelLines(caption);
+    const QStringList lines = splitLabelLines(caption, toCome);
     const qsizetype oldCount = m_lines.size();
     const qsizetype common = std::min(lines.size(), oldCount);
     qsizetype same = 0;
@@ -74,21 +75,14 @@ void Label::setCaption(const QString &caption)
     m_lastLineLeftToRight = lastLineGrew ? m_lastLineLeftToRight && !holdsRightToLeft(added)
                                          : !holdsRightToLeft(lines.last());
 
-    const QFontMetrics metrics = fontMetrics();
-    QList<int> widths = m_lineWidths.mid(0, same);
-    for (qsizetype i = same; i < lines.size() - sameAtEnd; ++i)
-        widths.append(outOfSightGrowth && i == same
-                              ? m_lineWidths[same] + metrics.horizontalAdvance(added)
-                              : metrics.horizontalAdvance(lines[i]));
-    widths.append(m_lineWidths.mid(oldCount - sameAtEnd));
     const int oldWidth = lastLineGrew ? m_lineWidths[same] : 0;
-
+    const bool hadRightToLeft = m_lineRightToLeft.contains(true);
     m_caption = caption;
-    m_lines = lines;
-    m_lineWidths = widths;
-    m_widest = widths.isEmpty() ? 0 : *std::max_element(widths.begin(), widths.end());
-    setSizeFromPixels(QSize(m_widest, m_linePitch * int(m_lines.size())));
-    if (m_centred) {
+    takeLines(lines, same, sameAtEnd, outOfSightGrowth ? &added : nullptr);
+    takeSize();
+    const QList<int> &widths = m_lineWidths;
+    // Centred lines, and right-to-left ones aligned to a growing label, move.
+    if (m_centred || ((hadRightToLeft || m_lineRightToLeft.contains(true)) && m_rightToLeftEdge < 0)) {
         update();
         return;
     }
@@ -101,6 +95,39 @@ void Label::setCaption(const QString &caption)
     const int endRow = int(std::max(lines.size(), oldCount) - sameAtEnd) + 1;
     update(QRect(0, firstRow * m_linePitch, std::max(width(), 1),
                  (endRow - firstRow) * m_linePitch));
+}
+
+// Lays out lines `same` to `lines.size() - sameAtEnd` afresh and keeps the
+// layouts of the others. A line grown out of sight by `addedOutOfSight` is
+// measured by what was added and laid out when it is next drawn, if ever.
+void Label::takeLines(const QStringList &lines, qsizetype same, qsizetype sameAtEnd,
+                      const QString *addedOutOfSight)
+{
+    const qsizetype oldCount = m_lines.size();
+    QList<int> widths = m_lineWidths.mid(0, same);
+    QList<bool> rightToLeft = m_lineRightToLeft.mid(0, same);
+    std::vector<LineLayoutPtr> layouts;
+    for (qsizetype i = 0; i < same; ++i)
+        layouts.push_back(std::move(m_layouts[size_t(i)]));
+    for (qsizetype i = same; i < lines.size() - sameAtEnd; ++i) {
+        if (addedOutOfSight && i == same) {
+            widths.append(m_lineWidths[same] + fontMetrics().horizontalAdvance(*addedOutOfSight));
+            rightToLeft.append(false);
+            layouts.push_back(nullptr);
+            continue;
+        }
+        layouts.push_back(layOut(lines[i]));
+        widths.append(layouts.back()->width());
+        rightToLeft.append(layouts.back()->rightToLeft());
+    }
+    for (qsizetype i = oldCount - sameAtEnd; i < oldCount; ++i)
+        layouts.push_back(std::move(m_layouts[size_t(i)]));
+    widths.append(m_lineWidths.mid(oldCount - sameAtEnd));
+    rightToLeft.append(m_lineRightToLeft.mid(oldCount - sameAtEnd));
+    m_lines = lines;
+    m_lineWidths = widths;
+    m_lineRightToLeft = rightToLeft;
+    m_layouts = std::move(layouts);
 }
 
 float Label::Width() const
@@ -128,6 +155,14 @@ void Label::setTextFont(const QFont &font, int linePitch)
 void Label::setTextColor(const QColor &color)
 {
     m_color = color;
+    update();
+}
+
+void Label::setRightToLeftEdge(float twips)
+{
+    m_rightToLeftEdge = twips;
+    if (!m_measureDeferred)
+        takeSize();
     update();
 }
 
@@ -171,23 +206,67 @@ void Label::placed()
         autoSize();
 }
 
-// Measures every line afresh and takes the size of the whole text.
+// Lays out every line afresh and takes the size of the whole text.
 void Label::autoSize()
 {
     m_measureDeferred = false;
-    const QFontMetrics metrics = fontMetrics();
     m_lineWidths.clear();
-    m_widest = 0;
+    m_lineRightToLeft.clear();
+    m_layouts.clear();
     m_lastLineLeftToRight = m_lines.isEmpty() || !holdsRightToLeft(m_lines.last());
     for (const QString &line : std::as_const(m_lines)) {
-        m_lineWidths.append(metrics.horizontalAdvance(line));
-        m_widest = std::max(m_widest, m_lineWidths.last());
+        m_layouts.push_back(layOut(line));
+        m_lineWidths.append(m_layouts.back()->width());
+        m_lineRightToLeft.append(m_layouts.back()->rightToLeft());
     }
-    setSizeFromPixels(QSize(m_widest, m_linePitch * int(m_lines.size())));
+    takeSize();
+}
+
+// The widest line, and the lines below one another; a right-to-left line
+// reaches to its edge.
+void Label::takeSize()
+{
+    m_widest = m_lineWidths.isEmpty() ? 0 : *std::max_element(m_lineWidths.begin(), m_lineWidths.end());
+    int wide = m_widest;
+    if (m_rightToLeftEdge >= 0 && m_lineRightToLeft.contains(true))
+        wide = std::max(wide, rightToLeftEnd());
+    setSizeFromPixels(QSize(wide, m_linePitch * int(m_lines.size())));
+}
+
+LineLayoutPtr Label::layOut(const QString &line)
+{
+    if (!m_emojiFamily && mayHoldEmoji(line))
+        m_emojiFamily = colourEmojiFamily();
+    return std::make_unique<LineLayout>(line, font(), m_emojiFamily.value_or(QString()), this);
+}
+
+const LineLayout &Label::layoutOf(qsizetype line)
+{
+    LineLayoutPtr &layout = m_layouts[size_t(line)];
+    if (!layout)
+        layout = layOut(m_lines[line]);
+    return *layout;
+}
+
+// Where right-to-left lines end, from the label's left edge.
+int Label::rightToLeftEnd() const
+{
+    return m_rightToLeftEdge >= 0 ? twipsToPixels(m_rightToLeftEdge) - x() : width();
+}
+
+qreal Label::lineStart(qsizetype line)
+{
+    const int lineWidth = line < m_lineWidths.size() ? m_lineWidths[line] : 0;
+    if (m_centred)
+        return (width() - lineWidth) / 2;
+    if (line < m_lineRightToLeft.size() && m_lineRightToLeft[line])
+        return rightToLeftEnd() - layoutOf(line).exactWidth();
+    return 0;
 }
 
 void Label::paintEvent(QPaintEvent *event)
 {
+    measureIfDeferred();
     QPainter painter(this);
     painter.setPen(m_color);
     const QFontMetrics metrics = fontMetrics();
@@ -198,9 +277,6 @@ void Label::paintEvent(QPaintEvent *event)
     // beside their own: those are drawn too, clipped to what is repainted.
     const int first = std::max(0, dirty.top() / m_linePitch - 1);
     const int last = std::min<int>(int(m_lines.size()) - 1, dirty.bottom() / m_linePitch + 1);
-    for (int i = first; i <= last; ++i) {
-        const int lineWidth = i < m_lineWidths.size() ? m_lineWidths[i] : 0;
-        const int x = m_centred ? (width() - lineWidth) / 2 : 0;
-        painter.drawText(x, i * m_linePitch + baseline, m_lines[i]);
-    }
+    for (int i = first; i <= last; ++i)
+        layoutOf(i).draw(painter, lineStart(i), i * m_linePitch + baseline);
 }

@@ -3,6 +3,7 @@
 #include "controls/tickclock.h"
 
 #include <algorithm>
+#include <utility>
 
 Timer::Timer(QObject *parent, int intervalMs, TickClock &clock)
     : QObject(parent)
@@ -25,6 +26,15 @@ void Timer::setEnabled(bool on)
     }
     const qint64 tickDue = m_clock.currentTickDueNs();
     m_dueNs = followingDueNs(tickDue >= 0 ? tickDue : m_clock.nowNs());
+    arm();
+}
+
+void Timer::setInterval(int intervalMs)
+{
+    const int before = std::exchange(m_intervalMs, intervalMs);
+    if (!m_enabled || before == intervalMs)
+        return;
+    m_dueNs += (intervalMs - before) * 1'000'000LL;
     arm();
 }
 

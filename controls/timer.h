@@ -20,6 +20,8 @@ public:
     bool Enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
     int interval() const { return m_intervalMs; }
+    // A running timer's next tick moves with it, counted from the tick before.
+    void setInterval(int intervalMs);
     // When the next tick is due, on the clock's scale; meaningful while enabled.
     qint64 nextDueNs() const { return m_dueNs; }
 

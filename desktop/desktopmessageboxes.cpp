@@ -3,6 +3,8 @@
 #include "runtime/boxreport.h"
 #include "runtime/linebreaks.h"
 #include "runtime/runtimeerror.h"
+#include "runtime/textruns.h"
+#include "runtime/windowtitle.h"
 #include "runtime/timeline.h"
 
 #include <QCloseEvent>
@@ -10,11 +12,50 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 // Message boxes take CR LF; Qt breaks lines at LF.
 QString boxText(const QString &text)
 {
     return LineBreaks::toLf(text);
+}
+
+// Qt before 6.9 picks faces character by character and prefers no colour
+// face for emoji: a prompt holding emoji names the colour face for each of
+// their runs. Every other character stays as written, blanks included.
+QString promptMarkup(const QString &prompt, const QString &emojiFamily)
+{
+    QString markup = QStringLiteral("<p style=\"white-space:pre-wrap\">");
+    for (const TextRun &run : emojiRuns(prompt)) {
+        QString text = prompt.mid(run.start, run.length);
+        if (!run.emoji) {
+            markup += text.toHtmlEscaped();
+            continue;
+        }
+        // The colour face maps no U+FE0F: drawn from another face, it would
+        // split the sequence into separate pictures.
+        text.remove(QChar(0xFE0F));
+        markup += QStringLiteral("<span style=\"font-family:'%1'\">%2</span>")
+                          .arg(emojiFamily, text.toHtmlEscaped());
+    }
+    return markup.replace(QLatin1Char('\n'), QStringLiteral("<br>")) + QStringLiteral("</p>");
+}
+
+// The prompt in plain text, unless it holds emoji the colour face can draw.
+void setPrompt(QMessageBox &box, const QString &prompt)
+{
+    const QString text = boxText(prompt);
+    const QList<TextRun> runs = emojiRuns(text);
+    const bool emoji = std::any_of(runs.begin(), runs.end(), [](const TextRun &run) { return run.emoji; });
+    const QString family = emoji ? colourEmojiFamily() : QString();
+    if (family.isEmpty()) {
+        box.setText(text);
+        box.setTextFormat(Qt::PlainText);
+        return;
+    }
+    box.setText(promptMarkup(text, family));
+    box.setTextFormat(Qt::RichText);
 }
 
 // The host's message box. A box that asks Yes or No has no cancel: Escape
@@ -79,9 +120,8 @@ std::unique_ptr<QMessageBox> DesktopMessageBoxes::buildBox(const QString &prompt
                                                           QWidget *owner)
 {
     auto box = std::make_unique<HostMessageBox>(owner);
-    box->setWindowTitle(title);
-    box->setText(boxText(prompt));
-    box->setTextFormat(Qt::PlainText);
+    box->setWindowTitle(asWindowTitle(title));
+    setPrompt(*box, prompt);
     if (buttons == BoxButtons::YesNo) {
         box->setIcon(QMessageBox::NoIcon);
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);

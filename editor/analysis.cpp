@@ -1,6 +1,8 @@
 #include "editor/analysis.h"
 
 #include "controls/labellines.h"
+#include "controls/linelayout.h"
+#include "runtime/textruns.h"
 #include "editor/editortext.h"
 #include "editor/stagelayout.h"
 #include "stage/pace.h"
@@ -18,15 +20,19 @@ double builtInMusicSeconds()
 }
 
 ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int walkTicks,
-                    double musicSeconds)
+                    double musicSeconds, const ShowPace &pace)
 {
     // Each typewriter types one character a tick and finds itself done on
     // the tick after the last.
     ShowTimes times;
-    times.letterTyped = double(letterLength + 1) * Pace::letterTickMs / 1000.0;
+    const int letterMs = pace.letterTickMs(letterLength, declarationLength,
+                                           qint64(std::llround(musicSeconds * 1000)));
+    times.letterTick = letterMs / 1000.0;
+    times.declarationTick = pace.declarationMs / 1000.0;
+    times.letterTyped = double(letterLength + 1) * letterMs / 1000.0;
     times.walkEnds = times.letterTyped + double(walkTicks) * Pace::walkTickMs / 1000.0;
     times.question
-            = times.letterTyped + double(declarationLength + 1) * Pace::declarationTickMs / 1000.0;
+            = times.letterTyped + double(declarationLength + 1) * pace.declarationMs / 1000.0;
     times.musicEnds = musicSeconds;
     return times;
 }
@@ -143,11 +149,29 @@ int coveredWidth(const QRect &line, const QList<QRect> &covering)
     return covered;
 }
 
-int widestLine(const QStringList &lines, const QFontMetrics &metrics)
+// Where a line stands as the stage's label lays it out: emoji in the colour
+// face, its direction that of its first strong character. A line without
+// either, most of them, measures as the font measures it, which is faster.
+struct LineExtent
+{
+    int width = 0;
+    bool rightToLeft = false;
+};
+
+LineExtent extentOf(const QString &line, const QFont &font, const QString &emojiFamily)
+{
+    const bool rightToLeft = line.isRightToLeft();
+    if (!rightToLeft && (emojiFamily.isEmpty() || !mayHoldEmoji(line)))
+        return { QFontMetrics(font).horizontalAdvance(line), false };
+    const LineLayout layout(line, font, emojiFamily, nullptr);
+    return { layout.width(), layout.rightToLeft() };
+}
+
+int widestLine(const QStringList &lines, const QFont &font, const QString &emojiFamily)
 {
     int widest = 0;
     for (const QString &line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(line));
+        widest = std::max(widest, extentOf(line, font, emojiFamily).width);
     return widest;
 }
 
@@ -157,21 +181,31 @@ void checkLines(const QString &text, const TextPlace &place, const StageLayout &
     const QFontMetrics metrics(place.font);
     QHash<char32_t, bool> &drawable = layout.drawable[place.font.key()];
     const QStringList lines = splitLabelLines(text);
-    const int widest = place.centred ? widestLine(lines, metrics) : 0;
+    const QString &emojiFamily = layout.emojiFamily;
+    const int widest = place.centred ? widestLine(lines, place.font, emojiFamily) : 0;
     for (int i = 0; i < lines.size(); ++i) {
         const QString &line = lines[i];
         const int number = i + 1;
         if (isBlank(line))
             continue;
-        const int width = metrics.horizontalAdvance(line);
-        const int indent = place.centred ? (widest - width) / 2 : 0;
+        const LineExtent shown = extentOf(line, place.font, emojiFamily);
+        const int width = shown.width;
+        // A right-to-left line ends as far from the stage's right edge as
+        // the others start from its left.
+        const bool fromTheRight = !place.centred && shown.rightToLeft;
+        const int indent = place.centred ? (widest - width) / 2
+                : fromTheRight           ? layout.area.width() - 2 * place.origin.x() - width
+                                         : 0;
         const QRect box(place.origin.x() + indent, place.origin.y() + i * place.linePitch, width,
                         place.linePitch);
         auto warn = [&](const QString &message) {
             warnings.append({ place.file, number, message });
         };
 
-        if (box.right() >= layout.area.width())
+        if (fromTheRight && box.left() < 0)
+            warn(EditorText::tr("this line runs %1 pixels past the stage's left edge; what runs past is not seen")
+                         .arg(-box.left()));
+        else if (box.right() >= layout.area.width())
             warn(EditorText::tr("this line runs %1 pixels past the stage's right edge; what runs past is not seen")
                          .arg(box.x() + box.width() - layout.area.width()));
         if (box.top() >= layout.area.height())
@@ -200,8 +234,8 @@ void checkTiming(const QString &letter, const QString &declaration, const ShowTi
 {
     if (times.question > times.musicEnds) {
         // Name the line of the first character typed after the music has stopped.
-        const double letterTick = Pace::letterTickMs / 1000.0;
-        const double declarationTick = Pace::declarationTickMs / 1000.0;
+        const double letterTick = times.letterTick;
+        const double declarationTick = times.declarationTick;
         const QString message
                 = EditorText::tr("the music ends at %1 but the question comes only at %2: from this line on there is no music")
                           .arg(formatSeconds(times.musicEnds), formatSeconds(times.question));
@@ -233,15 +267,16 @@ QRect questionBox(const QString &question, const StageLayout &layout)
 {
     const QStringList lines = splitLabelLines(question);
     return QRect(layout.questionOrigin,
-                 QSize(widestLine(lines, QFontMetrics(layout.questionFont)),
+                 QSize(widestLine(lines, layout.questionFont, layout.emojiFamily),
                        layout.questionLinePitch * int(lines.size())));
 }
 
 Analysis analyseTexts(const QString &letter, const QString &declaration, const StageLayout &layout,
-                      double musicSeconds, const QString &question)
+                      double musicSeconds, const QString &question, const ShowPace &pace)
 {
     Analysis analysis;
-    analysis.times = showTimes(letter.size(), declaration.size(), layout.walkTicks, musicSeconds);
+    analysis.times
+            = showTimes(letter.size(), declaration.size(), layout.walkTicks, musicSeconds, pace);
 
     const QList<QRect> figures { layout.walkingFigure, layout.waitingFigure,
                                  questionBox(question, layout) };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stage/showpace.h"
 #include "stage/words.h"
 
 #include <QFont>
@@ -15,11 +16,14 @@ struct ShowTimes
     double walkEnds = 0;
     double question = 0;
     double musicEnds = 0;
+    // Seconds a character, at the preparer's pace.
+    double letterTick = Pace::letterTickMs / 1000.0;
+    double declarationTick = Pace::declarationTickMs / 1000.0;
 };
 // `letterLength` and `declarationLength` count 16-bit characters, CR and LF included.
 // `musicSeconds`: how long the music the program carries lasts.
 ShowTimes showTimes(qsizetype letterLength, qsizetype declarationLength, int walkTicks,
-                    double musicSeconds);
+                    double musicSeconds, const ShowPace &pace = ShowPace());
 QString formatSeconds(double seconds);
 
 // One moment of the timeline with its name and time ("question 120.2 s").
@@ -63,7 +67,8 @@ inline const QString questionKey = QStringLiteral("question");
 // Analyses the texts exactly as the show will type them (CR LF line ends),
 // and the question beside the girl as the show will draw it.
 Analysis analyseTexts(const QString &letter, const QString &declaration, const StageLayout &layout,
-                      double musicSeconds, const QString &question = Words().question);
+                      double musicSeconds, const QString &question = Words().question,
+                      const ShowPace &pace = ShowPace());
 // How long the built-in music lasts.
 double builtInMusicSeconds();
 

@@ -48,6 +48,9 @@ CheckReport restoreAssets(const QString &folder)
     for (const AssetSlot &slot : AssetSlot::all())
         all += slot.keys();
     all += AssetBundle::Keys::words;
+    all += AssetBundle::Keys::pace;
+    all += AssetBundle::Keys::letterTypeface;
+    all += AssetBundle::Keys::declarationTypeface;
     CheckReport report = change(folder, {}, all);
     if (report.exitCode == CheckReport::Clean)
         report.output = EditorText::tr("the built-in music, film, pictures and words are all back: %1").arg(report.output);

@@ -94,7 +94,7 @@ BoxPicture drawShowBox(const ShowBox &box, const Words &words)
     BoxPicture picture;
     const std::unique_ptr<QMessageBox> shown = laidOut(box, words, &picture.buttonsProblem);
     picture.inside = shown->grab();
-    picture.title = shown->windowTitle();
+    picture.title = words.*box.title; // as the title bar shows it
     for (const QAbstractButton *button : shown->buttons())
         picture.buttons << button->text();
     const Qt::WindowFlags flags = shown->windowFlags();

@@ -2,6 +2,8 @@
 
 #include "editor/analysis.h"
 #include "editor/editortext.h"
+#include "editor/pacecommands.h"
+#include "editor/typefacecommands.h"
 #include "editor/messagefile.h"
 #include "editor/ownassets.h"
 #include "editor/showprogram.h"
@@ -112,15 +114,23 @@ CheckReport checkFolder(const QString &folder)
     const CarriedAssets carried = read.ok() ? read.value() : CarriedAssets();
 
     Reason wordsProblem; // told by describeWords()
-    const Analysis analysis = analyseTexts(letter.text, declaration.text, StageLayout::standard(),
+    const Produced<ShowPace> carriedOwnPace = carriedPace(carried);
+    const ShowPace pace = carriedOwnPace.ok() ? carriedOwnPace.value() : ShowPace();
+    const Analysis analysis = analyseTexts(letter.text, declaration.text,
+                                           withCarriedTypefaces(StageLayout::standard(), carried),
                                            carriedMusicSeconds(carried),
-                                           WordsFile::carriedBy(carried, &wordsProblem).question);
+                                           WordsFile::carriedBy(carried, &wordsProblem).question,
+                                           pace);
     report.output += EditorText::tr("folder: %1\n").arg(QDir(folder).absolutePath());
     report.output += describe(FileNames::letter, letter);
     report.output += describe(FileNames::declaration, declaration);
     report.output += describeProgram(program, read, carried);
     report.output += describeWords(carried);
     report.output += describePresentation(carried);
+    if (!carriedOwnPace.ok())
+        report.output += EditorText::tr("the show's pace: unusable (%1); the show keeps its own\n").arg(carriedOwnPace.why());
+    report.output += describePace(pace);
+    report.output += describeTypefaces(carried);
     reportAnalysis(analysis, report);
     return report;
 }

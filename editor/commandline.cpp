@@ -2,6 +2,7 @@
 
 #include "editor/editortext.h"
 #include "editor/ownassets.h"
+#include "stage/showpace.h"
 
 #include <QCoreApplication>
 
@@ -31,6 +32,20 @@ EditorCommandLine::EditorCommandLine()
                      EditorText::tr("Present the show in its window (window, as built) or on the "
                                     "whole screen (screen), from now on."),
                      QStringLiteral("screen|window"))
+    , m_pace(QStringLiteral("pace"),
+             EditorText::tr("Type the letter and the declaration at these milliseconds a character "
+                            "(%1 to %2; the default is %3 %4), or fit the letter to the song: "
+                            "--pace LETTER_MS DECLARATION_MS, or --pace fit.")
+                     .arg(ShowPace::fewestMs)
+                     .arg(ShowPace::mostMs)
+                     .arg(Pace::letterTickMs)
+                     .arg(Pace::declarationTickMs),
+             QStringLiteral("letter-ms|fit"))
+    , m_typeface(QStringLiteral("typeface"),
+                 EditorText::tr("Draw the letter or the declaration in this font file (carried in the "
+                                "program), this installed family, or the stage's own: "
+                                "--typeface letter|declaration FILE|FAMILY|default."),
+                 QStringLiteral("letter|declaration"))
 {
     for (const AssetSlot &slot : AssetSlot::all())
         m_assets.append(QCommandLineOption(
@@ -38,7 +53,7 @@ EditorCommandLine::EditorCommandLine()
                 QStringLiteral("file")));
     m_parser.setApplicationDescription(EditorText::tr("Edit the letter and the declaration of a Velmora show."));
     m_parser.addOptions({ m_help, m_version, m_check, m_restore, m_carryOver, m_exportWords, m_words,
-                          m_presentation });
+                          m_presentation, m_pace, m_typeface });
     m_parser.addOptions(m_assets);
     m_parser.addPositionalArgument(QStringLiteral("folder"),
                                    EditorText::tr("The show's folder; without it, the editor's own folder."),
@@ -50,27 +65,63 @@ bool EditorCommandLine::parse(const QStringList &arguments)
     m_error.clear();
     if (!m_parser.parse(arguments))
         m_error = m_parser.errorText();
-    else if (m_parser.positionalArguments().size() > 1)
+    else if (m_parser.isSet(m_typeface) && m_parser.positionalArguments().isEmpty())
+        m_error = EditorText::tr("--typeface takes the text, then a font file, a family or \"default\"");
+    else if (folders().size() > 1)
         m_error = EditorText::tr("only one folder can be given, but %1 were: %2")
-                          .arg(m_parser.positionalArguments().size())
-                          .arg(m_parser.positionalArguments().join(QLatin1Char(' ')));
+                          .arg(folders().size())
+                          .arg(folders().join(QLatin1Char(' ')));
     else if (m_parser.isSet(m_carryOver) && m_parser.positionalArguments().size() != 1)
         m_error = EditorText::tr("--carry-over takes the older program and the new one");
     else if (int(check()) + int(restore()) + int(assetSlot() != nullptr)
                      + int(m_parser.isSet(m_carryOver)) + int(m_parser.isSet(m_exportWords))
                      + int(m_parser.isSet(m_words)) + int(m_parser.isSet(m_presentation))
+                     + int(m_parser.isSet(m_pace)) + int(m_parser.isSet(m_typeface))
              > 1
              || std::count_if(m_assets.begin(), m_assets.end(),
                               [this](const QCommandLineOption &o) { return m_parser.isSet(o); })
                      > 1)
-        m_error = EditorText::tr("--check, --restore, --export-words, --words, --presentation and the options that replace a file are used one at a time");
+        m_error = EditorText::tr("--check, --restore, --export-words, --words, --presentation, --pace, --typeface and the options that replace a file are used one at a time");
     return m_error.isEmpty();
+}
+
+// The declaration's milliseconds follow the letter's as the first argument
+// that is not an option.
+bool EditorCommandLine::paceTakesTwo() const
+{
+    return m_parser.isSet(m_pace) && m_parser.value(m_pace) != QLatin1String("fit");
+}
+
+QStringList EditorCommandLine::pace() const
+{
+    if (!m_parser.isSet(m_pace))
+        return {};
+    QStringList values { m_parser.value(m_pace) };
+    if (paceTakesTwo())
+        values += m_parser.positionalArguments().mid(0, 1);
+    return values;
+}
+
+// The arguments that are not options but go with one.
+qsizetype EditorCommandLine::optionArguments() const
+{
+    return paceTakesTwo() || m_parser.isSet(m_typeface) ? 1 : 0;
+}
+
+QString EditorCommandLine::typefaceChoice() const
+{
+    return m_parser.isSet(m_typeface) ? m_parser.positionalArguments().value(0) : QString();
+}
+
+QStringList EditorCommandLine::folders() const
+{
+    return m_parser.positionalArguments().mid(optionArguments());
 }
 
 QString EditorCommandLine::folder() const
 {
-    const QStringList positional = m_parser.positionalArguments();
-    return positional.isEmpty() ? QString() : positional.first();
+    const QStringList given = folders();
+    return given.isEmpty() ? QString() : given.first();
 }
 
 const AssetSlot *EditorCommandLine::assetSlot() const
@@ -93,6 +144,7 @@ bool EditorCommandLine::windowless() const
 {
     return check() || restore() || assetSlot() || !carryOverFrom().isEmpty()
             || m_parser.isSet(m_exportWords) || m_parser.isSet(m_words)
-            || m_parser.isSet(m_presentation) || helpAsked()
+            || m_parser.isSet(m_presentation) || m_parser.isSet(m_pace)
+            || m_parser.isSet(m_typeface) || helpAsked()
             || versionAsked();
 }

@@ -8,6 +8,8 @@ struct AssetSlot;
 
 // The editor's command line: `velmora-editor [--check | --restore |
 // --export-words FILE | --words FILE | --presentation screen|window |
+// --pace LETTER_MS DECLARATION_MS | --pace fit |
+// --typeface letter|declaration FILE|FAMILY|default |
 // --music FILE | --film FILE | --boy FILE | --girl FILE | --background FILE] [folder]`,
 // and for the launcher's upgrade `velmora-editor --carry-over OLD NEW`.
 class EditorCommandLine
@@ -34,6 +36,13 @@ public:
     bool exportWordsAsked() const { return m_parser.isSet(m_exportWords); }
     bool wordsAsked() const { return m_parser.isSet(m_words); }
     bool presentationAsked() const { return m_parser.isSet(m_presentation); }
+    // What --pace was given: "fit", or the letter's and the declaration's
+    // milliseconds; empty when it was not.
+    QStringList pace() const;
+    // Which text --typeface is for, and what it was given: a font file, an
+    // installed family or "default"; empty when it was not.
+    QString typefaceText() const { return m_parser.value(m_typeface); }
+    QString typefaceChoice() const;
     // The asset to replace, with the file to replace it with; null when none.
     const AssetSlot *assetSlot() const;
     QString assetFile() const;
@@ -49,6 +58,10 @@ public:
     [[noreturn]] void showVersion() { m_parser.showVersion(); }
 
 private:
+    bool paceTakesTwo() const;
+    qsizetype optionArguments() const;
+    QStringList folders() const;
+
     QCommandLineParser m_parser;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
@@ -58,6 +71,8 @@ private:
     QCommandLineOption m_exportWords;
     QCommandLineOption m_words;
     QCommandLineOption m_presentation;
+    QCommandLineOption m_pace;
+    QCommandLineOption m_typeface;
     QList<QCommandLineOption> m_assets; // in the order of AssetSlot::all()
     QString m_error;
 };

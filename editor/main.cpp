@@ -7,6 +7,8 @@
 #include "editor/editortext.h"
 #include "editor/editorwindow.h"
 #include "editor/leftovers.h"
+#include "editor/pacecommands.h"
+#include "editor/typefacecommands.h"
 #include "editor/wordscommands.h"
 #include "players/processsettings.h"
 
@@ -45,6 +47,10 @@ CheckReport runWindowless(const EditorCommandLine &commandLine, const QString &f
         return setWords(commandLine.wordsFile(), folder);
     if (commandLine.presentationAsked())
         return setPresentation(commandLine.presentation(), folder);
+    if (!commandLine.pace().isEmpty())
+        return setPace(commandLine.pace(), folder);
+    if (!commandLine.typefaceChoice().isEmpty())
+        return setTypeface(commandLine.typefaceText(), commandLine.typefaceChoice(), folder);
     return replaceAsset(*commandLine.assetSlot(), commandLine.assetFile(), folder);
 }
 

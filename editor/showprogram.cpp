@@ -2,6 +2,7 @@
 
 #include "editor/editortext.h"
 #include "stage/programfiles.h"
+#include "stage/showpace.h"
 #include "stage/wordsfile.h"
 
 #include <QCoreApplication>
@@ -157,4 +158,11 @@ Outcome ShowProgram::carryWords(const Words &words, const QString &sourceName)
     if (words == Words())
         return change({}, { AssetBundle::Keys::words });
     return change({ { AssetBundle::Keys::words, sourceName, -1, WordsFile::toEntry(words) } });
+}
+
+Outcome ShowProgram::carryPace(const ShowPace &pace)
+{
+    if (pace.isDefault())
+        return change({}, { AssetBundle::Keys::pace });
+    return change({ { AssetBundle::Keys::pace, {}, -1, PaceEntry::toEntry(pace) } });
 }

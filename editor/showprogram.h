@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+struct ShowPace;
 struct Words;
 
 // The show's program in a folder, `velmora`, and the preparer's own assets it
@@ -38,6 +39,8 @@ public:
     // Carries `words` as the show's words (nothing at all when they are the
     // defaults), `sourceName` saying where they came from.
     Outcome carryWords(const Words &words, const QString &sourceName);
+    // Carries `pace` (nothing at all when it is the default one).
+    Outcome carryPace(const ShowPace &pace);
 
 private:
     ShowProgram() = default;

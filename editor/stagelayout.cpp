@@ -4,6 +4,7 @@
 #include "controls/label.h"
 #include "controls/picturebox.h"
 #include "runtime/assetsource.h"
+#include "runtime/textruns.h"
 #include "stage/approach.h"
 #include "stage/stage.h"
 
@@ -53,6 +54,7 @@ StageLayout StageLayout::standard()
     built.letterFont = stage.Label1->font();
     built.declarationFont = stage.Label2->font();
     built.questionFont = stage.Label4->font();
+    built.emojiFamily = colourEmojiFamily();
     built.linePitch = Stage::textLinePitch;
     built.questionLinePitch = Stage::questionLinePitch;
     built.walkingFigure = inWindow(stage.Picture2, &window);

@@ -33,6 +33,8 @@ struct StageLayout
     QFont letterFont;
     QFont declarationFont;
     QFont questionFont;
+    // The face the labels draw emoji from; empty where there is none.
+    QString emojiFamily;
     int linePitch = 0;
     int questionLinePitch = 0;
     QRect walkingFigure;

@@ -1,6 +1,7 @@
 #include "editor/wordscommands.h"
 
 #include "editor/editortext.h"
+#include "editor/pacecommands.h"
 #include "editor/showprogram.h"
 #include "runtime/carriedassets.h"
 #include "runtime/codepage.h"
@@ -62,8 +63,12 @@ CheckReport exportWords(const QString &file, const QString &folder)
     if (!note.isEmpty())
         report.errors += QStringLiteral("velmora-editor: %1\n").arg(note.text());
 
+    const Produced<ShowPace> carriedOwnPace = carriedPace(*carried);
+    const ShowPace pace = carriedOwnPace.ok() ? carriedOwnPace.value() : ShowPace();
     QSaveFile out(file);
-    const QByteArray text = wordsFileBytes(words);
+    // The pace is set by --pace; the file shows it.
+    const QByteArray text = wordsFileBytes(words)
+            + (QStringLiteral("# ") + describePace(pace)).toUtf8();
     if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
         return CheckReport::failure(EditorText::tr("cannot write %1: %2").arg(file, out.errorString()));
     report.output = EditorText::tr("the show's words are written to %1\n").arg(file);

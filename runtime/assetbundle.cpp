@@ -16,7 +16,8 @@ bool Keys::isKnown(const QString &key)
     for (const QString &picture : { background, boy, girl })
         if (key == picture || key == doubled(picture) || key == fourfold(picture))
             return true;
-    return key == music || key == film || key == words;
+    return key == music || key == film || key == words || key == pace || key == letterTypeface
+            || key == declarationTypeface;
 }
 
 QString Keys::ofResource(int number, const QString &typeName)
@@ -35,6 +36,9 @@ Reason Keys::describe(const QString &key)
         { boy, QT_TRANSLATE_NOOP("Reason", "the walking figure") },
         { girl, QT_TRANSLATE_NOOP("Reason", "the waiting figure") },
         { words, QT_TRANSLATE_NOOP("Reason", "the show's words") },
+        { pace, QT_TRANSLATE_NOOP("Reason", "the show's pace") },
+        { letterTypeface, QT_TRANSLATE_NOOP("Reason", "the letter's typeface") },
+        { declarationTypeface, QT_TRANSLATE_NOOP("Reason", "the declaration's typeface") },
     };
     for (const auto &[known, name] : names) {
         if (key == known)

@@ -45,6 +45,11 @@ inline const QString boy = QStringLiteral("boy");
 inline const QString girl = QStringLiteral("girl");
 // The show's own texts, its address and its buttons' language.
 inline const QString words = QStringLiteral("words");
+// How fast the letter and the declaration are typed.
+inline const QString pace = QStringLiteral("pace");
+// The preparer's typefaces: an installed family's name or a font file.
+inline const QString letterTypeface = QStringLiteral("letter.typeface");
+inline const QString declarationTypeface = QStringLiteral("declaration.typeface");
 inline QString doubled(const QString &pictureKey) { return pictureKey + QLatin1String("@2x"); }
 inline QString fourfold(const QString &pictureKey) { return pictureKey + QLatin1String("@4x"); }
 bool isKnown(const QString &key);

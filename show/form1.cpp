@@ -44,6 +44,14 @@ Form1::Form1(const Host &host, const QString &programFolder, const Words &words,
 
 Form1::~Form1() = default;
 
+void Form1::setPace(const ShowPace &pace, qint64 musicMs)
+{
+    m_pace = pace;
+    m_musicMs = musicMs;
+    Timer1->setInterval(pace.letterMs);
+    Timer3->setInterval(pace.declarationMs);
+}
+
 QString Form1::ProgramPath(const QString &fileName) const
 {
     return programPath(m_programFolder, fileName);

@@ -10,6 +10,8 @@
 #include "runtime/filetable.h"
 #include "runtime/host.h"
 #include "stage/stage.h"
+#include "runtime/windowtitle.h"
+#include "stage/showpace.h"
 #include "stage/words.h"
 
 #include <QVariant>
@@ -27,6 +29,9 @@ public:
     Form1(const Host &host, const QString &programFolder, const Words &words = Words(),
           QWidget *parent = nullptr);
     ~Form1() override;
+    // Types at the preparer's `pace`; a letter fitted to the song is fitted
+    // to music of `musicMs`. Before Form_Load.
+    void setPace(const ShowPace &pace, qint64 musicMs);
 
     // Handlers, as the host delivers them. They may raise run-time errors or
     // end the program; runHandler() gives them the host's treatment.
@@ -48,8 +53,13 @@ public:
     void setStageScale(double scale);
     double stageScale() const { return m_stage.Picture1->scale(); }
 
-    QString Caption() const { return windowTitle(); }
-    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    QString Caption() const { return m_caption; }
+    // Shown exactly as written, "[*]" included.
+    void setCaption(const QString &caption)
+    {
+        m_caption = caption;
+        setWindowTitle(asWindowTitle(caption));
+    }
 
     // A modal box of the host, `buttons` of BoxStyle; the answer of BoxResult.
     int ShowMessage(const QString &prompt, int buttons, const QString &title);
@@ -63,6 +73,7 @@ public:
                          const QString &sFileName);
     void WriteDefaultMessages();
     void ReadMessageFile(const QString &fileName);
+    qsizetype messageLength(const QString &fileName);
     void OpenWebPage(QString &address);
     void PlayRefusalVideo();
     // Ends the program from inside a handler: nothing after it runs.
@@ -121,6 +132,9 @@ private:
     Host m_host;
     Words m_words;
     Stage m_stage;
+    QString m_caption;
+    ShowPace m_pace;
+    qint64 m_musicMs = qint64(Pace::musicSeconds * 1000);
     QString m_programFolder;
     TickClock m_clock;
     FileTable m_files;

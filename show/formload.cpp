@@ -15,6 +15,9 @@ void Form1::Form_Load()
 
     ReadMessageFile(FileNames::letter);
     Timeline::mark("letter read");
+    if (m_pace.letterFitted)
+        Timer1->setInterval(m_pace.letterTickMs(LoadedText.size(),
+                                                messageLength(FileNames::declaration), m_musicMs));
 
     SaveFileFromRes(QVariant::fromValue<qint16>(Resources::music), Resources::type,
                     ProgramPath(FileNames::music));

@@ -29,6 +29,16 @@ void Form1::WriteDefaultMessages()
     }
 }
 
+// How long a message file's text is, for the pace: nothing else is touched.
+qsizetype Form1::messageLength(const QString &fileName)
+{
+    m_files.openForBinary(ProgramPath(fileName), readFileNumber);
+    QString text(m_files.fileLength(readFileNumber), QLatin1Char(' '));
+    m_files.readText(readFileNumber, text);
+    m_files.closeFile(readFileNumber);
+    return text.size();
+}
+
 void Form1::ReadMessageFile(const QString &fileName)
 {
     m_files.openForBinary(ProgramPath(fileName), readFileNumber);

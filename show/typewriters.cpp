@@ -19,7 +19,9 @@ bool Form1::typeNextCharacter(qint64 &revealPos, Label *display, Timer *timer)
     if (revealPos > Label3->Caption().size())
         return true;
     timer->setEnabled(true);
-    display->setCaption(Text1->Text());
+    // What comes next decides whether the last character typed ends a
+    // cluster: a sequence is drawn once it is whole.
+    display->setCaption(Text1->Text(), SourceText.mid(revealPos, 2));
     return false;
 }
 

@@ -2,8 +2,10 @@
 
 #include "controls/label.h"
 #include "controls/picturebox.h"
+#include "controls/twips.h"
 #include "runtime/assetsource.h"
 #include "runtime/chineseinterface.h"
+#include "stage/typeface.h"
 
 #include <QHash>
 
@@ -81,6 +83,16 @@ QFont Stage::windowFont()
     return chineseFont(chineseInterfaceFamilies(), 12);
 }
 
+// A right-to-left line ends as far from the window's right edge as a line
+// of the letter starts from its left edge; the stage's content lies 90 twips
+// left of the window's client area.
+float Stage::rightToLeftEdge(float left)
+{
+    constexpr float contentInClient = -90;
+    constexpr float clientWidth = float(clientArea.width()) * twipsPerPixel;
+    return clientWidth - (left + contentInClient) - contentInClient;
+}
+
 Stage Stage::build(QWidget *parent, const AssetSource &assets)
 {
     const PictureLoader pictures = stagePictures(assets);
@@ -90,12 +102,21 @@ Stage Stage::build(QWidget *parent, const AssetSource &assets)
     QWidget *content = stage.Picture1->content();
 
     stage.Label1 = new Label(content, 120, 120);
-    stage.Label1->setTextFont(letterFont(), textLinePitch);
+    // The preparer's typefaces, where the program carries them; a carried one
+    // that cannot be used leaves the stage's own.
+    Typeface::Refusal unusable = Typeface::Refusal::None;
+    stage.Label1->setTextFont(
+            Typeface::carriedFont(assets.carried(), Typeface::Text::Letter, letterFont(), &unusable),
+            textLinePitch);
     stage.Label1->setTextColor(QColor(64, 64, 64));
+    stage.Label1->setRightToLeftEdge(rightToLeftEdge(120));
 
     stage.Label2 = new Label(content, 120, 5520);
-    stage.Label2->setTextFont(declarationFont(), textLinePitch);
+    stage.Label2->setTextFont(Typeface::carriedFont(assets.carried(), Typeface::Text::Declaration,
+                                                    declarationFont(), &unusable),
+                              textLinePitch);
     stage.Label2->setTextColor(QColor(255, 0, 0));
+    stage.Label2->setRightToLeftEdge(rightToLeftEdge(120));
 
     stage.Label4 = new Label(content, 9960, 6000);
     stage.Label4->setTextFont(windowFont(), questionLinePitch);

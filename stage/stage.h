@@ -29,6 +29,9 @@ struct Stage
     static QFont letterFont();
     static QFont declarationFont();
     static QFont windowFont();
+    // Where a right-to-left line of a label whose left edge is `left` ends,
+    // in twips of the stage's content.
+    static float rightToLeftEdge(float left);
 
     // The largest stage of the client area's shape that `area` holds, centred
     // in it: its place, and the scale it is drawn at.

@@ -16,19 +16,19 @@ const QList<WordsField> &WordsField::all()
     using Kind = WordsField::Kind;
     constexpr qsizetype line = 200, box = 2000;
     static const QList<WordsField> fields {
-        { QStringLiteral("caption"), &Words::caption, line },
+        { QStringLiteral("caption"), &Words::caption, line, Kind::Text, true },
         { QStringLiteral("question"), &Words::question, box },
         { QStringLiteral("question.prompt"), &Words::questionPrompt, box },
-        { QStringLiteral("question.title"), &Words::questionTitle, line },
+        { QStringLiteral("question.title"), &Words::questionTitle, line, Kind::Text, true },
         { QStringLiteral("matchmaker.prompt"), &Words::matchmakerPrompt, box },
-        { QStringLiteral("matchmaker.title"), &Words::matchmakerTitle, line },
-        { QStringLiteral("film.caption"), &Words::filmCaption, line },
+        { QStringLiteral("matchmaker.title"), &Words::matchmakerTitle, line, Kind::Text, true },
+        { QStringLiteral("film.caption"), &Words::filmCaption, line, Kind::Text, true },
         { QStringLiteral("plea.prompt"), &Words::pleaPrompt, box },
-        { QStringLiteral("plea.title"), &Words::pleaTitle, line },
+        { QStringLiteral("plea.title"), &Words::pleaTitle, line, Kind::Text, true },
         { QStringLiteral("plea.matchmaker.prompt"), &Words::pleaMatchmakerPrompt, box },
-        { QStringLiteral("plea.matchmaker.title"), &Words::pleaMatchmakerTitle, line },
+        { QStringLiteral("plea.matchmaker.title"), &Words::pleaMatchmakerTitle, line, Kind::Text, true },
         { QStringLiteral("vow.prompt"), &Words::vowPrompt, box },
-        { QStringLiteral("vow.title"), &Words::vowTitle, line },
+        { QStringLiteral("vow.title"), &Words::vowTitle, line, Kind::Text, true },
         { QStringLiteral("address"), &Words::address, 2000, Kind::Address },
         { QStringLiteral("buttons"), &Words::buttons, 16, Kind::Language },
         { QStringLiteral("presentation"), &Words::presentation, 16, Kind::Presentation },
@@ -53,6 +53,10 @@ Reason WordsField::refusal(const QString &value) const
                 .arg(key)
                 .arg(value.size())
                 .arg(maxLength);
+    if (const auto c = breaksOneLine(value))
+        return Reason(QT_TRANSLATE_NOOP("Reason", "%1 holds a line break or a control character (U+%2); it is shown on one line"))
+                .arg(key)
+                .arg(QStringLiteral("%1").arg(uint(*c), 4, 16, QLatin1Char('0')));
     switch (kind) {
     case Kind::Text:
         return {};
@@ -72,6 +76,22 @@ Reason WordsField::refusal(const QString &value) const
         return {};
     }
     return {};
+}
+
+std::optional<char32_t> WordsField::breaksOneLine(const QString &value) const
+{
+    return oneLine ? WordsRules::controlCharacterIn(value) : std::nullopt;
+}
+
+std::optional<char32_t> WordsRules::controlCharacterIn(const QString &text)
+{
+    for (const char32_t c : text.toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        if (category == QChar::Other_Control || category == QChar::Separator_Line
+            || category == QChar::Separator_Paragraph)
+            return c;
+    }
+    return std::nullopt;
 }
 
 Reason WordsRules::addressRefusal(const QString &address)

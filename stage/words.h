@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 class CarriedAssets;
 
 // The ways the show can be presented: in its window of 789 × 486 pixels, or
@@ -65,15 +67,22 @@ struct WordsField
     QString Words::*member;
     qsizetype maxLength;
     Kind kind = Kind::Text;
+    // A caption or a title: one line, as a title bar shows it.
+    bool oneLine = false;
 
     static const QList<WordsField> &all();
     static const WordsField *byKey(const QString &key);
     // Why `value` cannot be this field's; empty when it can.
     Reason refusal(const QString &value) const;
+    // The line break or control character that keeps `value` from being one
+    // line; none when it is one, or the field takes several.
+    std::optional<char32_t> breaksOneLine(const QString &value) const;
 };
 
 namespace WordsRules {
 // Why the show will not open `address`: only a plain http or https address
 // is opened. Empty when it will.
 Reason addressRefusal(const QString &address);
+// The first line break or control character in `text`, if any.
+std::optional<char32_t> controlCharacterIn(const QString &text);
 } // namespace WordsRules

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace WordsFile {
 
 namespace {
@@ -21,6 +23,12 @@ QString afterMark(const QString &line, qsizetype mark)
 {
     const qsizetype from = mark + 1;
     return line.mid(from < line.size() && line[from] == QLatin1Char(' ') ? from + 1 : from);
+}
+
+// Whether the one-line rule alone refuses `value`.
+bool breaksOnlyOneLine(const WordsField &field, const QString &value)
+{
+    return field.breaksOneLine(value) && !value.contains(QChar(0)) && value.size() <= field.maxLength;
 }
 
 QString written(const QString &key, const QString &text)
@@ -78,7 +86,7 @@ Read parse(const QString &text, int firstLine)
     for (qsizetype i = 0; i < read.keysGiven.size(); ++i) {
         const WordsField &field = *WordsField::byKey(read.keysGiven[i]);
         if (const Reason refusal = field.refusal(values[i]); !refusal.isEmpty())
-            problem(givenOn[i], refusal);
+            read.problems.append({ givenOn[i], refusal, breaksOnlyOneLine(field, values[i]) });
         read.words.*field.member = values[i];
     }
     std::sort(read.problems.begin(), read.problems.end(),
@@ -145,10 +153,12 @@ Words fromEntry(const QByteArray &entry, Reason *problem, Reason *note)
     }
     Read read = parse(text, 2);
     settleUnknownPresentation(read, note);
-    if (!read.problems.isEmpty()) {
+    const auto damage = std::find_if(read.problems.begin(), read.problems.end(),
+                                     [](const Problem &p) { return !p.breaksOneLine; });
+    if (damage != read.problems.end()) {
         *problem = Reason(QT_TRANSLATE_NOOP("Reason", "the show's words are damaged (line %1: %2)"))
-                           .arg(read.problems.first().line)
-                           .arg(read.problems.first().message);
+                           .arg(damage->line)
+                           .arg(damage->message);
         return {};
     }
     return read.words;

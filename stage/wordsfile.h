@@ -26,6 +26,9 @@ struct Problem
 {
     int line = 0;
     Reason message;
+    // A caption or title of more than one line: refused in a file read now,
+    // taken as it was from a program that carried it before the rule.
+    bool breaksOneLine = false;
 };
 
 struct Read

@@ -2,10 +2,13 @@
 // only by Yes or No; an OK box closes any way a box closes.
 #include "desktop/desktopmessageboxes.h"
 #include "runtime/runtimeerror.h"
+#include "runtime/textruns.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
+#include <QWindow>
 #include <QtTest>
 
 #include <functional>
@@ -55,6 +58,57 @@ class BoxesTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The title bar says what the preparer wrote, Qt's "[*]" included.
+    void titlesAreShownAsWritten_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::newRow("one placeholder") << QStringLiteral("Love [*] you");
+        QTest::newRow("two together") << QStringLiteral("[*][*]");
+        QTest::newRow("three together, and one apart") << QStringLiteral("a[*][*][*]b [*]");
+        QTest::newRow("almost a placeholder") << QStringLiteral("[*] [ *] [*");
+        QTest::newRow("chinese") << QStringLiteral("询问");
+    }
+
+    void titlesAreShownAsWritten()
+    {
+        QFETCH(QString, title);
+        const auto box = DesktopMessageBoxes::buildBox(QStringLiteral("?"), BoxButtons::YesNo, title, {});
+        box->winId();
+        QCOMPARE(box->windowHandle()->title(), title);
+        box->setWindowModified(true);
+        QCOMPARE(box->windowHandle()->title(), title);
+    }
+
+    // A prompt with emoji draws them from the colour face; one without stays
+    // plain text, as it always was.
+    void promptsWithEmojiNameTheColourFace_data()
+    {
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("chinese") << QStringLiteral("愿意走这一步吗?") << false;
+        QTest::newRow("a heart as text, <b> as written") << QStringLiteral("\u2764 <b>&") << false;
+        QTest::newRow("a red heart") << QStringLiteral("我爱你\u2764\uFE0F <b>&\r\n\r\n?") << true;
+    }
+
+    void promptsWithEmojiNameTheColourFace()
+    {
+        QFETCH(QString, prompt);
+        QFETCH(bool, marked);
+        if (marked && colourEmojiFamily().isEmpty())
+            QSKIP("no colour emoji face on this machine");
+        const auto box = DesktopMessageBoxes::buildBox(prompt, BoxButtons::YesNo, QStringLiteral("t"), {});
+        QCOMPARE(box->textFormat(), marked ? Qt::RichText : Qt::PlainText);
+        if (!marked) {
+            QCOMPARE(box->text(), QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            return;
+        }
+        QTextDocument shown;
+        shown.setHtml(box->text());
+        // What is read is what was written, but for the presentation selector.
+        QCOMPARE(shown.toPlainText(), QString(prompt).remove(QChar(0xFE0F)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QVERIFY(box->text().contains(colourEmojiFamily()));
+    }
+
     void yesNoBoxesHaveNoCancel_data()
     {
         QTest::addColumn<QString>("keys");

@@ -1,12 +1,58 @@
 // The text box as the addressee types into it, and labels that never draw
-// half a character.
+// half a character, draw emoji as pictures and right-to-left lines from the
+// right.
 #include "controls/label.h"
 #include "controls/textbox.h"
+#include "runtime/textruns.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QtTest>
+
+namespace {
+// One mark a UTF-16 unit: 'e' where the emoji face draws it, '.' elsewhere.
+QString facesOf(const QString &text)
+{
+    QString faces(text.size(), QLatin1Char('.'));
+    for (const TextRun &run : emojiRuns(text)) {
+        if (run.emoji)
+            faces.replace(run.start, run.length, QString(run.length, QLatin1Char('e')));
+    }
+    return faces;
+}
+
+// The columns where a label on a white stage has drawn something.
+QPair<int, int> inkedColumns(QWidget &stage)
+{
+    const QImage image = stage.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int first = image.width(), last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return { first, last };
+}
+
+struct WhiteStage
+{
+    WhiteStage()
+    {
+        stage.setAutoFillBackground(true);
+        stage.setPalette(QPalette(Qt::white));
+        stage.resize(800, 60);
+        label.setTextFont(QFont(QStringLiteral("DejaVu Sans"), 10), 14);
+        label.setRightToLeftEdge(edge * 15.0f);
+    }
+    static constexpr int edge = 793; // pixels
+    QWidget stage;
+    Label label { &stage, 120, 120 };
+};
+} // namespace
 
 class ControlsTest : public QObject
 {
@@ -139,6 +185,190 @@ private slots:
         b.commit(QStringLiteral("您"), -1, 1);
         QCOMPARE(b.box.Text(), QStringLiteral("a我爱您b"));
         QCOMPARE(b.box.SelStart(), 4);
+    }
+
+    // Where a typed text may be cut: after each whole grapheme cluster.
+    void typedTextIsCutAfterWholeClusters_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("cuts");
+        QTest::newRow("chinese") << QStringLiteral("我爱你") << QList<int> { 0, 1, 2, 3 };
+        QTest::newRow("beyond 16 bits") << QStringLiteral("爱\U0001F496") << QList<int> { 0, 1, 3 };
+        QTest::newRow("zwj couple")
+                << QStringLiteral("\U0001F469\u200D\u2764\uFE0F\u200D\U0001F468a")
+                << QList<int> { 0, 8, 9 };
+        QTest::newRow("zwj family")
+                << QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467")
+                << QList<int> { 0, 8 };
+        QTest::newRow("skin tone") << QStringLiteral("\U0001F44D\U0001F3FD") << QList<int> { 0, 4 };
+        QTest::newRow("two flags")
+                << QStringLiteral("\U0001F1E8\U0001F1F3\U0001F1E8\U0001F1F3")
+                << QList<int> { 0, 4, 8 };
+        QTest::newRow("tag flag")
+                << QStringLiteral("\U0001F3F4\U000E0067\U000E0062\U000E0073\U000E0063"
+                                  "\U000E0074\U000E007F")
+                << QList<int> { 0, 14 };
+        QTest::newRow("rainbow flag")
+                << QStringLiteral("\U0001F3F3\uFE0F\u200D\U0001F308") << QList<int> { 0, 6 };
+        QTest::newRow("keycap") << QStringLiteral("1\uFE0F\u20E3") << QList<int> { 0, 3 };
+        QTest::newRow("heart and selector") << QStringLiteral("\u2764\uFE0F") << QList<int> { 0, 2 };
+        QTest::newRow("combining accents")
+                << QStringLiteral("e\u0301\u0323a") << QList<int> { 0, 3, 4 };
+        QTest::newRow("hangul jamo")
+                << QStringLiteral("\u1100\u1161\u11A8\uAC00") << QList<int> { 0, 3, 4 };
+        QTest::newRow("thai marks") << QStringLiteral("\u0E17\u0E35\u0E48a") << QList<int> { 0, 3, 4 };
+        QTest::newRow("devanagari vowel sign")
+                << QStringLiteral("\u0928\u092E\u0947") << QList<int> { 0, 1, 3 };
+        QTest::newRow("arabic harakat")
+                << QStringLiteral("\u0628\u064E\u062D") << QList<int> { 0, 2, 3 };
+    }
+
+    void typedTextIsCutAfterWholeClusters()
+    {
+        QFETCH(QString, text);
+        QFETCH(QList<int>, cuts);
+        QWidget stage;
+        stage.resize(400, 100);
+        Label label(&stage, 0, 0);
+        for (qsizetype n = 0; n <= text.size(); ++n) {
+            const int expected = *std::prev(std::upper_bound(cuts.begin(), cuts.end(), int(n)));
+            QCOMPARE(wholeClusters(text.left(n), text.mid(n)), qsizetype(expected));
+            label.setCaption(text.left(n), text.mid(n, 2));
+            QCOMPARE(label.lines(), QStringList { text.left(expected) });
+        }
+    }
+
+    void emojiRunsAndTheirFaces_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("faces");
+        QTest::newRow("red heart") << QStringLiteral("\u2764\uFE0F") << "ee";
+        QTest::newRow("heart as text") << QStringLiteral("\u2764") << ".";
+        QTest::newRow("smiling face as picture") << QStringLiteral("\u263A\uFE0F") << "ee";
+        QTest::newRow("picture asked as text") << QStringLiteral("\U0001F60D\uFE0E") << "...";
+        QTest::newRow("face among letters") << QStringLiteral("a\U0001F60Db") << ".ee.";
+        QTest::newRow("zwj couple")
+                << QStringLiteral("\U0001F469\u200D\u2764\uFE0F\u200D\U0001F468") << "eeeeeeee";
+        QTest::newRow("skin tone, blank, flag")
+                << QStringLiteral("\U0001F44D\U0001F3FD \U0001F1E8\U0001F1F3") << "eeee.eeee";
+        QTest::newRow("rainbow flag") << QStringLiteral("\U0001F3F3\uFE0F\u200D\U0001F308") << "eeeeee";
+        QTest::newRow("tag flag")
+                << QStringLiteral("\U0001F3F4\U000E0067\U000E0062\U000E0073\U000E0063"
+                                  "\U000E0074\U000E007F")
+                << QString(14, QLatin1Char('e'));
+        QTest::newRow("keycap and plain digits")
+                << QStringLiteral("1\uFE0F\u20E3 12#") << "eee....";
+        QTest::newRow("copyright as text, then as picture")
+                << QStringLiteral("\u00A9\u00A9\uFE0F") << ".ee";
+        QTest::newRow("chinese and arabic") << QStringLiteral("爱أحبك") << ".....";
+    }
+
+    void emojiRunsAndTheirFaces()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, faces);
+        QCOMPARE(facesOf(text), faces);
+        if (faces.contains(QLatin1Char('e')))
+            QVERIFY(mayHoldEmoji(text));
+    }
+
+    // The quick test that lets most text skip the segmenter misses no
+    // character drawn as a picture on its own.
+    void everyPictureMayHoldAnEmoji()
+    {
+        for (char32_t c = 0; c < 0x20000; ++c) {
+            if (c >= 0xD800 && c < 0xE000)
+                continue;
+            const QString text = QString::fromUcs4(&c, 1);
+            const QList<TextRun> runs = emojiRuns(text);
+            if (!runs.isEmpty() && runs.first().emoji && !mayHoldEmoji(text))
+                QFAIL(qPrintable(QStringLiteral("U+%1 is missed").arg(uint(c), 4, 16)));
+        }
+    }
+
+    // Where the colour face is installed, each sequence is one picture.
+    void emojiSequencesAreOnePicture_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("glyphs");
+        QTest::newRow("red heart") << QStringLiteral("\u2764\uFE0F") << 1;
+        QTest::newRow("zwj couple")
+                << QStringLiteral("\U0001F469\u200D\u2764\uFE0F\u200D\U0001F468") << 1;
+        QTest::newRow("family")
+                << QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467") << 1;
+        QTest::newRow("skin tone") << QStringLiteral("\U0001F44D\U0001F3FD") << 1;
+        QTest::newRow("flag") << QStringLiteral("\U0001F1E8\U0001F1F3") << 1;
+        QTest::newRow("rainbow flag") << QStringLiteral("\U0001F3F3\uFE0F\u200D\U0001F308") << 1;
+        QTest::newRow("tag flag")
+                << QStringLiteral("\U0001F3F4\U000E0067\U000E0062\U000E0073\U000E0063"
+                                  "\U000E0074\U000E007F")
+                << 1;
+        QTest::newRow("keycap") << QStringLiteral("1\uFE0F\u20E3") << 1;
+        QTest::newRow("smiling face and a heart")
+                << QStringLiteral("\u263A\uFE0F\u2764\uFE0F") << 2;
+    }
+
+    void emojiSequencesAreOnePicture()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, glyphs);
+        const QString family = colourEmojiFamily();
+        if (family.isEmpty())
+            QSKIP("no colour emoji face on this machine");
+        QFont font(QStringLiteral("Noto Sans CJK SC"));
+        font.setPixelSize(14);
+        QCOMPARE(LineLayout(text, font, family, nullptr).glyphCount(), qsizetype(glyphs));
+    }
+
+    // The first glyph typed lands at the edge its line grows from.
+    void rightToLeftLinesEndAtTheirEdge_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("fromTheRight");
+        QTest::newRow("arabic") << QStringLiteral("أحبك كثيرا يا حبيبتي") << true;
+        QTest::newRow("hebrew") << QStringLiteral("אני אוהב אותך") << true;
+        QTest::newRow("arabic with latin and digits")
+                << QStringLiteral("أحبك Velmora 2026 كثيرا") << true;
+        QTest::newRow("digits, then arabic") << QStringLiteral("2026 أحبك") << true;
+        QTest::newRow("latin, then arabic") << QStringLiteral("I love أحبك") << false;
+    }
+
+    void rightToLeftLinesEndAtTheirEdge()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, fromTheRight);
+        WhiteStage white;
+        const int left = white.label.x();
+        for (qsizetype n = 1; n <= text.size(); ++n) {
+            white.label.setCaption(text.left(n), text.mid(n, 2));
+            // Until a letter comes, the line's direction is not known.
+            if (text.at(n - 1).isSpace() || !text.left(n).contains(QRegularExpression("\\p{L}")))
+                continue;
+            const auto [first, last] = inkedColumns(white.stage);
+            if (fromTheRight) {
+                QVERIFY2(last <= WhiteStage::edge && last >= WhiteStage::edge - 3,
+                         qPrintable(QStringLiteral("ends at %1 after %2").arg(last).arg(n)));
+            } else {
+                QVERIFY2(first >= left && first <= left + 3,
+                         qPrintable(QStringLiteral("starts at %1 after %2").arg(first).arg(n)));
+            }
+        }
+    }
+
+    // The first word of a right-to-left line stays put while the rest is typed.
+    void typedRightToLeftWordsNeverMove()
+    {
+        WhiteStage typed;
+        const QString text = QStringLiteral("أحبك كثيرا يا حبيبتي");
+        const qsizetype firstWord = text.indexOf(QLatin1Char(' '));
+        typed.label.setCaption(text.left(firstWord), text.mid(firstWord, 2));
+        const QImage word = typed.stage.grab().toImage();
+        const auto [wordStart, wordEnd] = inkedColumns(typed.stage);
+        const QRect wordArea(wordStart, 0, wordEnd - wordStart + 1, word.height());
+        for (qsizetype n = firstWord + 1; n <= text.size(); ++n) {
+            typed.label.setCaption(text.left(n), text.mid(n, 2));
+            QCOMPARE(typed.stage.grab().toImage().copy(wordArea), word.copy(wordArea));
+        }
     }
 
     void labelsDrawOnlyWholeCharacters()

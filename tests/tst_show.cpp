@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QtTest>
 
+Q_DECLARE_METATYPE(ShowPace)
+
 class ShowTest : public QObject
 {
     Q_OBJECT
@@ -42,6 +44,34 @@ private slots:
     {
         QFETCH(QString, text);
         QTEST(text, "expected");
+    }
+
+    // The typewriters tick at the preparer's pace; the walk keeps its own.
+    void theTimersKeepThePreparersPace_data()
+    {
+        QTest::addColumn<ShowPace>("pace");
+        QTest::addColumn<int>("letterMs");
+        QTest::addColumn<int>("declarationMs");
+        QTest::newRow("the default") << ShowPace() << 388 << 500;
+        QTest::newRow("chosen") << ShowPace { 200, 1200, false } << 200 << 1200;
+        // 500 characters and a declaration of 64 before a song of 161 s
+        QTest::newRow("fitted") << ShowPace { 388, 500, true } << 246 << 500;
+    }
+
+    void theTimersKeepThePreparersPace()
+    {
+        QFETCH(ShowPace, pace);
+        QFETCH(int, letterMs);
+        QFETCH(int, declarationMs);
+        ShowFixture show;
+        show.folder.write(QStringLiteral("orlessa.ini"), QByteArray(500, 'a'));
+        show.folder.write(QStringLiteral("xuanyan.ini"), QByteArray(64, 'b'));
+        show.form.setPace(pace, 161000);
+        show.load();
+        QCOMPARE(show.form.Timer1->interval(), letterMs);
+        QCOMPARE(show.form.Timer3->interval(), declarationMs);
+        QCOMPARE(show.form.Timer4->interval(), 100);
+        QCOMPARE(show.form.Label3->Caption().size(), 500);
     }
 
     void anEmptyLetterCompletesOnTheFirstTick()

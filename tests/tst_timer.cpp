@@ -80,6 +80,23 @@ private slots:
         QCOMPARE(timer.nextDueNs(), 40 * ms);
     }
 
+    // A pace chosen once the timer runs moves its next tick, counted from the
+    // one before; a timer switched off keeps the interval for its start.
+    void aNewIntervalCountsFromTheTickBefore()
+    {
+        Timer timer(nullptr, 10, fakeClock);
+        timer.setEnabled(true);
+        timer.setInterval(25);
+        QCOMPARE(timer.nextDueNs(), 25 * ms);
+        QVERIFY(tickAt(timer, 25 * ms));
+        QCOMPARE(timer.nextDueNs(), 50 * ms);
+        timer.setEnabled(false);
+        timer.setInterval(40);
+        fakeNowNs = 60 * ms;
+        timer.setEnabled(true);
+        QCOMPARE(timer.nextDueNs(), 100 * ms);
+    }
+
     void aStallOfMoreThanAnIntervalStartsAfresh()
     {
         Timer timer(nullptr, 10, fakeClock);

@@ -6,9 +6,12 @@
 #include "desktop/windowplacement.h"
 #include "players/mediaplayer.h"
 #include "show/form1.h"
+#include "stage/defaulttexts.h"
 #include "stage/stage.h"
+#include "stage/words.h"
 #include "support/fakehost.h"
 
+#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -127,6 +130,75 @@ private slots:
                                          .arg(text.size())
                                          .arg(text.left(n))));
         }
+    }
+
+    // The show's own texts, in its own faces, look as QPainter::drawText()
+    // draws them line by line: laying lines out whole changed nothing there.
+    void theDefaultTextsDrawAsEver_data()
+    {
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<int>("linePitch");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("centred");
+        QTest::newRow("letter") << Stage::letterFont() << int(Stage::textLinePitch)
+                                << DefaultTexts::letter() << false;
+        QTest::newRow("declaration") << Stage::declarationFont() << int(Stage::textLinePitch)
+                                     << DefaultTexts::declaration() << false;
+        QTest::newRow("question") << Stage::windowFont() << int(Stage::questionLinePitch)
+                                  << Words().question << true;
+    }
+
+    void theDefaultTextsDrawAsEver()
+    {
+        QFETCH(QFont, font);
+        QFETCH(int, linePitch);
+        QFETCH(QString, text);
+        QFETCH(bool, centred);
+        QWidget stage;
+        stage.resize(Stage::clientArea);
+        Label *label = new Label(&stage, 120, 120);
+        label->setTextFont(font, linePitch);
+        label->setCentred(centred);
+        label->setRightToLeftEdge(Stage::rightToLeftEdge(120));
+        label->setCaption(text);
+        const QStringList lines = text.split(QStringLiteral("\r\n"));
+        const QFontMetrics metrics(label->font());
+        int widest = 0;
+        for (const QString &line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        QCOMPARE(label->size(), QSize(widest, linePitch * int(lines.size())));
+
+        QImage drawn(label->size() * label->devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+        drawn.setDevicePixelRatio(label->devicePixelRatio());
+        drawn.fill(Qt::white);
+        {
+            QPainter painter(&drawn);
+            painter.setFont(label->font());
+            painter.setPen(Qt::black);
+            const int baseline = (linePitch + metrics.ascent() - metrics.descent()) / 2;
+            for (int i = 0; i < lines.size(); ++i) {
+                const int x = centred ? (widest - metrics.horizontalAdvance(lines[i])) / 2 : 0;
+                painter.drawText(x, i * linePitch + baseline, lines[i]);
+            }
+        }
+        label->setTextColor(Qt::black);
+        QImage shownByLabel(drawn.size(), QImage::Format_ARGB32_Premultiplied);
+        shownByLabel.setDevicePixelRatio(label->devicePixelRatio());
+        shownByLabel.fill(Qt::white);
+        label->render(&shownByLabel, QPoint(), QRegion(), QWidget::DrawChildren);
+        QCOMPARE(shownByLabel, drawn);
+    }
+
+    // Qt's "[*]" in the caption is the preparer's text, not a placeholder.
+    void theCaptionIsShownAsWritten()
+    {
+        FakeHost host;
+        Form1 form(host.parts(), QDir::tempPath());
+        const QString caption = QStringLiteral("Love [*] you [*][*]");
+        form.setCaption(caption);
+        form.winId();
+        QCOMPARE(form.Caption(), caption);
+        QCOMPARE(form.windowHandle()->title(), caption);
     }
 
     void aMinimisedWindowComesBack()

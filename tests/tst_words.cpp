@@ -5,6 +5,7 @@
 #include "runtime/carriedassets.h"
 #include "runtime/codepage.h"
 #include "stage/buttonwords.h"
+#include "stage/showpace.h"
 #include "stage/wordsfile.h"
 
 #include <QLibraryInfo>
@@ -49,8 +50,8 @@ private slots:
             "💖 שלום عليكم");
         row("GBK", CodePage::toAnsi(QStringLiteral("caption = 我们的话\r\n")), {}, "caption",
             "我们的话");
-        row("UTF-16 with a mark", utf16WithMark(QStringLiteral("caption = Ünser\n| Wort\n")), {},
-            "caption", "Ünser\r\nWort");
+        row("UTF-16 with a mark", utf16WithMark(QStringLiteral("question = Ünser\n| Wort\n")), {},
+            "question", "Ünser\r\nWort");
         row("an http address", "address = http://example.org/a?b=c#d\n", {}, "address",
             "http://example.org/a?b=c#d");
         row("unknown and duplicate keys", "caption = a\nnope = x\n\ncaption = b\n",
@@ -71,6 +72,17 @@ private slots:
         row("in its window", "presentation = window\n", {}, "presentation", "window");
         row("no presentation", "caption = a\npresentation = Screen\n",
             { "2: presentation \"Screen\" is neither" });
+        // Captions and titles are one line; the question and the prompts keep theirs.
+        row("a caption of two lines", "question = a\ncaption = Love\n| you\n",
+            { "2: caption holds a line break or a control character (U+000d)" });
+        row("a title with a tab", "vow.title = a\tb\n", { "1: vow.title holds a line break or a control character (U+0009)" });
+        row("a film caption with a line separator", "film.caption = a\u2028b\n",
+            { "1: film.caption holds a line break" });
+        row("a title with an escape", "plea.matchmaker.title = \x1b[31mred\n",
+            { "1: plea.matchmaker.title holds a line break or a control character (U+001b)" });
+        row("a prompt of two lines", "plea.prompt = a\n|\n| b\n", {}, "plea.prompt", "a\r\n\r\nb");
+        row("a caption with Qt's placeholder", "caption = Love [*] you\n", {}, "caption",
+            "Love [*] you");
     }
     void files()
     {
@@ -99,6 +111,8 @@ private slots:
         Words chosen;
         chosen.caption = QStringLiteral("Ours\r\n💖");
         const QByteArray whole = WordsFile::toEntry(chosen);
+        // Carried before captions and titles had to be one line, the caption of
+        // two lines is kept.
         QTest::newRow("whole") << whole << chosen.caption << "";
         QTest::newRow("the defaults") << WordsFile::toEntry(Words()) << Words().caption << "";
         QTest::newRow("a later version") << QByteArray(whole).replace("words 1", "words 2")
@@ -107,6 +121,7 @@ private slots:
         QTest::newRow("an unknown key") << whole + "later = x\n" << Words().caption << "damaged";
         QTest::newRow("a refused address") << whole + "address = file:///x\n" << Words().caption
                                            << "damaged";
+
     }
     void entries()
     {
@@ -181,6 +196,134 @@ private slots:
             const Words words = WordsFile::carriedBy(CarriedAssets::of(path), &why);
             QCOMPARE(words, damage == 0 ? chosen : Words());
             QCOMPARE(why.untranslated().contains(QLatin1String("damaged")), damage > 0);
+        }
+    }
+
+    // The pace as --pace gives it: taken, or refused with its reason.
+    void paceArguments_data()
+    {
+        using Reason = PaceEntry::Refusal::Reason;
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<int>("letterMs"); // -1: fitted
+        QTest::addColumn<int>("declarationMs");
+        QTest::addColumn<int>("refused"); // a Reason
+        QTest::newRow("both") << QStringList { "200", "300" } << 200 << 300 << int(Reason::None);
+        QTest::newRow("the bounds") << QStringList { "40", "2000" } << 40 << 2000 << int(Reason::None);
+        QTest::newRow("fit") << QStringList { "fit" } << -1 << 500 << int(Reason::None);
+        QTest::newRow("too fast") << QStringList { "39", "500" } << 0 << 0 << int(Reason::OutOfRange);
+        QTest::newRow("too slow") << QStringList { "388", "2001" } << 0 << 0 << int(Reason::OutOfRange);
+        QTest::newRow("negative") << QStringList { "-5", "500" } << 0 << 0 << int(Reason::OutOfRange);
+        QTest::newRow("a word") << QStringList { "slow", "500" } << 0 << 0 << int(Reason::NotANumber);
+        QTest::newRow("a fraction") << QStringList { "388.5", "500" } << 0 << 0 << int(Reason::NotANumber);
+        QTest::newRow("one number") << QStringList { "388" } << 0 << 0 << int(Reason::NotANumber);
+        QTest::newRow("fit and more") << QStringList { "fit", "x" } << 0 << 0 << int(Reason::NotANumber);
+    }
+
+    void paceArguments()
+    {
+        QFETCH(QStringList, values);
+        QFETCH(int, letterMs);
+        QFETCH(int, declarationMs);
+        QFETCH(int, refused);
+        PaceEntry::Refusal refusal;
+        const std::optional<ShowPace> pace = PaceEntry::fromArguments(values, &refusal);
+        QCOMPARE(int(refusal.reason), refused);
+        QCOMPARE(pace.has_value(), refused == int(PaceEntry::Refusal::Reason::None));
+        if (!pace)
+            return;
+        QCOMPARE(pace->letterFitted, letterMs < 0);
+        if (letterMs > 0)
+            QCOMPARE(pace->letterMs, letterMs);
+        QCOMPARE(pace->declarationMs, declarationMs);
+        // and through the entry a program carries
+        QCOMPARE(PaceEntry::fromEntry(PaceEntry::toEntry(*pace), &refusal), pace);
+    }
+
+    void damagedPaceEntries_data()
+    {
+        using Reason = PaceEntry::Refusal::Reason;
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<int>("refused");
+        QTest::newRow("another version") << QByteArray("velmora-pace 2\nletter = 388\ndeclaration = 500\n")
+                                         << int(Reason::UnknownVersion);
+        QTest::newRow("cut short") << QByteArray("velmora-pace 1\nletter = 388\n") << int(Reason::Damaged);
+        QTest::newRow("lines swapped")
+                << QByteArray("velmora-pace 1\ndeclaration = 500\nletter = 388\n") << int(Reason::Damaged);
+        QTest::newRow("out of range")
+                << QByteArray("velmora-pace 1\nletter = 9\ndeclaration = 500\n") << int(Reason::OutOfRange);
+        QTest::newRow("fitted, the declaration out of range")
+                << QByteArray("velmora-pace 1\nletter = fit\ndeclaration = 0\n") << int(Reason::OutOfRange);
+    }
+
+    void damagedPaceEntries()
+    {
+        QFETCH(QByteArray, entry);
+        QFETCH(int, refused);
+        PaceEntry::Refusal refusal;
+        QVERIFY(!PaceEntry::fromEntry(entry, &refusal));
+        QCOMPARE(int(refusal.reason), refused);
+    }
+
+    // A copy of this test program carrying a pace gives it back; one whose
+    // entry is damaged gives the default pace and says why.
+    void programsCarryTheirPace()
+    {
+        QTemporaryDir dir;
+        QFile self(QCoreApplication::applicationFilePath());
+        QVERIFY(self.open(QIODevice::ReadOnly));
+        const QByteArray program = self.readAll();
+        ShowPace chosen;
+        chosen.letterFitted = true;
+        chosen.declarationMs = 250;
+        Reason problem;
+        const QByteArray bundle = AssetBundle::encode(
+                { { AssetBundle::Keys::pace, {}, -1, PaceEntry::toEntry(chosen) } }, &problem);
+        for (const int damage : { -1, 0, 1 }) {
+            QByteArray file = program + (damage < 0 ? QByteArray() : bundle);
+            if (damage > 0)
+                file[file.size() - 17] ^= 1; // the entry's last byte
+            const QString path = dir.filePath(QStringLiteral("velmora"));
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(file);
+            out.close();
+            PaceEntry::Refusal refusal;
+            Reason why;
+            const ShowPace pace = PaceEntry::carriedBy(CarriedAssets::of(path), &refusal, &why);
+            QCOMPARE(pace, damage == 0 ? chosen : ShowPace());
+            QCOMPARE(why.isEmpty(), damage <= 0);
+        }
+    }
+
+    // A fitted letter brings the question before the music's end by the
+    // lead, to within one millisecond a tick of the letter.
+    void aFittedLetterEndsBeforeTheSong_data()
+    {
+        QTest::addColumn<int>("letterLength");
+        QTest::addColumn<int>("declarationLength");
+        QTest::addColumn<int>("musicMs");
+        QTest::addColumn<int>("letterMs");
+        QTest::newRow("500 characters of English") << 500 << 64 << 161000 << 246;
+        QTest::newRow("the default letter") << 225 << 64 << 161000 << 546;
+        QTest::newRow("a short letter, kept to the slowest") << 10 << 64 << 161000 << 2000;
+        QTest::newRow("a long letter, kept to the fastest") << 30000 << 64 << 161000 << 40;
+        QTest::newRow("a song shorter than the declaration") << 100 << 64 << 20000 << 40;
+    }
+
+    void aFittedLetterEndsBeforeTheSong()
+    {
+        QFETCH(int, letterLength);
+        QFETCH(int, declarationLength);
+        QFETCH(int, musicMs);
+        QFETCH(int, letterMs);
+        ShowPace fitted;
+        fitted.letterFitted = true;
+        QCOMPARE(fitted.letterTickMs(letterLength, declarationLength, musicMs), letterMs);
+        QCOMPARE(ShowPace().letterTickMs(letterLength, declarationLength, musicMs), 388);
+        const qint64 question = qint64(letterLength + 1) * letterMs + qint64(declarationLength + 1) * 500;
+        if (letterMs > ShowPace::fewestMs && letterMs < ShowPace::mostMs) {
+            QVERIFY(question <= musicMs - ShowPace::fitLeadMs);
+            QVERIFY(question > musicMs - ShowPace::fitLeadMs - (letterLength + 1));
         }
     }
 
