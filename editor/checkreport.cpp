@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/checkreport.h"
 
 #include "editor/analysis.h"
@@ -132,13 +133,5 @@ CheckReport checkFolder(const QString &folder)
     report.output += describePace(pace);
     report.output += describeTypefaces(carried);
     reportAnalysis(analysis, report);
-    return report;
-}
-
-CheckReport CheckReport::failure(const QString &problem)
-{
-    CheckReport report;
-    report.exitCode = Unreadable;
-    report.errors = QStringLiteral("velmora-editor: %1\n").arg(problem);
     return report;
 }

@@ -16,7 +16,10 @@ struct CheckReport
     QString errors; // for standard error
 
     // A run that could not be made, for `problem`.
-    static CheckReport failure(const QString &problem);
+    static CheckReport failure(const QString &problem)
+    {
+        return { Unreadable, {}, QStringLiteral("velmora-editor: %1\n").arg(problem) };
+    }
 };
 
 CheckReport checkFolder(const QString &folder);

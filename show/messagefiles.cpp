@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Members of Form1, the show's window (show/form1.h): its procedures for the
 // two message files, WriteDefaultMessages and ReadMessageFile.
 #include "show/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Members of Form1, the show's window (show/form1.h): the typewriters' tick
 // handlers Timer1_Timer and Timer3_Timer and the typing step they share.
 #include "runtime/timeline.h"

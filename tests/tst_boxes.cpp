@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The host's message boxes, driven with real keys: a Yes/No box is answered
 // only by Yes or No; an OK box closes any way a box closes.
 #include "desktop/desktopmessageboxes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text box as the addressee types into it, and labels that never draw
 // half a character, draw emoji as pictures and right-to-left lines from the
 // right.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The typewriters, the walk and the question, driven tick by tick.
 #include "show/form1.h"
 #include "show/matchmaker.h"

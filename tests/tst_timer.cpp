@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deadline timer on a clock the test sets: its schedule across late
 // handlers, stalls, handovers and ticks delivered inside a message box.
 #include "controls/tickclock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on the desktop: where it opens, that it cannot be lost by
 // minimising, the pictures at every screen scale, and the video surface kept
 // within the window. Runs at scale 1 and again at scale 2.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The show's words as a person writes them in a file, and as a program
 // carries them: what is taken, what is refused and where, and what the show
 // says when what it carries is damaged.

@@ -285,10 +285,6 @@
         <translation>--carry-over 要给旧程序和新程序</translation>
     </message>
     <message>
-        <source>--check, --restore, --export-words, --words, --presentation and the options that replace a file are used one at a time</source>
-        <translation>--check、--restore、--export-words、--words、--presentation 和换文件的选项一次只能用一个</translation>
-    </message>
-    <message>
         <source>Velmora Editor</source>
         <translation>Velmora 编辑器</translation>
     </message>
@@ -600,6 +596,126 @@
     <message>
         <source>%1; a second editor on this folder is not kept out</source>
         <translation>%1；这个文件夹上的第二个编辑器不会被挡住</translation>
+    </message>
+    <message>
+        <source>this line runs %1 pixels past the stage&apos;s left edge; what runs past is not seen</source>
+        <translation>这一行超出舞台左边 %1 像素，超出的部分看不见</translation>
+    </message>
+    <message>
+        <source>the show&apos;s pace: unusable (%1); the show keeps its own
+</source>
+        <translation>演出的速度：用不了（%1），演出用它自己的
+</translation>
+    </message>
+    <message>
+        <source>Type the letter and the declaration at these milliseconds a character (%1 to %2; the default is %3 %4), or fit the letter to the song: --pace LETTER_MS DECLARATION_MS, or --pace fit.</source>
+        <translation>信和宣言每个字打多少毫秒（%1 到 %2；默认是 %3 %4），或者让信配合歌曲的长度：--pace 信的毫秒 宣言的毫秒，或 --pace fit。</translation>
+    </message>
+    <message>
+        <source>Draw the letter or the declaration in this font file (carried in the program), this installed family, or the stage&apos;s own: --typeface letter|declaration FILE|FAMILY|default.</source>
+        <translation>用这个字体文件（装进程序里）、这个已安装的字体，或舞台自己的字体来画信或宣言：--typeface letter|declaration 文件|字体名|default。</translation>
+    </message>
+    <message>
+        <source>--typeface takes the text, then a font file, a family or &quot;default&quot;</source>
+        <translation>--typeface 后面先写哪段文字，再写字体文件、字体名或 “default”</translation>
+    </message>
+    <message>
+        <source>--check, --restore, --export-words, --words, --presentation, --pace, --typeface and the options that replace a file are used one at a time</source>
+        <translation>--check、--restore、--export-words、--words、--presentation、--pace、--typeface 和替换文件的选项一次只能用一个</translation>
+    </message>
+    <message>
+        <source>the pace &quot;%1&quot; is neither &quot;fit&quot; nor the letter&apos;s and the declaration&apos;s milliseconds a character</source>
+        <translation>速度“%1”既不是 “fit”，也不是信和宣言每个字的毫秒数</translation>
+    </message>
+    <message>
+        <source>the pace %1 ms a character is outside %2 to %3 ms</source>
+        <translation>每个字 %1 毫秒的速度不在 %2 到 %3 毫秒之间</translation>
+    </message>
+    <message>
+        <source>the show&apos;s pace is of a version this program does not read</source>
+        <translation>演出速度的版本，这个程序读不了</translation>
+    </message>
+    <message>
+        <source>the show&apos;s pace is damaged</source>
+        <translation>演出的速度坏了</translation>
+    </message>
+    <message>
+        <source>pace: the letter fitted to the song (the question %1 s before the music ends), the declaration %2 ms a character
+</source>
+        <translation>速度：信配合歌曲（问题在音乐结束前 %1 秒出现），宣言每个字 %2 毫秒
+</translation>
+    </message>
+    <message>
+        <source>pace: the letter %1 ms a character, the declaration %2 ms%3
+</source>
+        <translation>速度：信每个字 %1 毫秒，宣言 %2 毫秒%3
+</translation>
+    </message>
+    <message>
+        <source> (the default)</source>
+        <translation>（默认）</translation>
+    </message>
+    <message>
+        <source>the letter&apos;s typeface</source>
+        <translation>信的字体</translation>
+    </message>
+    <message>
+        <source>the declaration&apos;s typeface</source>
+        <translation>宣言的字体</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>读不了 %1</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 大于 %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 is no TrueType or OpenType font</source>
+        <translation>%1 不是 TrueType 或 OpenType 字体</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged font</source>
+        <translation>%1 是一个坏了的字体</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a font file nor a family installed here</source>
+        <translation>“%1”既不是字体文件，也不是这台电脑上装着的字体</translation>
+    </message>
+    <message>
+        <source>--typeface is for &quot;letter&quot; or &quot;declaration&quot;, not &quot;%1&quot;</source>
+        <translation>--typeface 用于 “letter” 或 “declaration”，不是 “%1”</translation>
+    </message>
+    <message>
+        <source>%1: the stage&apos;s own; %2 is written
+</source>
+        <translation>%1：舞台自己的；已写入 %2
+</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3 is written
+</source>
+        <translation>%1：%2；已写入 %3
+</translation>
+    </message>
+    <message>
+        <source>%1: the stage&apos;s own
+</source>
+        <translation>%1：舞台自己的
+</translation>
+    </message>
+    <message>
+        <source>%1: unusable (%2); the show draws in the stage&apos;s own
+</source>
+        <translation>%1：用不了（%2），演出用舞台自己的字体
+</translation>
+    </message>
+    <message>
+        <source>%1: %2 (from %3)
+</source>
+        <translation>%1：%2（来自 %3）
+</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1191,22 @@ Everything else is saved. The refused text stays in the window.</source>
     <message>
         <source>%1 is open to other users</source>
         <translation>其他用户也能进入 %1</translation>
+    </message>
+    <message>
+        <source>%1 holds a line break or a control character (U+%2); it is shown on one line</source>
+        <translation>%1 里有换行或控制字符（U+%2）；它只显示成一行</translation>
+    </message>
+    <message>
+        <source>the show&apos;s pace</source>
+        <translation>演出的速度</translation>
+    </message>
+    <message>
+        <source>the letter&apos;s typeface</source>
+        <translation>信的字体</translation>
+    </message>
+    <message>
+        <source>the declaration&apos;s typeface</source>
+        <translation>宣言的字体</translation>
     </message>
 </context>
 <context>

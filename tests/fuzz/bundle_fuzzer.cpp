@@ -94,7 +94,7 @@ void carriedAgainAlike(const CarriedAssets &carried)
             assets.append({ entry.key, entry.sourceName, entry.durationMs, *bytes });
     if (assets.isEmpty())
         return;
-    QString problem;
+    Reason problem;
     const QByteArray bundle = AssetBundle::encode(assets, &problem);
     require(problem.isEmpty());
     QBuffer buffer;
@@ -115,7 +115,7 @@ void carriedAgainAlike(const CarriedAssets &carried)
 // the show can say and what the editor carries again alike.
 void wordsAsTheShowTakesThem(const CarriedAssets &carried)
 {
-    QString problem;
+    Reason problem;
     const Words words = WordsFile::carriedBy(carried, &problem);
     if (!problem.isEmpty()) {
         require(words == Words());
@@ -135,7 +135,7 @@ void readAsTheShowDoes(const QByteArray &file, bool wholeOnceMadeGood)
     const CarriedAssets carried = CarriedAssets::of(program.path());
     require(carried.entries().isEmpty() || carried.problem().isEmpty());
     for (const AssetBundle::Entry &entry : carried.entries()) {
-        QString problem;
+        Reason problem;
         const auto bytes = carried.bytes(entry.key, &problem);
         if (bytes)
             require(problem.isEmpty() && bytes->size() == entry.size);

@@ -55,10 +55,10 @@ QByteArray elfWithTables()
 
 QByteArray bundleOf(const QList<AssetBundle::Asset> &assets)
 {
-    QString problem;
+    Reason problem;
     const QByteArray bundle = AssetBundle::encode(assets, &problem);
     if (bundle.isEmpty())
-        std::fprintf(stderr, "bundle_seeds: %s\n", qPrintable(problem));
+        std::fprintf(stderr, "bundle_seeds: %s\n", qPrintable(problem.untranslated()));
     return bundle;
 }
 

@@ -39,7 +39,7 @@ void exportedAndCarriedAlike(const Words &words)
 {
     const WordsFile::Read again = WordsFile::parse(CodePage::fromFileBytes(wordsFileBytes(words)));
     require(again.problems.isEmpty() && again.words == words);
-    QString problem;
+    Reason problem;
     require(WordsFile::fromEntry(WordsFile::toEntry(words), &problem) == words && problem.isEmpty());
 }
 
