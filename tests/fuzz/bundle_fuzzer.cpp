@@ -121,8 +121,12 @@ void wordsAsTheShowTakesThem(const CarriedAssets &carried)
         require(words == Words());
         return;
     }
-    for (const WordsField &field : WordsField::all())
-        require(field.refusal(words.*field.member).isEmpty());
+    // A caption or title of several lines, carried from before the one-line
+    // rule, is still taken; nothing else the show could not use is.
+    for (const WordsField &field : WordsField::all()) {
+        const QString &value = words.*field.member;
+        require(field.refusal(value).isEmpty() || field.breaksOneLine(value));
+    }
     require(WordsFile::fromEntry(WordsFile::toEntry(words), &problem) == words && problem.isEmpty());
     ButtonWords::forLanguage(words.buttons, &problem);
     describeWords(carried);
