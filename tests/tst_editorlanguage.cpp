@@ -78,6 +78,9 @@ const QList<ReasonRow> &reasonRows()
         { "an address that is no web page", [](const TestFolder &) {
               return WordsRules::addressRefusal(QStringLiteral("ftp://example.org/")).text();
           } },
+        { "a caption of two lines", [](const TestFolder &) {
+              return WordsField::byKey(QStringLiteral("caption"))->refusal(QStringLiteral("a\r\nb")).text();
+          } },
         { "buttons in a language this machine lacks", [](const TestFolder &) {
               Reason why;
               ButtonWords::forLanguage(QStringLiteral("xx"), &why);
