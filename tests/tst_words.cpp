@@ -21,6 +21,22 @@ QByteArray utf16WithMark(const QString &text)
     bytes.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
     return bytes;
 }
+
+// `program` written into `dir` as velmora: alone (damage -1), carrying
+// `entry` (0), or carrying it with the entry's last byte changed (1).
+QString programCarrying(const QTemporaryDir &dir, const QByteArray &program,
+                        const AssetBundle::Asset &entry, int damage)
+{
+    Reason problem;
+    QByteArray file = program + (damage < 0 ? QByteArray() : AssetBundle::encode({ entry }, &problem));
+    if (damage > 0)
+        file[file.size() - 17] ^= 1;
+    const QString path = dir.filePath(QStringLiteral("velmora"));
+    QFile out(path);
+    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        out.write(file);
+    return path;
+}
 } // namespace
 
 class WordsTest : public QObject
@@ -181,18 +197,9 @@ private slots:
         const QByteArray program = self.readAll();
         Words chosen;
         chosen.buttons = QStringLiteral("en");
-        Reason problem;
-        const QByteArray bundle = AssetBundle::encode(
-                { { AssetBundle::Keys::words, {}, -1, WordsFile::toEntry(chosen) } }, &problem);
+        const AssetBundle::Asset entry { AssetBundle::Keys::words, {}, -1, WordsFile::toEntry(chosen) };
         for (const int damage : { -1, 0, 1 }) {
-            QByteArray file = program + (damage < 0 ? QByteArray() : bundle);
-            if (damage > 0)
-                file[file.size() - 17] ^= 1; // the entry's last byte
-            const QString path = dir.filePath(QStringLiteral("velmora"));
-            QFile out(path);
-            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            out.write(file);
-            out.close();
+            const QString path = programCarrying(dir, program, entry, damage);
             Reason why;
             const Words words = WordsFile::carriedBy(CarriedAssets::of(path), &why);
             QCOMPARE(words, damage == 0 ? chosen : Words());
@@ -276,18 +283,9 @@ private slots:
         ShowPace chosen;
         chosen.letterFitted = true;
         chosen.declarationMs = 250;
-        Reason problem;
-        const QByteArray bundle = AssetBundle::encode(
-                { { AssetBundle::Keys::pace, {}, -1, PaceEntry::toEntry(chosen) } }, &problem);
+        const AssetBundle::Asset entry { AssetBundle::Keys::pace, {}, -1, PaceEntry::toEntry(chosen) };
         for (const int damage : { -1, 0, 1 }) {
-            QByteArray file = program + (damage < 0 ? QByteArray() : bundle);
-            if (damage > 0)
-                file[file.size() - 17] ^= 1; // the entry's last byte
-            const QString path = dir.filePath(QStringLiteral("velmora"));
-            QFile out(path);
-            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            out.write(file);
-            out.close();
+            const QString path = programCarrying(dir, program, entry, damage);
             PaceEntry::Refusal refusal;
             Reason why;
             const ShowPace pace = PaceEntry::carriedBy(CarriedAssets::of(path), &refusal, &why);
