@@ -9,6 +9,17 @@ export VELMORA_BIN=$build/velmora
 # shellcheck source=tests/e2e/lib.sh
 source "$VELMORA_SOURCE/tests/e2e/lib.sh"
 
+# The show in FOLDER with one-letter texts, answered No, two seconds into
+# the refusal film; sets show_pid.
+start_film() { # start_film FOLDER
+  printf 'a' | write_gbk "$1/orlessa.ini"
+  printf 'b' | write_gbk "$1/xuanyan.ini"
+  start_show "$1"
+  answer "询问" alt+n
+  wait_window "我一定要追到你!!!" 10 >/dev/null
+  sleep 2
+}
+
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 ratio() { echo "scale=2; $1 / $2" | bc -l; }
 

@@ -70,12 +70,7 @@ video_stack='LLVM|gallium|_dri|dri_|vulkan|libva|vdpau|Qt6OpenGL|GLX_mesa|EGL_me
 [[ -n ${LIBRARIES_OUT:-} ]] && cp "$work/libraries.md" "$LIBRARIES_OUT"
 
 folder=$(new_program_folder video)
-printf 'a' | write_gbk "$folder/orlessa.ini"
-printf 'b' | write_gbk "$folder/xuanyan.ini"
-start_show "$folder"
-answer "询问" alt+n
-wait_window "我一定要追到你!!!" 10 >/dev/null
-sleep 2
+start_film "$folder"
 video_cpu=$(cpu_share "$show_pid" 10)
 video_rss=$(peak_rss_mb "$show_pid")
 kill "$show_pid"; wait "$show_pid" 2>/dev/null

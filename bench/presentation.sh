@@ -26,12 +26,7 @@ for i in $(seq "$runs"); do
 
     folder=$(new_program_folder "film $presentation $i")
     "$editor" --presentation "$presentation" "$folder" >/dev/null
-    printf 'a' | write_gbk "$folder/orlessa.ini"
-    printf 'b' | write_gbk "$folder/xuanyan.ini"
-    start_show "$folder"
-    answer "询问" alt+n
-    wait_window "我一定要追到你!!!" 10 >/dev/null
-    sleep 2
+    start_film "$folder"
     film_cpu[$presentation]+="$(cpu_share "$show_pid" 8) "
     film_rss[$presentation]+="$(peak_rss_mb "$show_pid") "
     kill "$show_pid"; wait "$show_pid" 2>/dev/null
