@@ -58,7 +58,6 @@ public:
     std::optional<RecoveryCopy::Texts> recoveryToOffer(const std::function<bool(const RecoveryCopy::Texts &)> &holdsWords);
     void restore(const RecoveryCopy::Texts &copy);
     void discardRecovery();
-    bool recoveryOffered() const { return m_recoveryOffered; }
 
 private:
     QString followWithUnsavedEdits(MessageDocument &document);

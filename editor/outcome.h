@@ -48,7 +48,6 @@ public:
     const T &operator*() const { return *m_value; }
     const Reason &failure() const { return m_failure; }
     QString why() const { return m_failure.text(); }
-    Outcome outcome() const { return ok() ? Outcome() : Outcome(m_failure); }
 
 private:
     std::optional<T> m_value;

@@ -23,7 +23,6 @@ public:
     Reason &arg(const Reason &nested);
 
     bool isEmpty() const { return !m_source && m_plain.isEmpty(); }
-    const char *sourceText() const { return m_source; }
     // In the language of the translations installed in the application.
     QString text() const;
     QString untranslated() const;
